@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Installs what Rotalis needs from Debian's packages, builds it, then starts it or tests it.
+#   ./setup.sh run    build and start the program
+#   ./setup.sh test   build with AddressSanitizer and UndefinedBehaviorSanitizer, run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+  g++ make cmake pkg-config
+  qt6-base-dev libsqlcipher-dev libxlsxwriter-dev fonts-liberation
+  sqlcipher     # the command-line shell the tests read a roster file with
+  xvfb xauth    # a virtual display for running the program on a machine without one
+)
+
+install_missing() {
+  local missing=() package
+  for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  ((${#missing[@]})) || return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${missing[@]}"
+}
+
+build() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j "$(nproc)"
+}
+
+case "${1:-}" in
+run)
+  install_missing
+  build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display here. Start Rotalis on a virtual display with:"
+    echo "  xvfb-run -a -s '-screen 0 1280x1024x24' ./build/src/app/rotalis"
+    exit 1
+  fi
+  exec ./build/src/app/rotalis
+  ;;
+test)
+  install_missing
+  build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DROTALIS_SANITIZE=ON
+  ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+  ;;
+*)
+  echo "usage: $0 run|test" >&2
+  exit 2
+  ;;
+esac

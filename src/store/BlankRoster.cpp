@@ -1,0 +1,80 @@
+#include "BlankRoster.h"
+
+#include "Calendar.h"
+#include "DatabaseError.h"
+#include "Interaction.h"
+#include "RosterDatabase.h"
+#include "RosterYear.h"
+#include "Transaction.h"
+#include "WorkFile.h"
+
+#include <optional>
+
+namespace {
+
+// The year the user means, or empty after telling them it cannot be used.
+std::optional<int> CheckedRosterYear(qint64 typed, Interaction& ui) {
+    const qint64 year = ExpandTwoDigitYear(typed);
+    if (IsRosterYear(year))
+        return static_cast<int>(year);
+    ui.tell(RosterYearRangeMessage(), MessageIcon::Warning);
+    return std::nullopt;
+}
+
+// Asks until the answer is a usable year; empty when the user gives up.
+std::optional<int> AskRosterYear(Interaction& ui) {
+    for (;;) {
+        const QString answer = ui.promptText(QStringLiteral("Entrez l'année du tour de garde:"));
+        if (answer.isEmpty())
+            return std::nullopt;
+        if (const std::optional<qint64> typed = RoundedNumber(answer)) {
+            if (const std::optional<int> year = CheckedRosterYear(*typed, ui))
+                return year;
+        }
+    }
+}
+
+} // namespace
+
+QString RosterCreationFailedMessage() {
+    return QStringLiteral("Une erreur s'est produite pendant la création du tour de garde.");
+}
+
+void FillBlankYear(const RosterDatabase& db, int year) {
+    Transaction transaction(db);
+    Statement insert =
+        db.prepare(R"(INSERT INTO [Garde] ([Jour], [Médecin], [Type]) VALUES (?1, '', ?2))");
+    const QDate end(year + 1, 1, 1);
+    for (QDate day(year, 1, 1); day < end; day = day.addDays(1)) {
+        insert.bind(1, day).bind(2, static_cast<int>(DayTypeOf(day))).execute();
+        insert.reset();
+    }
+    transaction.commit();
+}
+
+QString CreateBlankRoster(int year) {
+    std::unique_ptr<RosterDatabase> db = CreateRosterDatabase();
+    if (!db)
+        return {};
+    const QString path = db->path();
+    try {
+        FillBlankYear(*db, year);
+    } catch (const DatabaseError&) {
+        db.reset();
+        DeleteWorkFile(path);
+        return {};
+    }
+    return path;
+}
+
+QString NewBlankRoster(int& year, Interaction& ui) {
+    const std::optional<int> rosterYear =
+        year == 0 ? AskRosterYear(ui) : CheckedRosterYear(year, ui);
+    if (!rosterYear)
+        return {};
+    year = *rosterYear;
+    const QString path = CreateBlankRoster(year);
+    if (path.isEmpty())
+        ui.tell(RosterCreationFailedMessage(), MessageIcon::Critical);
+    return path;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class Interaction;
+class RosterDatabase;
+
+// What the user is told when a new roster could not be made.
+QString RosterCreationFailedMessage();
+
+// Writes one unassigned Garde row per day of the year, with its day type, in one transaction.
+// Throws DatabaseError.
+void FillBlankYear(const RosterDatabase& db, int year);
+
+// A new blank roster for the year in a fresh working file: its path, or empty text when it
+// could not be made (no working file is left behind then).
+QString CreateBlankRoster(int year);
+
+// The "Tour de garde vierge" command. A year of 0 is asked of the user, and the year the roster
+// was made for is written back. Returns the working file of the new roster for a roster window
+// to open, or empty text when the user gave up or the roster could not be made (the user has
+// then been told why).
+QString NewBlankRoster(int& year, Interaction& ui);
