@@ -22,7 +22,8 @@ namespace {
 
 constexpr int Year = 2012;
 
-int ProgramRun() {
+int ProgramRun()
+{
     const QString path = CreateBlankRoster(Year);
     int days = 0;
     {
@@ -36,18 +37,21 @@ int ProgramRun() {
     return days;
 }
 
-void Exec(sqlite3* db, const char* sql) {
+void Exec(sqlite3* db, const char* sql)
+{
     sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
 }
 
-sqlite3* OpenKeyed(const QByteArray& path) {
+sqlite3* OpenKeyed(const QByteArray& path)
+{
     sqlite3* db = nullptr;
     sqlite3_open(path.constData(), &db);
     sqlite3_key(db, "790415 Korbu", 12);
     return db;
 }
 
-int FloorRun() {
+int FloorRun()
+{
     const QByteArray path = QFile::encodeName(GetWorkFilePath());
     sqlite3* db = OpenKeyed(path);
     Exec(db, R"(CREATE TABLE [Garde] ([Jour] TEXT PRIMARY KEY, [Médecin] TEXT, [Type] INTEGER,
@@ -82,7 +86,8 @@ int FloorRun() {
     return days;
 }
 
-double MedianMilliseconds(int iterations, const std::function<int()>& run) {
+double MedianMilliseconds(int iterations, const std::function<int()>& run)
+{
     std::vector<double> times;
     for (int i = 0; i < iterations; ++i) {
         QElapsedTimer timer;
@@ -99,7 +104,8 @@ double MedianMilliseconds(int iterations, const std::function<int()>& run) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const qsizetype at = args.indexOf(QStringLiteral("--iterations"));

@@ -4,14 +4,17 @@
 
 // The application's identity as the user and the settings store see it.
 namespace AppInfo {
-inline QString Title() {
+inline QString Title()
+{
     return QStringLiteral("Rotalis");
 }
-inline QString VersionText() {
+inline QString VersionText()
+{
     return QStringLiteral("4.2.0");
 }
 // Per-user settings live under this application key.
-inline QString SettingsKey() {
+inline QString SettingsKey()
+{
     return QStringLiteral("Vardo App Rotalis");
 }
 } // namespace AppInfo

@@ -2,12 +2,14 @@
 
 #include "AppInfo.h"
 
-std::unique_ptr<QSettings> OpenAppSettings() {
+std::unique_ptr<QSettings> OpenAppSettings()
+{
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                        AppInfo::SettingsKey());
 }
 
-QString DefaultSectorName() {
+QString DefaultSectorName()
+{
     return OpenAppSettings()
         ->value(QStringLiteral("Options/Secteur"), QStringLiteral("Secteur"))
         .toString();

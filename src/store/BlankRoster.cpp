@@ -13,7 +13,8 @@
 namespace {
 
 // The year the user means, or empty after telling them it cannot be used.
-std::optional<int> CheckedRosterYear(qint64 typed, Interaction& ui) {
+std::optional<int> CheckedRosterYear(qint64 typed, Interaction& ui)
+{
     const qint64 year = ExpandTwoDigitYear(typed);
     if (IsRosterYear(year))
         return static_cast<int>(year);
@@ -22,7 +23,8 @@ std::optional<int> CheckedRosterYear(qint64 typed, Interaction& ui) {
 }
 
 // Asks until the answer is a usable year; empty when the user gives up.
-std::optional<int> AskRosterYear(Interaction& ui) {
+std::optional<int> AskRosterYear(Interaction& ui)
+{
     for (;;) {
         const QString answer = ui.promptText(QStringLiteral("Entrez l'année du tour de garde:"));
         if (answer.isEmpty())
@@ -36,11 +38,13 @@ std::optional<int> AskRosterYear(Interaction& ui) {
 
 } // namespace
 
-QString RosterCreationFailedMessage() {
+QString RosterCreationFailedMessage()
+{
     return QStringLiteral("Une erreur s'est produite pendant la création du tour de garde.");
 }
 
-void FillBlankYear(const RosterDatabase& db, int year) {
+void FillBlankYear(const RosterDatabase& db, int year)
+{
     Transaction transaction(db);
     Statement insert =
         db.prepare(R"(INSERT INTO [Garde] ([Jour], [Médecin], [Type]) VALUES (?1, '', ?2))");
@@ -52,29 +56,37 @@ void FillBlankYear(const RosterDatabase& db, int year) {
     transaction.commit();
 }
 
-QString CreateBlankRoster(int year) {
+std::unique_ptr<RosterDatabase> MakeBlankRoster(int year)
+{
     std::unique_ptr<RosterDatabase> db = CreateRosterDatabase();
     if (!db)
-        return {};
-    const QString path = db->path();
+        return nullptr;
     try {
         FillBlankYear(*db, year);
     } catch (const DatabaseError&) {
+        const QString path = db->path();
         db.reset();
         DeleteWorkFile(path);
-        return {};
+        return nullptr;
     }
-    return path;
+    return db;
 }
 
-QString NewBlankRoster(int& year, Interaction& ui) {
+QString CreateBlankRoster(int year)
+{
+    const std::unique_ptr<RosterDatabase> db = MakeBlankRoster(year);
+    return db ? db->path() : QString();
+}
+
+std::unique_ptr<RosterDatabase> NewBlankRoster(int& year, Interaction& ui)
+{
     const std::optional<int> rosterYear =
         year == 0 ? AskRosterYear(ui) : CheckedRosterYear(year, ui);
     if (!rosterYear)
-        return {};
+        return nullptr;
     year = *rosterYear;
-    const QString path = CreateBlankRoster(year);
-    if (path.isEmpty())
+    std::unique_ptr<RosterDatabase> db = MakeBlankRoster(year);
+    if (!db)
         ui.tell(RosterCreationFailedMessage(), MessageIcon::Critical);
-    return path;
+    return db;
 }

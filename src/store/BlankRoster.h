@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class Interaction;
 class RosterDatabase;
@@ -12,12 +13,15 @@ QString RosterCreationFailedMessage();
 // Throws DatabaseError.
 void FillBlankYear(const RosterDatabase& db, int year);
 
-// A new blank roster for the year in a fresh working file: its path, or empty text when it
-// could not be made (no working file is left behind then).
+// A new blank roster for the year in a fresh working file, still open so that the roster window
+// does not pay the key derivation a second time. Null when it could not be made (no working
+// file is left behind then).
+std::unique_ptr<RosterDatabase> MakeBlankRoster(int year);
+
+// The same, closed: the path of its working file, or empty text.
 QString CreateBlankRoster(int year);
 
 // The "Tour de garde vierge" command. A year of 0 is asked of the user, and the year the roster
-// was made for is written back. Returns the working file of the new roster for a roster window
-// to open, or empty text when the user gave up or the roster could not be made (the user has
-// then been told why).
-QString NewBlankRoster(int& year, Interaction& ui);
+// was made for is written back. Returns the new roster for a roster window to show, or null
+// when the user gave up or the roster could not be made (the user has then been told why).
+std::unique_ptr<RosterDatabase> NewBlankRoster(int& year, Interaction& ui);

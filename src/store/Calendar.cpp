@@ -24,7 +24,8 @@ constexpr int EasterMondayOffset = 1;
 constexpr int AscensionOffset = 39;
 constexpr int WhitMondayOffset = 50;
 
-bool IsFixedHoliday(QDate date) {
+bool IsFixedHoliday(QDate date)
+{
     for (const DayOfMonth& holiday : FixedHolidays) {
         if (holiday.day == date.day() && holiday.month == date.month())
             return true;
@@ -34,12 +35,14 @@ bool IsFixedHoliday(QDate date) {
 
 } // namespace
 
-int WeekdayOf(QDate date) {
+int WeekdayOf(QDate date)
+{
     // QDate counts Monday = 1 ... Sunday = 7.
     return date.dayOfWeek() % 7 + 1;
 }
 
-QDate EasterSunday(int year) {
+QDate EasterSunday(int year)
+{
     // Anonymous Gregorian algorithm (Meeus/Jones/Butcher).
     const int a = year % 19;
     const int b = year / 100;
@@ -58,7 +61,8 @@ QDate EasterSunday(int year) {
     return QDate(year, month, day);
 }
 
-bool IsHoliday(QDate date) {
+bool IsHoliday(QDate date)
+{
     if (IsFixedHoliday(date))
         return true;
     const qint64 sinceEaster = EasterSunday(date.year()).daysTo(date);
@@ -66,12 +70,14 @@ bool IsHoliday(QDate date) {
            sinceEaster == WhitMondayOffset;
 }
 
-bool IsWeekend(QDate date) {
+bool IsWeekend(QDate date)
+{
     const int weekday = WeekdayOf(date);
     return weekday == Sunday || weekday == Saturday;
 }
 
-DayType DayTypeOf(QDate date) {
+DayType DayTypeOf(QDate date)
+{
     if (IsHoliday(date))
         return DayType::SundayOrHoliday;
     switch (WeekdayOf(date)) {

@@ -8,7 +8,9 @@ class DatabaseError : public std::runtime_error {
 public:
     DatabaseError(int code, const std::string& what)
         : std::runtime_error(what)
-        , code_(code) {}
+        , code_(code)
+    {
+    }
 
     int code() const { return code_; }
 

@@ -9,7 +9,8 @@ constexpr double DutyDayStartHour = 8;
 constexpr double HoursPerDay = 24;
 
 // Duty hours of a clock time "HH:MM" (minutes 00 or 30), or empty for anything else.
-std::optional<double> ClockToHours(const QString& text) {
+std::optional<double> ClockToHours(const QString& text)
+{
     static const QRegularExpression clock(QStringLiteral("^([01][0-9]|2[0-3]):(00|30)$"));
     const QRegularExpressionMatch match = clock.match(text);
     if (!match.hasMatch())
@@ -24,7 +25,8 @@ std::optional<double> ClockToHours(const QString& text) {
 
 } // namespace
 
-QString HoursToText(double hours) {
+QString HoursToText(double hours)
+{
     const double whole = std::floor(hours);
     const int clockHour = static_cast<int>(whole < 16 ? whole + DutyDayStartHour : whole - 16);
     const bool halfPast = hours - whole != 0;
@@ -33,7 +35,8 @@ QString HoursToText(double hours) {
         .arg(halfPast ? QStringLiteral("30") : QStringLiteral("00"));
 }
 
-std::optional<DutyInterval> TextToHours(const QString& start, const QString& end) {
+std::optional<DutyInterval> TextToHours(const QString& start, const QString& end)
+{
     const std::optional<double> startHours = ClockToHours(start);
     std::optional<double> endHours = ClockToHours(end);
     if (!startHours || !endHours)

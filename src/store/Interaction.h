@@ -1,13 +1,44 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 enum class MessageIcon {
-    None,
-    Critical,
-    Warning,
-    Information,
-    Question,
+    None = 0,
+    Critical = 1,
+    Warning = 2,
+    Information = 3,
+    Question = 4,
+};
+
+// The button sets of the application's message box; the answer is the 1-based position of
+// the pressed button, from left to right.
+enum class ButtonSet {
+    Ok = 1,               // "OK"
+    OkCancel = 2,         // "OK" (default), "Annuler" (cancel)
+    YesNo = 3,            // "&Oui" (default), "&Non" (cancel)
+    YesNoCancel = 4,      // "&Oui" (default), "&Non", "Annuler" (cancel)
+    RetryCancel = 5,      // "&Réessayer" (default), "Annuler" (cancel)
+    AbortRetryIgnore = 6, // "&Abandon" (default), "&Réessayer", "&Ignorer" (cancel)
+};
+
+// Answers of the sets that have them.
+inline constexpr int AnswerYes = 1;
+inline constexpr int AnswerNo = 2;
+inline constexpr int AnswerCancel = 3; // of YesNoCancel
+
+struct Question {
+    QString message;
+    ButtonSet buttons = ButtonSet::Ok;
+    MessageIcon icon = MessageIcon::None;
+    // 1-based position of the button that has the keyboard focus; 0 or too large: the default.
+    int focusedButton = 0;
+};
+
+// A roster file to open or save: "Données (*.dat)", default extension "dat".
+struct FileChoice {
+    // The name (and folder) the dialog proposes; may be empty.
+    QString proposedPath;
 };
 
 // Everything the program says to the user or asks of them goes through here: the program
@@ -19,7 +50,21 @@ public:
     // A notice in the standard message box, titled with the application's title, button OK.
     virtual void tell(const QString& message, MessageIcon icon) = 0;
 
+    // A question in the application's message box; returns the position of the pressed button.
+    virtual int ask(const Question& question) = 0;
+
     // A one-line text prompt titled with the application's title, with no default text.
     // Returns the typed text, or empty text when the user cancels.
     virtual QString promptText(const QString& prompt) = 0;
+
+    // An existing roster file chosen by the user, or empty text when they cancel.
+    virtual QString chooseFileToOpen(const FileChoice& choice) = 0;
+
+    // The participant chooser: returns the index of the chosen name, or -1 when the user
+    // cancels. The preselected index is shown first.
+    virtual int chooseParticipant(const QStringList& participants, int preselected) = 0;
+
+    // The roster file to write, chosen by the user (who has confirmed overwriting an existing
+    // one), or empty text when they cancel.
+    virtual QString chooseFileToSave(const FileChoice& choice) = 0;
 };

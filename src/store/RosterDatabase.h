@@ -36,6 +36,11 @@ public:
     Statement prepare(const char* sql) const;
     void execute(const char* sql) const;
 
+    // No transaction is open and no statement is running: the file on disk is complete.
+    bool isIdle() const;
+    // The engine's full integrity check of every page, index and constraint.
+    bool passesIntegrityCheck() const;
+
     std::optional<QString> property(const char* name) const;
     void setProperty(const char* name, const QString& value) const;
 

@@ -10,7 +10,8 @@ constexpr double LargestMagnitude = 1e15;
 
 } // namespace
 
-qint64 ExpandTwoDigitYear(qint64 year) {
+qint64 ExpandTwoDigitYear(qint64 year)
+{
     if (year >= 0 && year <= 29)
         return 2000 + year;
     if (year >= 30 && year <= 99)
@@ -18,17 +19,20 @@ qint64 ExpandTwoDigitYear(qint64 year) {
     return year;
 }
 
-bool IsRosterYear(qint64 year) {
+bool IsRosterYear(qint64 year)
+{
     return year >= FirstRosterYear && year <= LastRosterYear;
 }
 
-QString RosterYearRangeMessage() {
+QString RosterYearRangeMessage()
+{
     return QStringLiteral("L'année du tour de garde doit être comprise entre %1 et %2.")
         .arg(FirstRosterYear)
         .arg(LastRosterYear);
 }
 
-std::optional<qint64> RoundedNumber(const QString& text) {
+std::optional<qint64> RoundedNumber(const QString& text)
+{
     QString number = text.trimmed();
     number.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;

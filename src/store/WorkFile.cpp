@@ -4,7 +4,8 @@
 #include <QFile>
 #include <QTemporaryFile>
 
-QString GetWorkFilePath() {
+QString GetWorkFilePath()
+{
     QTemporaryFile reservation(QDir::temp().filePath(QStringLiteral("vdoXXXXXX.tmp")));
     if (!reservation.open())
         return {};
@@ -12,6 +13,7 @@ QString GetWorkFilePath() {
     return reservation.fileName();
 }
 
-bool DeleteWorkFile(const QString& path) {
+bool DeleteWorkFile(const QString& path)
+{
     return QFile::remove(path) || !QFile::exists(path);
 }

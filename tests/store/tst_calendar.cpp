@@ -4,7 +4,8 @@
 
 // Easter Sunday from the nineteen paschal full moons the program once used. Those dates are
 // right from 1975 to 2048 only, which makes them a check of the computus inside that range.
-static QDate EasterFromFullMoonTable(int year) {
+static QDate EasterFromFullMoonTable(int year)
+{
     static const int days[19] = {23, 11, 31, 18, 8,  28, 16, 5,  25, 13,
                                  2,  21, 9,  30, 18, 6,  27, 15, 4};
     static const int months[19] = {3, 4, 3, 4, 4, 3, 4, 4, 3, 4, 4, 3, 4, 3, 4, 4, 3, 4, 4};
@@ -17,7 +18,8 @@ class TestCalendar : public QObject {
     Q_OBJECT
 
 private slots:
-    void easterSunday_data() {
+    void easterSunday_data()
+    {
         QTest::addColumn<int>("year");
         QTest::addColumn<QDate>("easter");
         QTest::newRow("2011") << 2011 << QDate(2011, 4, 24);
@@ -33,18 +35,21 @@ private slots:
         QTest::newRow("9999") << 9999 << QDate(9999, 3, 28);
     }
 
-    void easterSunday() {
+    void easterSunday()
+    {
         QFETCH(int, year);
         QFETCH(QDate, easter);
         QCOMPARE(EasterSunday(year), easter);
     }
 
-    void easterAgreesWithTheFullMoonTableFrom1975To2048() {
+    void easterAgreesWithTheFullMoonTableFrom1975To2048()
+    {
         for (int year = 1975; year <= 2048; ++year)
             QCOMPARE(EasterSunday(year), EasterFromFullMoonTable(year));
     }
 
-    void dayTypes_data() {
+    void dayTypes_data()
+    {
         QTest::addColumn<QDate>("date");
         QTest::addColumn<bool>("holiday");
         QTest::addColumn<bool>("weekend");
@@ -83,7 +88,8 @@ private slots:
         QTest::newRow("29 February 2012") << QDate(2012, 2, 29) << false << false << 0;
     }
 
-    void dayTypes() {
+    void dayTypes()
+    {
         QFETCH(QDate, date);
         QFETCH(bool, holiday);
         QFETCH(bool, weekend);
@@ -93,7 +99,8 @@ private slots:
         QCOMPARE(static_cast<int>(DayTypeOf(date)), type);
     }
 
-    void weekdaysAreNumberedFromSunday() {
+    void weekdaysAreNumberedFromSunday()
+    {
         const QDate sunday(2011, 4, 24);
         for (int offset = 0; offset < 7; ++offset)
             QCOMPARE(WeekdayOf(sunday.addDays(offset)), Sunday + offset);

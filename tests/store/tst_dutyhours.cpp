@@ -6,7 +6,8 @@ class TestDutyHours : public QObject {
     Q_OBJECT
 
 private slots:
-    void hoursToText_data() {
+    void hoursToText_data()
+    {
         QTest::addColumn<double>("hours");
         QTest::addColumn<QString>("text");
         QTest::newRow("start of the duty day") << 0.0 << "08:00";
@@ -17,13 +18,15 @@ private slots:
         QTest::newRow("end of the duty day") << 24.0 << "08:00";
     }
 
-    void hoursToText() {
+    void hoursToText()
+    {
         QFETCH(double, hours);
         QFETCH(QString, text);
         QCOMPARE(HoursToText(hours), text);
     }
 
-    void textToHours_data() {
+    void textToHours_data()
+    {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("end");
         QTest::addColumn<double>("startHours");
@@ -40,7 +43,8 @@ private slots:
                                  << "14:00" << 0.5 << 6.0;
     }
 
-    void textToHours() {
+    void textToHours()
+    {
         QFETCH(QString, start);
         QFETCH(QString, end);
         QFETCH(double, startHours);
@@ -53,7 +57,8 @@ private slots:
         QCOMPARE(HoursToText(interval->end), end);
     }
 
-    void textToHoursRefusesWhatIsNotAHalfHour_data() {
+    void textToHoursRefusesWhatIsNotAHalfHour_data()
+    {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("end");
         QTest::newRow("quarter past") << "08:15"
@@ -68,7 +73,8 @@ private slots:
                                << "neuf";
     }
 
-    void textToHoursRefusesWhatIsNotAHalfHour() {
+    void textToHoursRefusesWhatIsNotAHalfHour()
+    {
         QFETCH(QString, start);
         QFETCH(QString, end);
         QVERIFY(!TextToHours(start, end));

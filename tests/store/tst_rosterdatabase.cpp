@@ -14,19 +14,22 @@
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
+QByteArray ReadAll(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void WriteAll(const QString& path, const QByteArray& bytes) {
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // A database made with the bare engine, keyed with the given password or not keyed at all.
-void MakeRawDatabase(const QString& path, const QByteArray& password) {
+void MakeRawDatabase(const QString& path, const QByteArray& password)
+{
     sqlite3* db = nullptr;
     QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
     if (!password.isEmpty())
@@ -39,7 +42,8 @@ void MakeRawDatabase(const QString& path, const QByteArray& password) {
 }
 
 // A whole roster, then changed.
-void MakeAlteredRoster(const QString& path, std::initializer_list<const char*> changes) {
+void MakeAlteredRoster(const QString& path, std::initializer_list<const char*> changes)
+{
     QVERIFY(QFile::copy(CreateBlankRoster(2011), path));
     std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path);
     QVERIFY(db);
@@ -47,7 +51,8 @@ void MakeAlteredRoster(const QString& path, std::initializer_list<const char*> c
         db->execute(change);
 }
 
-void Bind(Statement& statement, const QVariantList& values) {
+void Bind(Statement& statement, const QVariantList& values)
+{
     for (int i = 0; i < values.size(); ++i) {
         const QVariant& value = values.at(i);
         if (value.isNull())
@@ -61,7 +66,8 @@ void Bind(Statement& statement, const QVariantList& values) {
     }
 }
 
-QStringList ColumnsOf(const RosterDatabase& db, const char* pragma) {
+QStringList ColumnsOf(const RosterDatabase& db, const char* pragma)
+{
     QStringList names;
     Statement info = db.prepare(pragma);
     while (info.step())
@@ -80,7 +86,8 @@ private slots:
     void init() { env_ = std::make_unique<TestEnvironment>(); }
     void cleanup() { env_.reset(); }
 
-    void newDatabaseHasTheRosterTablesInFieldOrder() {
+    void newDatabaseHasTheRosterTablesInFieldOrder()
+    {
         std::unique_ptr<RosterDatabase> db = CreateRosterDatabase();
         QVERIFY(db);
         QCOMPARE(ColumnsOf(*db, R"(PRAGMA table_info([Garde]))"),
@@ -103,7 +110,8 @@ private slots:
         }
     }
 
-    void accentedNamesAreStoredComposed() {
+    void accentedNamesAreStoredComposed()
+    {
         std::unique_ptr<RosterDatabase> db = CreateRosterDatabase();
         QVERIFY(db);
         Statement names = db->prepare("SELECT group_concat(sql, ' ') FROM sqlite_master");
@@ -115,14 +123,16 @@ private slots:
         QVERIFY(!schema.contains(QChar(0x0301))); // no combining acute accent
     }
 
-    void propertiesOfANewDatabase_data() {
+    void propertiesOfANewDatabase_data()
+    {
         QTest::addColumn<QVariant>("sectorSetting");
         QTest::addColumn<QString>("sector");
         QTest::newRow("no setting") << QVariant() << "Secteur";
         QTest::newRow("setting") << QVariant("Vallée de l'Ubaye") << "Vallée de l'Ubaye";
     }
 
-    void propertiesOfANewDatabase() {
+    void propertiesOfANewDatabase()
+    {
         QFETCH(QVariant, sectorSetting);
         QFETCH(QString, sector);
         if (sectorSetting.isValid())
@@ -133,7 +143,8 @@ private slots:
         QCOMPARE(db->property("Secteur"), sector);
     }
 
-    void fieldRules_data() {
+    void fieldRules_data()
+    {
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QVariantList>("values");
@@ -214,7 +225,8 @@ private slots:
             << "" << participant << QVariantList{"Dupont", "", "", "", "", ""} << true;
     }
 
-    void fieldRules() {
+    void fieldRules()
+    {
         QFETCH(QString, first);
         QFETCH(QString, sql);
         QFETCH(QVariantList, values);
@@ -235,7 +247,8 @@ private slots:
         QCOMPARE(inserted, accepted);
     }
 
-    void defaults() {
+    void defaults()
+    {
         std::unique_ptr<RosterDatabase> db = CreateRosterDatabase();
         QVERIFY(db);
         db->execute(R"(INSERT INTO [Garde] ([Jour], [Type]) VALUES ('2011-03-05', 1))");
@@ -255,7 +268,8 @@ private slots:
             QVERIFY(!participant.isNull(column) && participant.text(column).isEmpty());
     }
 
-    void openRefusesWhatIsNotAWholeRoster_data() {
+    void openRefusesWhatIsNotAWholeRoster_data()
+    {
         QTest::addColumn<QString>("kind");
         QTest::newRow("random bytes") << "random";
         QTest::newRow("text file") << "text";
@@ -270,7 +284,8 @@ private slots:
         QTest::newRow("Participants without Ville") << "column";
     }
 
-    void openRefusesWhatIsNotAWholeRoster() {
+    void openRefusesWhatIsNotAWholeRoster()
+    {
         QFETCH(QString, kind);
         const QString path = env_->tempPath() + "/roster.dat";
         if (kind == "random") {
@@ -312,14 +327,16 @@ private slots:
         QVERIFY(!QFile::exists(path + "-journal"));
     }
 
-    void openReportsAMissingFile() {
+    void openReportsAMissingFile()
+    {
         RosterDatabase::OpenFailure failure{};
         QVERIFY(!RosterDatabase::open(env_->tempPath() + "/absent.dat", &failure));
         QCOMPARE(failure, RosterDatabase::OpenFailure::NotFound);
         QVERIFY(!QFile::exists(env_->tempPath() + "/absent.dat"));
     }
 
-    void workFilePathsAreFreshNamesInTheTemporaryFolder() {
+    void workFilePathsAreFreshNamesInTheTemporaryFolder()
+    {
         const QString first = GetWorkFilePath();
         const QString second = GetWorkFilePath();
         QVERIFY(first != second);
@@ -332,7 +349,8 @@ private slots:
         }
     }
 
-    void sqlcipherShellReadsARosterWithThePassword() {
+    void sqlcipherShellReadsARosterWithThePassword()
+    {
         const QString shell = QStandardPaths::findExecutable("sqlcipher");
         if (shell.isEmpty())
             QSKIP("the sqlcipher shell is not installed");

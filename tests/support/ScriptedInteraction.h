@@ -5,7 +5,8 @@
 #include <QList>
 #include <QStringList>
 
-// Answers the program's questions from a script and records every text it shows.
+// Answers the program's questions from a script and records every text it shows. What the
+// script does not answer is cancelled.
 class ScriptedInteraction : public Interaction {
 public:
     struct Shown {
@@ -13,22 +14,74 @@ public:
         MessageIcon icon;
     };
 
-    // Answers to the next prompts, in order; an unscripted prompt is cancelled.
+    // Scripted answers, each list taken in order.
+    QList<int> answers;
     QStringList promptAnswers;
+    QList<int> participantChoices;
+    QStringList filesToOpen;
+    QStringList filesToSave;
 
+    // What was shown: every message, question and prompt text, in order.
     QList<Shown> shown;
+    QList<Question> questions;
+    QList<QStringList> participantLists;
+    QList<int> preselections;
+    QList<FileChoice> saveChoices;
 
     void tell(const QString& message, MessageIcon icon) override { shown.append({message, icon}); }
 
-    QString promptText(const QString& prompt) override {
+    int ask(const Question& question) override
+    {
+        shown.append({question.message, question.icon});
+        questions.append(question);
+        return answers.isEmpty() ? CancelPosition(question.buttons) : answers.takeFirst();
+    }
+
+    QString promptText(const QString& prompt) override
+    {
         shown.append({prompt, MessageIcon::None});
         return promptAnswers.isEmpty() ? QString() : promptAnswers.takeFirst();
     }
 
-    QStringList texts() const {
+    int chooseParticipant(const QStringList& participants, int preselected) override
+    {
+        participantLists.append(participants);
+        preselections.append(preselected);
+        return participantChoices.isEmpty() ? -1 : participantChoices.takeFirst();
+    }
+
+    QString chooseFileToOpen(const FileChoice&) override
+    {
+        return filesToOpen.isEmpty() ? QString() : filesToOpen.takeFirst();
+    }
+
+    QString chooseFileToSave(const FileChoice& choice) override
+    {
+        saveChoices.append(choice);
+        return filesToSave.isEmpty() ? QString() : filesToSave.takeFirst();
+    }
+
+    QStringList texts() const
+    {
         QStringList result;
         for (const Shown& item : shown)
             result.append(item.text);
         return result;
+    }
+
+private:
+    static int CancelPosition(ButtonSet buttons)
+    {
+        switch (buttons) {
+        case ButtonSet::Ok:
+        case ButtonSet::OkCancel:
+        case ButtonSet::YesNo:
+        case ButtonSet::RetryCancel:
+            return static_cast<int>(buttons) == 1 ? 1 : 2;
+        case ButtonSet::YesNoCancel:
+        case ButtonSet::AbortRetryIgnore:
+            return 3;
+        }
+        return 0;
     }
 };

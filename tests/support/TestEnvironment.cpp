@@ -4,18 +4,21 @@
 #include <QSettings>
 
 TestEnvironment::TestEnvironment()
-    : previousTmpDir_(qgetenv("TMPDIR")) {
+    : previousTmpDir_(qgetenv("TMPDIR"))
+{
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
     qputenv("TMPDIR", temp_.path().toLocal8Bit());
 }
 
-TestEnvironment::~TestEnvironment() {
+TestEnvironment::~TestEnvironment()
+{
     if (previousTmpDir_.isNull())
         qunsetenv("TMPDIR");
     else
         qputenv("TMPDIR", previousTmpDir_);
 }
 
-QStringList TestEnvironment::workFiles() const {
+QStringList TestEnvironment::workFiles() const
+{
     return QDir(temp_.path()).entryList({QStringLiteral("vdo*.tmp")}, QDir::Files);
 }

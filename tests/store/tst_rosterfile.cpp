@@ -1,0 +1,160 @@
+#include "BlankRoster.h"
+#include "Roster.h"
+#include "RosterDatabase.h"
+#include "RosterFile.h"
+#include "TestEnvironment.h"
+#include "Transaction.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTest>
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A roster file whose writes fail once a number of bytes has been written.
+class FailingSaveFile : public QSaveFile {
+public:
+    FailingSaveFile(const QString& path, qint64 budget)
+        : QSaveFile(path)
+        , budget_(budget)
+    {
+    }
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override
+    {
+        if (length > budget_)
+            return -1;
+        budget_ -= length;
+        return QSaveFile::writeData(data, length);
+    }
+
+private:
+    qint64 budget_;
+};
+
+} // namespace
+
+class TestRosterFile : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> env_;
+    QString target_;
+    QByteArray former_;
+
+private slots:
+    void init()
+    {
+        env_ = std::make_unique<TestEnvironment>();
+        // The roster file being overwritten: another year, so that any change shows.
+        target_ = env_->tempPath() + "/Garde.dat";
+        QVERIFY(QFile::copy(CreateBlankRoster(2011), target_));
+        former_ = ReadAll(target_);
+    }
+
+    void cleanup() { env_.reset(); }
+
+    void workingCopyHoldsTheRosterFile()
+    {
+        const QString work = MakeWorkingCopy(target_);
+        QVERIFY(!work.isEmpty());
+        QVERIFY(work != target_);
+        QCOMPARE(ReadAll(work), former_);
+    }
+
+    void noWorkingCopyOfAMissingFile()
+    {
+        const qsizetype before = env_->workFiles().size();
+        QVERIFY(MakeWorkingCopy(env_->tempPath() + "/disparu.dat").isEmpty());
+        QCOMPARE(env_->workFiles().size(), before);
+    }
+
+    void savedFileIsTheWorkingDatabase()
+    {
+        std::unique_ptr<Roster> roster = Roster::load(CreateBlankRoster(2012));
+        QVERIFY(roster);
+        QSaveFile file(target_);
+
+        QVERIFY(WriteRosterFile(roster->database(), file));
+
+        QCOMPARE(ReadAll(target_), ReadAll(roster->database().path()));
+        std::unique_ptr<Roster> saved = Roster::load(target_);
+        QVERIFY(saved);
+        QCOMPARE(saved->year(), 2012);
+    }
+
+    void failedWriteLeavesTheFormerFile_data()
+    {
+        QTest::addColumn<qint64>("budget");
+        QTest::newRow("nothing written") << qint64(0);
+        QTest::newRow("after 1000 bytes") << qint64(1000);
+        QTest::newRow("all but the last byte") << qint64(-1);
+    }
+
+    void failedWriteLeavesTheFormerFile()
+    {
+        QFETCH(qint64, budget);
+        std::unique_ptr<Roster> roster = Roster::load(CreateBlankRoster(2012));
+        if (budget < 0)
+            budget += QFileInfo(roster->database().path()).size();
+        FailingSaveFile file(target_, budget);
+
+        QVERIFY(!WriteRosterFile(roster->database(), file));
+
+        QCOMPARE(ReadAll(target_), former_);
+        QCOMPARE(QDir(env_->tempPath()).entryList({"Garde.dat*"}, QDir::Files | QDir::Hidden),
+                 QStringList{"Garde.dat"});
+    }
+
+    void busyDatabaseIsNotCopied()
+    {
+        std::unique_ptr<Roster> roster = Roster::load(CreateBlankRoster(2012));
+        const RosterDatabase& db = roster->database();
+        {
+            Transaction pending(db);
+            db.execute(R"(UPDATE [Garde] SET [Médecin] = 'Dupont')");
+            QSaveFile file(target_);
+            QVERIFY(!WriteRosterFile(db, file));
+        }
+        {
+            Statement reading = db.prepare(R"(SELECT [Jour] FROM [Garde])");
+            QVERIFY(reading.step());
+            QSaveFile file(target_);
+            QVERIFY(!WriteRosterFile(db, file));
+        }
+        QCOMPARE(ReadAll(target_), former_);
+        QSaveFile file(target_);
+        QVERIFY(WriteRosterFile(db, file));
+    }
+
+    void damagedDatabaseIsNotCopied()
+    {
+        const QString work = CreateBlankRoster(2012);
+        {
+            std::unique_ptr<RosterDatabase> db = RosterDatabase::open(work);
+            db->execute(R"(INSERT INTO [Participants] ([Médecin], [Ville]) VALUES ('A', 'Digne'))");
+            // The index now claims to order the towns while it holds the names.
+            db->execute("PRAGMA writable_schema = ON");
+            db->execute(R"(UPDATE sqlite_master SET sql = 'CREATE INDEX [Médecin] ON
+                           [Participants] ([Ville])' WHERE name = 'Médecin')");
+        }
+        std::unique_ptr<RosterDatabase> damaged = RosterDatabase::open(work);
+        QVERIFY(damaged);
+        QSaveFile file(target_);
+
+        QVERIFY(!WriteRosterFile(*damaged, file));
+
+        QCOMPARE(ReadAll(target_), former_);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRosterFile)
+#include "tst_rosterfile.moc"
