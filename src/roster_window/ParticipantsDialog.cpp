@@ -1,0 +1,34 @@
+#include "ParticipantsDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ParticipantsDialog::ParticipantsDialog(const QStringList& participants, int preselected,
+                                       QWidget* parent)
+    : QDialog(parent)
+    , doctors_(new QComboBox(this))
+{
+    setWindowTitle(QStringLiteral("Participants"));
+    doctors_->addItems(participants);
+    doctors_->setCurrentIndex(preselected);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        new QLabel(QStringLiteral("Choisissez un participant dans la liste ci-dessous:"), this));
+    layout->addWidget(doctors_);
+    layout->addWidget(buttons);
+}
+
+int ParticipantsDialog::chosenIndex() const
+{
+    return doctors_->currentIndex();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDate>
+#include <QTableWidget>
+#include <optional>
+
+// flxGarde: the whole year, one row per day of the month and two columns per month (the day
+// label, then who is on duty). Cells of dates that do not exist stay empty.
+class RosterGrid : public QTableWidget {
+    Q_OBJECT
+
+public:
+    explicit RosterGrid(QWidget* parent);
+
+    void setYear(int year);
+    int year() const { return year_; }
+
+    // Writes a day's label and duty text.
+    void setDay(QDate day, const QString& duty);
+    // Normal colours, or the header colours for a highlighted day, on both of its cells.
+    void setHighlighted(QDate day, bool highlighted);
+    bool isHighlighted(QDate day) const;
+
+    // Grid coordinates: row 0 is the month names, row r the days r.
+    QString cellText(int row, int column) const;
+    void setCurrentGridCell(int row, int column);
+
+    // The day of the current cell; empty when the cell holds no day.
+    std::optional<QDate> currentDay() const;
+
+signals:
+    void currentDayChanged();
+
+private:
+    QTableWidgetItem* cell(int row, int column) const;
+
+    int year_ = 0;
+};

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "ViewMode.h"
+
+#include <QList>
+#include <QWidget>
+#include <memory>
+
+class Interaction;
+class QAction;
+class QLabel;
+class QMenu;
+class Roster;
+class RosterDatabase;
+class RosterGrid;
+
+// frmGarde: one roster year shown as the year grid. The window owns its working file, the
+// database on it, the roster file's path and the modified flag, for its whole life.
+class RosterWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit RosterWindow(Interaction& ui, QWidget* parent = nullptr);
+    ~RosterWindow() override;
+
+    // Loads the roster in the working file. A roster without a file (filePath empty) is
+    // captioned "Tour " and the next number of the untitled counter, and starts modified.
+    // When the working file is not a roster, tells the user, removes the working file and
+    // returns false.
+    bool openFile(const QString& workPath, const QString& filePath, int& untitledCounter);
+    // The same for a new roster whose database is already open on its working file.
+    bool openNew(std::unique_ptr<RosterDatabase> db, int& untitledCounter);
+
+    // Writes the roster to its file, asking for one first when saveAs is set or it has none.
+    // True only when the file was written.
+    bool saveRoster(bool saveAs);
+
+    // Asks whether to save unsaved changes; false when the window must stay open.
+    bool mayClose();
+    // Lets the next close go without asking (the question has been answered already).
+    void approveClose() { closeApproved_ = true; }
+
+    QString filePath() const { return filePath_; }
+    bool isModified() const { return modified_; }
+    ViewMode viewMode() const { return viewMode_; }
+    QString findTarget() const { return findTarget_; }
+    RosterGrid* grid() const { return grid_; }
+    QString sectorText() const;
+    QString yearText() const;
+
+    // The menus this window adds to the menu bar while it is active.
+    QList<QMenu*> menus() const { return {viewMenu_}; }
+
+    void chooseViewMode(ViewMode mode);
+
+    // The status bar texts for the current cell: the day, then who is on duty.
+    QString statusDay() const { return statusDay_; }
+    QString statusDuty() const { return statusDuty_; }
+
+signals:
+    void statusChanged();
+    void saved(const QString& filePath);
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildViewMenu();
+    bool showRoster(std::unique_ptr<Roster> roster, const QString& filePath, int& untitledCounter);
+    void fillGrid();
+    void recolour();
+    void refreshStatus();
+    void tickViewMode();
+    bool chooseFindTarget();
+    QString proposedSavePath() const;
+    void releaseWorkFile();
+
+    Interaction& ui_;
+    std::unique_ptr<Roster> roster_;
+    QString workPath_;
+    QString filePath_;
+    bool modified_ = false;
+    bool closeApproved_ = false;
+    ViewMode viewMode_ = ViewMode::Standard;
+    QString findTarget_;
+    QString statusDay_;
+    QString statusDuty_;
+
+    QLabel* sectorLabel_;
+    QLabel* yearLabel_;
+    RosterGrid* grid_;
+    QMenu* viewMenu_;
+    QList<QAction*> viewActions_;
+};

@@ -1,0 +1,39 @@
+#include "ViewMode.h"
+
+#include "Roster.h"
+
+QString ViewModeMenuText(ViewMode mode)
+{
+    switch (mode) {
+    case ViewMode::Standard:
+        return QStringLiteral("&Standard (jours fériés en surbrillance)");
+    case ViewMode::Doctor:
+        return QStringLiteral("Repérer les gardes d'un &médecin en particulier");
+    case ViewMode::Shared:
+        return QStringLiteral("Repérer les gardes &partagées");
+    case ViewMode::Blank:
+        return QStringLiteral("Repérer les gardes laissées à &blanc");
+    case ViewMode::Unavailable:
+        return QStringLiteral("Repérer mes jours &indisponibles");
+    }
+    return {};
+}
+
+bool IsHighlighted(ViewMode mode, const RosterDay& day, const QString& findTarget,
+                   const Roster& roster)
+{
+    switch (mode) {
+    case ViewMode::Standard:
+        return day.type != DayType::Weekday;
+    case ViewMode::Doctor:
+        return day.doctor == findTarget ||
+               (day.doctor == SharedDutyMarker && roster.hasInterval(day.date, findTarget));
+    case ViewMode::Shared:
+        return day.doctor == SharedDutyMarker;
+    case ViewMode::Blank:
+        return day.doctor.isEmpty();
+    case ViewMode::Unavailable:
+        return day.unavailable;
+    }
+    return false;
+}

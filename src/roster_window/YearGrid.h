@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+// The year grid: row 0 holds the month names, row r the days r of every month; month m owns
+// the day-label column 2(m-1) and the duty column to its right.
+namespace YearGrid {
+
+inline constexpr int RowCount = 32;
+inline constexpr int ColumnCount = 24;
+
+// "Janvier" ... "Décembre".
+QString MonthName(int month);
+
+// The month a column belongs to, 1 to 12.
+inline int MonthOfColumn(int column)
+{
+    return column / 2 + 1;
+}
+
+inline bool IsLabelColumn(int column)
+{
+    return column % 2 == 0;
+}
+
+inline int LabelColumnOf(QDate day)
+{
+    return 2 * (day.month() - 1);
+}
+
+// The day shown in a cell of the year's grid; empty for the header row and for dates that do
+// not exist (30 February, 31 April...).
+std::optional<QDate> DayAt(int year, int row, int column);
+
+// The first letter of the French weekday in upper case, a blank, the day of month: "L 1".
+QString DayLabel(QDate day);
+
+// The current day in the status bar: "lundi 03 mars".
+QString StatusDayText(QDate day);
+
+} // namespace YearGrid
