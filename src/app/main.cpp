@@ -2,12 +2,24 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::Title());
     QApplication::setApplicationVersion(AppInfo::VersionText());
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+
+    // Qt's own dialogs (file choosers, standard buttons) in French.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
     MainWindow window;
-    window.show();
+    window.showAtStoredPlace();
     return QApplication::exec();
 }

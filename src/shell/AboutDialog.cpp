@@ -7,7 +7,8 @@
 #include <QVBoxLayout>
 
 AboutDialog::AboutDialog(QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+{
     setWindowTitle(QStringLiteral("A propos de %1").arg(AppInfo::Title()));
     auto* layout = new QVBoxLayout(this);
     auto* product = new QLabel(AppInfo::Title(), this);

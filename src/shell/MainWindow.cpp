@@ -2,28 +2,309 @@
 
 #include "AboutDialog.h"
 #include "AppInfo.h"
+#include "AppSettings.h"
+#include "BlankRoster.h"
+#include "DialogInteraction.h"
+#include "Help.h"
+#include "Placement.h"
+#include "RosterDatabase.h"
+#include "RosterFile.h"
+#include "RosterWindow.h"
 
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 
-MainWindow::MainWindow()
-    : mdiArea_(new QMdiArea(this)) {
+namespace {
+
+constexpr int TwipsPerInch = 1440;
+const QString Yes = QStringLiteral("Vrai");
+const QString No = QStringLiteral("Faux");
+
+} // namespace
+
+MainWindow::MainWindow(Interaction* ui)
+    : ownUi_(ui ? nullptr : std::make_unique<DialogInteraction>(this))
+    , ui_(ui ? ui : ownUi_.get())
+    , mdiArea_(new QMdiArea(this))
+    , statusPanels_{new QLabel(this), new QLabel(this)}
+    , fileMenu_(new QMenu(QStringLiteral("&Fichier"), this))
+    , windowMenu_(new QMenu(QStringLiteral("F&enêtre"), this))
+    , helpMenu_(new QMenu(QStringLiteral("&?"), this))
+{
     setWindowTitle(AppInfo::Title());
     setCentralWidget(mdiArea_);
-    statusBar();
-    buildMenus();
+    statusBar()->addWidget(statusPanels_[0], 1);
+    statusBar()->addWidget(statusPanels_[1], 3);
+
+    windowMenu_->addAction(QStringLiteral("&En cascade"), this, [this] { arrange(0); });
+    windowMenu_->addAction(QStringLiteral("Mosaïque &horizontale"), this, [this] { arrange(1); });
+    windowMenu_->addAction(QStringLiteral("Mosaïque &verticale"), this, [this] { arrange(2); });
+    windowMenu_->addAction(QStringLiteral("&Réorganiser les icônes"), this, [this] { arrange(3); });
+    helpMenu_->addAction(QStringLiteral("&Aide sur Rotalis"), this, &OpenHelp);
+    helpMenu_->addAction(QStringLiteral("A &propos de Rotalis..."), this, [this] {
+        AboutDialog about(this);
+        about.exec();
+    });
+
+    recentFiles_.load(*OpenAppSettings());
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
+        rebuildMenus();
+        showStatusOf(activeRosterWindow());
+    });
+    rebuildMenus();
 }
 
-void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    file->addAction(QStringLiteral("&Quitter"), this, &QWidget::close);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
-    help->addAction(QStringLiteral("A &propos de Rotalis..."), this, &MainWindow::showAbout);
+MainWindow::~MainWindow()
+{
+    // The children below signal while they are torn down; this window no longer listens.
+    mdiArea_->disconnect(this);
+    for (RosterWindow* window : rosterWindows())
+        window->disconnect(this);
 }
 
-void MainWindow::showAbout() {
-    AboutDialog about(this);
-    about.exec();
+void MainWindow::showAtStoredPlace()
+{
+    const std::unique_ptr<QSettings> settings = OpenAppSettings();
+    if (settings->value(QStringLiteral("StartUp/Maximized"), No).toString() == Yes) {
+        showMaximized();
+        return;
+    }
+    const QString height = settings->value(QStringLiteral("StartUp/Height")).toString();
+    if (!height.isEmpty()) {
+        const double pixelsPerTwip = logicalDpiX() / double(TwipsPerInch);
+        auto pixels = [&](const char* key) {
+            return qRound(settings->value(QStringLiteral("StartUp/") + QLatin1String(key))
+                              .toString()
+                              .toDouble() *
+                          pixelsPerTwip);
+        };
+        QList<QRect> screens;
+        for (const QScreen* screen : QGuiApplication::screens())
+            screens.append(screen->availableGeometry());
+        const QRect place = FitOnScreens(QRect(pixels("Left"), pixels("Top"), pixels("Width"),
+                                               qRound(height.toDouble() * pixelsPerTwip)),
+                                         screens);
+        resize(place.size());
+        move(place.topLeft());
+    }
+    show();
+}
+
+void MainWindow::storePlacement()
+{
+    if (isMinimized())
+        return;
+    const std::unique_ptr<QSettings> settings = OpenAppSettings();
+    if (isMaximized()) {
+        settings->setValue(QStringLiteral("StartUp/Maximized"), Yes);
+        return;
+    }
+    settings->setValue(QStringLiteral("StartUp/Maximized"), No);
+    const double twipsPerPixel = TwipsPerInch / double(logicalDpiX());
+    auto store = [&](const char* key, int pixels) {
+        settings->setValue(QStringLiteral("StartUp/") + QLatin1String(key),
+                           QString::number(qRound(pixels * twipsPerPixel)));
+    };
+    store("Height", height());
+    store("Width", width());
+    store("Top", y());
+    store("Left", x());
+}
+
+void MainWindow::rebuildMenus()
+{
+    RosterWindow* active = activeRosterWindow();
+    fillFileMenu(active);
+    menuBar()->clear();
+    menuBar()->addMenu(fileMenu_);
+    if (active) {
+        menuBar()->addMenu(windowMenu_);
+        for (QMenu* menu : active->menus())
+            menuBar()->addMenu(menu);
+    }
+    menuBar()->addMenu(helpMenu_);
+}
+
+void MainWindow::fillFileMenu(RosterWindow* active)
+{
+    fileMenu_->clear();
+    fileMenu_->addAction(QStringLiteral("&Ouvrir un tour de garde existant"), this,
+                         [this] { openRoster({}); });
+    fileMenu_->addAction(QStringLiteral("&Tour de garde vierge"), this,
+                         &MainWindow::newBlankRoster);
+    if (active) {
+        fileMenu_->addSeparator();
+        fileMenu_->addAction(QStringLiteral("&Enregister"), active,
+                             [active] { active->saveRoster(false); });
+        fileMenu_->addAction(QStringLiteral("Enregistrer &sous"), active,
+                             [active] { active->saveRoster(true); });
+    }
+    if (!recentFiles_.paths().isEmpty()) {
+        fileMenu_->addSeparator();
+        for (int i = 0; i < recentFiles_.paths().size(); ++i) {
+            const QString path = recentFiles_.paths().at(i);
+            fileMenu_->addAction(RecentFiles::caption(i + 1, path), this,
+                                 [this, path] { openRoster(path); });
+        }
+    }
+    fileMenu_->addSeparator();
+    if (active) {
+        fileMenu_->addAction(QStringLiteral("&Fermer"), this,
+                             [this] { mdiArea_->closeActiveSubWindow(); });
+    }
+    fileMenu_->addAction(QStringLiteral("&Quitter"), this, &QWidget::close);
+}
+
+void MainWindow::openRoster(const QString& path)
+{
+    const QString rosterPath = path.isEmpty() ? ui_->chooseFileToOpen({}) : path;
+    if (rosterPath.isEmpty())
+        return;
+    const QString workPath = MakeWorkingCopy(rosterPath);
+    if (workPath.isEmpty()) {
+        ui_->tell(QStringLiteral("Impossible de créer le fichier de travail."),
+                  MessageIcon::Information);
+        return;
+    }
+    showRoster(workPath, rosterPath);
+}
+
+void MainWindow::newBlankRoster()
+{
+    int year = 0;
+    if (std::unique_ptr<RosterDatabase> db = NewBlankRoster(year, *ui_)) {
+        auto window = std::make_unique<RosterWindow>(*ui_);
+        if (window->openNew(std::move(db), untitledCounter_))
+            addRosterWindow(window.release());
+    }
+}
+
+void MainWindow::showRoster(const QString& workPath, const QString& filePath)
+{
+    auto window = std::make_unique<RosterWindow>(*ui_);
+    if (window->openFile(workPath, filePath, untitledCounter_))
+        addRosterWindow(window.release());
+}
+
+void MainWindow::addRosterWindow(RosterWindow* roster)
+{
+    connect(roster, &RosterWindow::saved, this, &MainWindow::rosterSaved);
+    connect(roster, &RosterWindow::statusChanged, this, [this, roster] {
+        if (activeRosterWindow() == roster)
+            showStatusOf(roster);
+    });
+    connect(roster, &RosterWindow::closed, this, [this] { showStatusOf(nullptr); });
+    QMdiSubWindow* subWindow = mdiArea_->addSubWindow(roster);
+    subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    subWindow->resize(mdiArea_->viewport()->size() * 0.9);
+    subWindow->show();
+    mdiArea_->setActiveSubWindow(subWindow);
+}
+
+void MainWindow::rosterSaved(const QString& filePath)
+{
+    recentFiles_.add(filePath, *OpenAppSettings());
+    rebuildMenus();
+}
+
+QList<RosterWindow*> MainWindow::rosterWindows() const
+{
+    QList<RosterWindow*> windows;
+    for (QMdiSubWindow* subWindow : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        if (auto* roster = qobject_cast<RosterWindow*>(subWindow->widget()))
+            windows.append(roster);
+    }
+    return windows;
+}
+
+RosterWindow* MainWindow::activeRosterWindow() const
+{
+    QMdiSubWindow* active = mdiArea_->activeSubWindow();
+    return active ? qobject_cast<RosterWindow*>(active->widget()) : nullptr;
+}
+
+void MainWindow::showStatusOf(RosterWindow* window)
+{
+    statusPanels_[0]->setText(window ? window->statusDay() : QString());
+    statusPanels_[1]->setText(window ? window->statusDuty() : QString());
+}
+
+QString MainWindow::statusText(int panel) const
+{
+    return statusPanels_[panel - 1]->text();
+}
+
+void MainWindow::arrange(int code)
+{
+    switch (code) {
+    case 0:
+        mdiArea_->cascadeSubWindows();
+        break;
+    case 1:
+        tile(Qt::Horizontal);
+        break;
+    case 2:
+        tile(Qt::Vertical);
+        break;
+    case 3:
+        arrangeIcons();
+        break;
+    }
+}
+
+void MainWindow::tile(Qt::Orientation bands)
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized())
+            windows.append(window);
+    }
+    if (windows.isEmpty())
+        return;
+    const QSize area = mdiArea_->viewport()->size();
+    const int count = static_cast<int>(windows.size());
+    for (int i = 0; i < count; ++i) {
+        windows.at(i)->showNormal();
+        if (bands == Qt::Horizontal) {
+            const int height = area.height() / count;
+            windows.at(i)->setGeometry(0, i * height, area.width(), height);
+        } else {
+            const int width = area.width() / count;
+            windows.at(i)->setGeometry(i * width, 0, width, area.height());
+        }
+    }
+}
+
+void MainWindow::arrangeIcons()
+{
+    int left = 0;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized())
+            continue;
+        window->move(left, mdiArea_->viewport()->height() - window->height());
+        left += window->width();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Every roster is asked first: a cancel in any of them keeps them all open.
+    const QList<RosterWindow*> windows = rosterWindows();
+    for (RosterWindow* window : windows) {
+        if (!window->mayClose()) {
+            event->ignore();
+            return;
+        }
+    }
+    for (RosterWindow* window : windows)
+        window->approveClose();
+    mdiArea_->closeAllSubWindows();
+    storePlacement();
+    event->accept();
 }

@@ -1,0 +1,96 @@
+#include "DialogInteraction.h"
+
+#include "AppInfo.h"
+#include "Help.h"
+#include "MessageBox.h"
+#include "ParticipantsDialog.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+const QString RosterFilter = QStringLiteral("Données (*.dat)");
+const QString RosterSuffix = QStringLiteral("dat");
+
+QMessageBox::Icon StandardIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The dialog's answer, or empty text when it was cancelled.
+QString ChosenFile(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+DialogInteraction::DialogInteraction(QWidget* owner)
+    : owner_(owner)
+{
+}
+
+void DialogInteraction::tell(const QString& message, MessageIcon icon)
+{
+    QMessageBox box(StandardIcon(icon), AppInfo::Title(), message, QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+int DialogInteraction::ask(const Question& question)
+{
+    MessageBox box(owner_);
+    box.setMessage(question.message);
+    box.setPictureType(static_cast<int>(question.icon));
+    box.setFormType(static_cast<int>(question.buttons));
+    box.setFocusedButton(question.focusedButton);
+    QObject::connect(&box, &MessageBox::helpRequested, [] { OpenHelp(); });
+    box.exec();
+    return box.answer().toInt();
+}
+
+QString DialogInteraction::promptText(const QString& prompt)
+{
+    return QInputDialog::getText(owner_, AppInfo::Title(), prompt);
+}
+
+int DialogInteraction::chooseParticipant(const QStringList& participants, int preselected)
+{
+    ParticipantsDialog dialog(participants, preselected, owner_);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenIndex() : -1;
+}
+
+QString DialogInteraction::chooseFileToOpen(const FileChoice& choice)
+{
+    QFileDialog dialog(owner_, QStringLiteral("Ouvrir un tour de garde"), choice.proposedPath,
+                       RosterFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(RosterSuffix);
+    return ChosenFile(dialog);
+}
+
+QString DialogInteraction::chooseFileToSave(const FileChoice& choice)
+{
+    QFileDialog dialog(owner_, QStringLiteral("Enregistrer sous"), choice.proposedPath,
+                       RosterFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(RosterSuffix);
+    return ChosenFile(dialog);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Interaction.h"
+
+class QWidget;
+
+// The program's real dialogs, owned by the main window.
+class DialogInteraction : public Interaction {
+public:
+    explicit DialogInteraction(QWidget* owner);
+
+    void tell(const QString& message, MessageIcon icon) override;
+    int ask(const Question& question) override;
+    QString promptText(const QString& prompt) override;
+    int chooseParticipant(const QStringList& participants, int preselected) override;
+    QString chooseFileToOpen(const FileChoice& choice) override;
+    QString chooseFileToSave(const FileChoice& choice) override;
+
+private:
+    QWidget* owner_;
+};

@@ -1,0 +1,5 @@
+#pragma once
+
+// Opens the French manual installed beside the program in the system's browser. A missing
+// manual is not reported.
+void OpenHelp();
