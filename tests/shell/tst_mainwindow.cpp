@@ -367,6 +367,54 @@ private slots:
         restored.showAtStoredPlace();
         QCOMPARE(restored.size(), QSize(700, 500));
     }
+
+    void maximisedWindowComesBackMaximised()
+    {
+        main_->showMaximized();
+        QVERIFY(main_->close());
+        QCOMPARE(OpenAppSettings()->value("StartUp/Maximized").toString(), QStringLiteral("Vrai"));
+        QVERIFY(!OpenAppSettings()->contains("StartUp/Width"));
+
+        MainWindow restored(ui_.get());
+        restored.showAtStoredPlace();
+        QVERIFY(restored.isMaximized());
+    }
+
+    void minimisedWindowStoresNothing()
+    {
+        main_->showMinimized();
+        QVERIFY(main_->close());
+        QVERIFY(OpenAppSettings()->childGroups().isEmpty());
+    }
+
+    void tilingPutsTheRostersInBands_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("stacked");
+        QTest::newRow("horizontal bands") << 1 << true;
+        QTest::newRow("vertical bands") << 2 << false;
+    }
+
+    void tilingPutsTheRostersInBands()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, stacked);
+        QWidget* first = newBlank("2012")->parentWidget();
+        QWidget* second = newBlank("2013")->parentWidget();
+
+        main_->arrange(code);
+
+        QCOMPARE(first->geometry().topLeft(), QPoint(0, 0));
+        if (stacked) {
+            QCOMPARE(second->x(), 0);
+            QCOMPARE(second->y(), first->height());
+            QCOMPARE(second->width(), first->width());
+        } else {
+            QCOMPARE(second->y(), 0);
+            QCOMPARE(second->x(), first->width());
+            QCOMPARE(second->height(), first->height());
+        }
+    }
 };
 
 QTEST_MAIN(TestMainWindow)
