@@ -1,0 +1,89 @@
+// Generating and writing a whole year against making the blank roster of the same year:
+// 7 weekday participants (option 2), 6 weekend participants, grouping and eve ticked.
+// Prints the medians in milliseconds and the ratio generated/blank.
+#include "BlankRoster.h"
+#include "RosterDatabase.h"
+#include "RosterGenerator.h"
+#include "WeekdayRotation.h"
+#include "WorkFile.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int Year = 2012;
+
+GenerationAnswers OrganiserAnswers()
+{
+    GenerationAnswers answers;
+    answers.year = Year;
+    answers.eveOption = true;
+    answers.grouping = true;
+    answers.weekday.participants = {"Arnaud", "Benoît", "Chloé", "Denis",
+                                    "Emma",   "Fabre",  "Gilles"};
+    answers.weekday.option = WeekdayOption::Option2;
+    answers.weekday.periodTable =
+        BuildPeriodTable(answers.weekday.participants, WeekdayOption::Option2);
+    answers.weekday.weekCounter = 2;
+    answers.weekday.step5Choice = 3;
+    answers.weekend = {{"Henri", "Chloé", "Isabelle", "Jean", "Karim", "Léa"}, "Jean"};
+    return answers;
+}
+
+// Time of one run, the database closed and its working file removed.
+double Run(const std::function<std::unique_ptr<RosterDatabase>()>& make)
+{
+    QElapsedTimer timer;
+    timer.start();
+    std::unique_ptr<RosterDatabase> db = make();
+    if (!db) {
+        std::fprintf(stderr, "the roster could not be made\n");
+        std::exit(1);
+    }
+    const QString path = db->path();
+    db.reset();
+    const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    DeleteWorkFile(path);
+    return elapsed;
+}
+
+double Median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const qsizetype at = args.indexOf(QStringLiteral("--iterations"));
+    const int iterations = at >= 0 && at + 1 < args.size() ? args.at(at + 1).toInt() : 21;
+    QTemporaryDir temp;
+    qputenv("TMPDIR", temp.path().toLocal8Bit());
+    const GenerationAnswers answers = OrganiserAnswers();
+
+    // Interleaved, so that both see the same machine.
+    std::vector<double> generated;
+    std::vector<double> blank;
+    for (int i = 0; i < iterations; ++i) {
+        generated.push_back(Run([&] { return WriteGeneratedRoster(GenerateRoster(answers)); }));
+        blank.push_back(Run([] { return MakeBlankRoster(Year); }));
+    }
+    const double generatedMedian = Median(generated);
+    const double blankMedian = Median(blank);
+    std::printf("roster %d made and written, median of %d runs\n", Year, iterations);
+    std::printf(
+        "  generated: %8.2f ms\n  blank:     %8.2f ms\n  ratio:     %8.2f (target <= 1.2)\n",
+        generatedMedian, blankMedian, generatedMedian / blankMedian);
+    return 0;
+}
