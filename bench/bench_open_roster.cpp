@@ -25,6 +25,8 @@ public:
     int ask(const Question& question) override { return Fail(question.message), 0; }
     QString promptText(const QString& prompt) override { return Fail(prompt), QString(); }
     int chooseParticipant(const QStringList&, int) override { return -1; }
+    QString askNewParticipant() override { return {}; }
+    int chooseReplacement(const QStringList&, int) override { return -1; }
     QString chooseFileToOpen(const FileChoice&) override { return {}; }
     QString chooseFileToSave(const FileChoice&) override { return {}; }
 

@@ -1,6 +1,8 @@
 #include "DialogInteraction.h"
 
+#include "AddParticipantDialog.h"
 #include "AppInfo.h"
+#include "ChangeNameDialog.h"
 #include "Help.h"
 #include "MessageBox.h"
 #include "ParticipantsDialog.h"
@@ -73,6 +75,20 @@ int DialogInteraction::chooseParticipant(const QStringList& participants, int pr
 {
     ParticipantsDialog dialog(participants, preselected, owner_);
     return dialog.exec() == QDialog::Accepted ? dialog.chosenIndex() : -1;
+}
+
+QString DialogInteraction::askNewParticipant()
+{
+    AddParticipantDialog dialog(owner_);
+    dialog.exec();
+    return dialog.name();
+}
+
+int DialogInteraction::chooseReplacement(const QStringList& entries, int preselected)
+{
+    ChangeNameDialog dialog(entries, preselected, owner_);
+    dialog.exec();
+    return dialog.chosenIndex();
 }
 
 QString DialogInteraction::chooseFileToOpen(const FileChoice& choice)

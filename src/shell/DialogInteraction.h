@@ -13,6 +13,8 @@ public:
     int ask(const Question& question) override;
     QString promptText(const QString& prompt) override;
     int chooseParticipant(const QStringList& participants, int preselected) override;
+    QString askNewParticipant() override;
+    int chooseReplacement(const QStringList& entries, int preselected) override;
     QString chooseFileToOpen(const FileChoice& choice) override;
     QString chooseFileToSave(const FileChoice& choice) override;
 

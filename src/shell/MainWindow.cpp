@@ -5,6 +5,7 @@
 #include "AppSettings.h"
 #include "BlankRoster.h"
 #include "DialogInteraction.h"
+#include "GenerationWizard.h"
 #include "Help.h"
 #include "Placement.h"
 #include "RosterDatabase.h"
@@ -12,6 +13,7 @@
 #include "RosterWindow.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -134,6 +136,8 @@ void MainWindow::rebuildMenus()
 void MainWindow::fillFileMenu(RosterWindow* active)
 {
     fileMenu_->clear();
+    fileMenu_->addAction(QStringLiteral("&Nouveau tour de garde"), this,
+                         &MainWindow::newGeneratedRoster);
     fileMenu_->addAction(QStringLiteral("&Ouvrir un tour de garde existant"), this,
                          [this] { openRoster({}); });
     fileMenu_->addAction(QStringLiteral("&Tour de garde vierge"), this,
@@ -178,11 +182,26 @@ void MainWindow::openRoster(const QString& path)
 void MainWindow::newBlankRoster()
 {
     int year = 0;
-    if (std::unique_ptr<RosterDatabase> db = NewBlankRoster(year, *ui_)) {
-        auto window = std::make_unique<RosterWindow>(*ui_);
-        if (window->openNew(std::move(db), untitledCounter_))
-            addRosterWindow(window.release());
-    }
+    showNewRoster(NewBlankRoster(year, *ui_));
+}
+
+void MainWindow::newGeneratedRoster()
+{
+    GenerationWizard wizard(*ui_, QDate::currentDate().year(), this);
+    connect(&wizard, &GenerationWizard::helpRequested, this, &OpenHelp);
+    if (wizard.exec() != QDialog::Accepted)
+        return;
+    int year = wizard.blankRosterYear();
+    showNewRoster(year != 0 ? NewBlankRoster(year, *ui_) : wizard.takeGeneratedRoster());
+}
+
+void MainWindow::showNewRoster(std::unique_ptr<RosterDatabase> db)
+{
+    if (!db)
+        return;
+    auto window = std::make_unique<RosterWindow>(*ui_);
+    if (window->openNew(std::move(db), untitledCounter_))
+        addRosterWindow(window.release());
 }
 
 void MainWindow::showRoster(const QString& workPath, const QString& filePath)

@@ -10,6 +10,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class RosterDatabase;
 class RosterWindow;
 
 // frmMain: the program's frame. It holds the roster windows, hosts the status bar they write
@@ -30,6 +31,8 @@ public:
     void openRoster(const QString& path);
     // "&Tour de garde vierge": asks the year and opens a new blank roster.
     void newBlankRoster();
+    // "&Nouveau tour de garde": the generation wizard, then the roster it made.
+    void newGeneratedRoster();
 
     QList<RosterWindow*> rosterWindows() const;
     RosterWindow* activeRosterWindow() const;
@@ -45,6 +48,7 @@ protected:
 
 private:
     void showRoster(const QString& workPath, const QString& filePath);
+    void showNewRoster(std::unique_ptr<RosterDatabase> db);
     void addRosterWindow(RosterWindow* roster);
     void rebuildMenus();
     void fillFileMenu(RosterWindow* active);

@@ -64,6 +64,13 @@ public:
     // cancels. The preselected index is shown first.
     virtual int chooseParticipant(const QStringList& participants, int preselected) = 0;
 
+    // "Ajouter un participant": the name typed, or empty text when the user cancels.
+    virtual QString askNewParticipant() = 0;
+
+    // "Changer un nom": the index of the entry chosen instead of the preselected one, or -1
+    // when the user cancels or keeps the preselected entry.
+    virtual int chooseReplacement(const QStringList& entries, int preselected) = 0;
+
     // The roster file to write, chosen by the user (who has confirmed overwriting an existing
     // one), or empty text when they cancel.
     virtual QString chooseFileToSave(const FileChoice& choice) = 0;

@@ -93,8 +93,8 @@ private slots:
     {
         QCOMPARE(Texts(main_->menuBar()->actions()), (QStringList{"&Fichier", "&?"}));
         QCOMPARE(Texts(MenuOf(*main_, "&Fichier")->actions()),
-                 (QStringList{"&Ouvrir un tour de garde existant", "&Tour de garde vierge", "-",
-                              "&Quitter"}));
+                 (QStringList{"&Nouveau tour de garde", "&Ouvrir un tour de garde existant",
+                              "&Tour de garde vierge", "-", "&Quitter"}));
         QCOMPARE(Texts(MenuOf(*main_, "&?")->actions()),
                  (QStringList{"&Aide sur Rotalis", "A &propos de Rotalis..."}));
 
@@ -103,8 +103,9 @@ private slots:
         QCOMPARE(Texts(main_->menuBar()->actions()),
                  (QStringList{"&Fichier", "F&enêtre", "&Affichage", "&?"}));
         QCOMPARE(Texts(MenuOf(*main_, "&Fichier")->actions()),
-                 (QStringList{"&Ouvrir un tour de garde existant", "&Tour de garde vierge", "-",
-                              "&Enregister", "Enregistrer &sous", "-", "&Fermer", "&Quitter"}));
+                 (QStringList{"&Nouveau tour de garde", "&Ouvrir un tour de garde existant",
+                              "&Tour de garde vierge", "-", "&Enregister", "Enregistrer &sous", "-",
+                              "&Fermer", "&Quitter"}));
         QCOMPARE(Texts(MenuOf(*main_, "F&enêtre")->actions()),
                  (QStringList{"&En cascade", "Mosaïque &horizontale", "Mosaïque &verticale",
                               "&Réorganiser les icônes"}));

@@ -20,6 +20,8 @@ public:
     QList<int> participantChoices;
     QStringList filesToOpen;
     QStringList filesToSave;
+    QStringList newParticipants;
+    QList<int> replacements;
 
     // What was shown: every message, question and prompt text, in order.
     QList<Shown> shown;
@@ -27,6 +29,7 @@ public:
     QList<QStringList> participantLists;
     QList<int> preselections;
     QList<FileChoice> saveChoices;
+    QList<QStringList> replacementLists;
 
     void tell(const QString& message, MessageIcon icon) override { shown.append({message, icon}); }
 
@@ -48,6 +51,18 @@ public:
         participantLists.append(participants);
         preselections.append(preselected);
         return participantChoices.isEmpty() ? -1 : participantChoices.takeFirst();
+    }
+
+    QString askNewParticipant() override
+    {
+        return newParticipants.isEmpty() ? QString() : newParticipants.takeFirst();
+    }
+
+    int chooseReplacement(const QStringList& entries, int preselected) override
+    {
+        replacementLists.append(entries);
+        preselections.append(preselected);
+        return replacements.isEmpty() ? -1 : replacements.takeFirst();
     }
 
     QString chooseFileToOpen(const FileChoice&) override
