@@ -23,6 +23,8 @@ RosterWindow::RosterWindow(Interaction& ui, QWidget* parent)
     , grid_(new RosterGrid(this))
     , viewMenu_(new QMenu(QStringLiteral("&Affichage"), this))
 {
+    sectorLabel_->setTextFormat(Qt::PlainText);
+    yearLabel_->setTextFormat(Qt::PlainText);
     QFont labelFont = sectorLabel_->font();
     labelFont.setBold(true);
     labelFont.setPointSizeF(labelFont.pointSizeF() * 1.25);

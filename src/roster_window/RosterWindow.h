@@ -41,6 +41,7 @@ public:
     void approveClose() { closeApproved_ = true; }
 
     QString filePath() const { return filePath_; }
+    QString workPath() const { return workPath_; }
     bool isModified() const { return modified_; }
     ViewMode viewMode() const { return viewMode_; }
     QString findTarget() const { return findTarget_; }

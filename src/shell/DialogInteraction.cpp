@@ -51,6 +51,7 @@ DialogInteraction::DialogInteraction(QWidget* owner)
 void DialogInteraction::tell(const QString& message, MessageIcon icon)
 {
     QMessageBox box(StandardIcon(icon), AppInfo::Title(), message, QMessageBox::Ok, owner_);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -22,11 +22,37 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include <cmath>
+
 namespace {
 
 constexpr int TwipsPerInch = 1440;
 const QString Yes = QStringLiteral("Vrai");
 const QString No = QStringLiteral("Faux");
+
+// The window's place from the settings, in pixels and on a screen; empty when none is stored
+// or a value is not a number.
+std::optional<QRect> StoredPlace(QSettings& settings, int dpi)
+{
+    if (settings.value(QStringLiteral("StartUp/Height")).toString().isEmpty())
+        return std::nullopt;
+    bool valid = true;
+    const auto pixels = [&](const char* key) {
+        bool ok = false;
+        const double twips = settings.value(QStringLiteral("StartUp/") + QLatin1String(key))
+                                 .toString()
+                                 .toDouble(&ok);
+        valid = valid && ok && std::abs(twips) < 1e7;
+        return ok ? qRound(twips * dpi / TwipsPerInch) : 0;
+    };
+    const QRect stored(pixels("Left"), pixels("Top"), pixels("Width"), pixels("Height"));
+    if (!valid)
+        return std::nullopt;
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    return FitOnScreens(stored, screens);
+}
 
 } // namespace
 
@@ -41,6 +67,8 @@ MainWindow::MainWindow(Interaction* ui)
 {
     setWindowTitle(AppInfo::Title());
     setCentralWidget(mdiArea_);
+    for (QLabel* panel : statusPanels_)
+        panel->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(statusPanels_[0], 1);
     statusBar()->addWidget(statusPanels_[1], 3);
 
@@ -77,23 +105,9 @@ void MainWindow::showAtStoredPlace()
         showMaximized();
         return;
     }
-    const QString height = settings->value(QStringLiteral("StartUp/Height")).toString();
-    if (!height.isEmpty()) {
-        const double pixelsPerTwip = logicalDpiX() / double(TwipsPerInch);
-        auto pixels = [&](const char* key) {
-            return qRound(settings->value(QStringLiteral("StartUp/") + QLatin1String(key))
-                              .toString()
-                              .toDouble() *
-                          pixelsPerTwip);
-        };
-        QList<QRect> screens;
-        for (const QScreen* screen : QGuiApplication::screens())
-            screens.append(screen->availableGeometry());
-        const QRect place = FitOnScreens(QRect(pixels("Left"), pixels("Top"), pixels("Width"),
-                                               qRound(height.toDouble() * pixelsPerTwip)),
-                                         screens);
-        resize(place.size());
-        move(place.topLeft());
+    if (const std::optional<QRect> place = StoredPlace(*settings, logicalDpiX())) {
+        resize(place->size());
+        move(place->topLeft());
     }
     show();
 }

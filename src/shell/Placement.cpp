@@ -18,16 +18,18 @@ bool IsReachable(const QRect& window, const QRect& screen)
 
 } // namespace
 
-QRect FitOnScreens(const QRect& stored, const QList<QRect>& screens)
+std::optional<QRect> FitOnScreens(const QRect& stored, const QList<QRect>& screens)
 {
+    if (stored.width() <= 0 || stored.height() <= 0)
+        return std::nullopt;
     if (screens.isEmpty())
         return stored;
+    const auto fitted = [&stored](const QPoint& topLeft, const QRect& screen) {
+        return QRect(topLeft, stored.size().boundedTo(screen.size()));
+    };
     for (const QRect& screen : screens) {
         if (IsReachable(stored, screen))
-            return stored;
+            return fitted(stored.topLeft(), screen);
     }
-    const QRect& first = screens.first();
-    const QSize size(std::min(stored.width(), first.width()),
-                     std::min(stored.height(), first.height()));
-    return QRect(first.topLeft(), size);
+    return fitted(screens.first().topLeft(), screens.first());
 }

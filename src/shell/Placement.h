@@ -2,8 +2,10 @@
 
 #include <QList>
 #include <QRect>
+#include <optional>
 
-// Where to put a window stored at the given place so that the user can reach it: the stored
-// place when enough of it shows on one of the screens, otherwise the same size (shrunk to fit)
-// at the top left of the first screen.
-QRect FitOnScreens(const QRect& stored, const QList<QRect>& screens);
+// Where to put a window stored at the given place so that the user can reach it, never larger
+// than the screen it is on: the stored place when enough of its title bar shows on one of the
+// screens, otherwise the top left of the first screen. Empty when the stored size is not a
+// size at all: the window then keeps its default place.
+std::optional<QRect> FitOnScreens(const QRect& stored, const QList<QRect>& screens);

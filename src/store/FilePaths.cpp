@@ -2,13 +2,9 @@
 
 #include <QStandardPaths>
 
-#include <algorithm>
-
 QString FileNameFromPath(const QString& path)
 {
-    const qsizetype separator =
-        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    return path.mid(separator + 1);
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
 QString StripExtension(const QString& name)

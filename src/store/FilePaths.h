@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The text after the last folder separator, or the whole text when there is none.
+// The text after the last "/", or the whole text when there is none.
 QString FileNameFromPath(const QString& path);
 
 // The text before the last ".", or the whole text when there is none.

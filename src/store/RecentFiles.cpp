@@ -43,5 +43,8 @@ void RecentFiles::add(const QString& path, QSettings& settings)
 
 QString RecentFiles::caption(int position, const QString& path)
 {
-    return QStringLiteral("&%1. %2").arg(position).arg(FileNameFromPath(path));
+    // A "&" of the file name is shown as such, not taken for a shortcut.
+    QString name = FileNameFromPath(path);
+    name.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return QStringLiteral("&%1. %2").arg(position).arg(name);
 }

@@ -50,10 +50,11 @@ sqlite3* RosterDatabase::openKeyed(const QString& path, int flags)
 
 std::unique_ptr<RosterDatabase> RosterDatabase::create(const QString& path, const QString& sector)
 {
-    if (QFileInfo::exists(path))
-        throw DatabaseError(SQLITE_CANTOPEN, "the file already exists");
+    // The engine takes the empty private file for a new database.
+    if (!CreatePrivateFile(path))
+        throw DatabaseError(SQLITE_CANTOPEN, "the working file cannot be created");
     std::unique_ptr<RosterDatabase> db(
-        new RosterDatabase(openKeyed(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path));
+        new RosterDatabase(openKeyed(path, SQLITE_OPEN_READWRITE), path));
     Transaction transaction(*db);
     for (int i = 0; i < RosterSchema::CreateStatementCount; ++i)
         db->execute(RosterSchema::CreateStatements[i]);

@@ -17,7 +17,8 @@ public:
         NotRoster, // empty, damaged, not a database, another password or an incomplete schema
     };
 
-    // Creates a new, empty roster database in a file that must not exist yet.
+    // Creates a new, empty roster database, readable by its owner only, in a file that must not
+    // exist yet.
     // Throws DatabaseError; the caller removes whatever file was left behind.
     static std::unique_ptr<RosterDatabase> create(const QString& path, const QString& sector);
 

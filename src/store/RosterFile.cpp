@@ -8,12 +8,37 @@
 
 #include <array>
 
+namespace {
+
+bool CopyContent(QIODevice& source, QIODevice& target)
+{
+    std::array<char, 64 * 1024> buffer;
+    for (;;) {
+        const qint64 read = source.read(buffer.data(), buffer.size());
+        if (read == 0)
+            return true;
+        if (read < 0 || target.write(buffer.data(), read) != read)
+            return false;
+    }
+}
+
+} // namespace
+
 QString MakeWorkingCopy(const QString& rosterPath)
 {
+    // The copy is the user's own, writable whatever the roster file's permissions, and
+    // unreadable by anyone else.
     const QString workPath = GetWorkFilePath();
-    if (workPath.isEmpty() || !QFile::copy(rosterPath, workPath))
+    if (workPath.isEmpty() || !CreatePrivateFile(workPath))
         return {};
-    return workPath;
+    QFile source(rosterPath);
+    QFile target(workPath);
+    if (source.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly) &&
+        CopyContent(source, target) && target.flush())
+        return workPath;
+    target.close();
+    DeleteWorkFile(workPath);
+    return {};
 }
 
 bool WriteRosterFile(const RosterDatabase& db, QSaveFile& target)
@@ -24,15 +49,9 @@ bool WriteRosterFile(const RosterDatabase& db, QSaveFile& target)
     QFile source(db.path());
     if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
         return false;
-    std::array<char, 64 * 1024> buffer;
-    for (;;) {
-        const qint64 read = source.read(buffer.data(), buffer.size());
-        if (read == 0)
-            break;
-        if (read < 0 || target.write(buffer.data(), read) != read) {
-            target.cancelWriting();
-            return false;
-        }
+    if (!CopyContent(source, target)) {
+        target.cancelWriting();
+        return false;
     }
     return target.commit();
 }

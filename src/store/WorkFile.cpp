@@ -13,6 +13,13 @@ QString GetWorkFilePath()
     return reservation.fileName();
 }
 
+bool CreatePrivateFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
 bool DeleteWorkFile(const QString& path)
 {
     return QFile::remove(path) || !QFile::exists(path);

@@ -7,5 +7,9 @@
 // or the copy of a roster file can create it. Empty when no name could be had.
 QString GetWorkFilePath();
 
+// Creates an empty file that only its owner may read and write. Fails when anything, a
+// symbolic link included, is already at that path.
+bool CreatePrivateFile(const QString& path);
+
 // Removes a working file; true when it is gone.
 bool DeleteWorkFile(const QString& path);

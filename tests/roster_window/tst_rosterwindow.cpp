@@ -7,6 +7,7 @@
 #include "TestEnvironment.h"
 #include "YearGrid.h"
 
+#include <QMenu>
 #include <QTest>
 
 namespace {
@@ -216,6 +217,29 @@ private slots:
         QCOMPARE(ui_.preselections, (QList<int>{0, 1}));
         QCOMPARE(window->findTarget(), QStringLiteral("A"));
         QCOMPARE(HighlightedDays(*window), (QList<QDate>{QDate(2011, 3, 1), QDate(2011, 3, 2)}));
+    }
+
+    void menuTicksExactlyOneMode()
+    {
+        std::unique_ptr<RosterWindow> window = open(CreateBlankRoster(2011));
+        const QList<QAction*> modes = window->menus().first()->actions();
+        auto ticked = [&modes] {
+            QList<int> indexes;
+            for (int i = 0; i < modes.size(); ++i) {
+                if (modes.at(i)->isChecked())
+                    indexes.append(i);
+            }
+            return indexes;
+        };
+        QCOMPARE(ticked(), QList<int>{0});
+        modes.at(2)->trigger();
+        QCOMPARE(ticked(), QList<int>{2});
+        modes.at(2)->trigger(); // choosing the ticked mode again changes nothing
+        QCOMPARE(ticked(), QList<int>{2});
+        QCOMPARE(window->findTarget(), QStringLiteral("<Partagé>"));
+        modes.at(1)->trigger(); // no participant: the message, and mode 2 stays
+        QCOMPARE(ticked(), QList<int>{2});
+        QCOMPARE(ui_.shown.size(), 1);
     }
 
     void cancelledChooserKeepsTheMode()

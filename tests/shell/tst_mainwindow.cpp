@@ -63,6 +63,21 @@ class TestMainWindow : public QObject {
         return main_->activeRosterWindow();
     }
 
+    // Puts a doctor on 1 March in a roster's working copy, as an edit would.
+    static void EditWorkingCopy(const RosterWindow& roster, const QString& doctor)
+    {
+        std::unique_ptr<RosterDatabase> work = RosterDatabase::open(roster.workPath());
+        work->prepare(R"(UPDATE [Garde] SET [Médecin] = ?1 WHERE [Jour] = '2011-03-01')")
+            .bind(1, doctor)
+            .execute();
+    }
+
+    static QString DoctorOnFirstMarch(const QString& path)
+    {
+        std::unique_ptr<Roster> roster = Roster::load(path);
+        return roster ? roster->days().at(31 + 28).doctor : QStringLiteral("(illisible)");
+    }
+
     // A roster file saved by the program.
     QString savedRoster(const QString& name, int year)
     {
@@ -156,11 +171,12 @@ private slots:
         QVERIFY(roster);
         QCOMPARE(roster->windowTitle(), QStringLiteral("Garde"));
         QVERIFY(!roster->isModified());
+        EditWorkingCopy(*roster, "Dupont");
 
         QVERIFY(roster->saveRoster(false));
 
         QVERIFY(ui_->saveChoices.isEmpty());
-        QVERIFY(Roster::load(path));
+        QCOMPARE(DoctorOnFirstMarch(path), QStringLiteral("Dupont"));
         QCOMPARE(main_->recentFiles().paths(), QStringList{path});
     }
 
@@ -202,8 +218,7 @@ private slots:
         QCOMPARE(env_->workFiles().size(), 1);
         {
             // The participants' index now claims another column than the one it holds.
-            std::unique_ptr<RosterDatabase> work =
-                RosterDatabase::open(env_->tempPath() + "/" + env_->workFiles().first());
+            std::unique_ptr<RosterDatabase> work = RosterDatabase::open(roster->workPath());
             work->execute(
                 R"(INSERT INTO [Participants] ([Médecin], [Ville]) VALUES ('A', 'Digne'))");
             work->execute("PRAGMA writable_schema = ON");
@@ -349,6 +364,16 @@ private slots:
         main_->openRoster(path);
         QCOMPARE(main_->rosterWindows().size(), 2);
         QCOMPARE(env_->workFiles().size(), 2);
+        RosterWindow* saving = main_->rosterWindows().at(0);
+        const QString other = main_->rosterWindows().at(1)->workPath();
+        QVERIFY(other != saving->workPath());
+        const QByteArray otherBefore = ReadAll(other);
+        EditWorkingCopy(*saving, "Dupont");
+
+        QVERIFY(saving->saveRoster(false));
+
+        QCOMPARE(DoctorOnFirstMarch(path), QStringLiteral("Dupont"));
+        QCOMPARE(ReadAll(other), otherBefore);
     }
 
     void placementIsStoredWhenQuitting()
@@ -367,14 +392,26 @@ private slots:
         MainWindow restored(ui_.get());
         restored.showAtStoredPlace();
         QCOMPARE(restored.size(), QSize(700, 500));
+        QCOMPARE(restored.pos(), QPoint(40, 30));
+    }
+
+    void firstStartHasNoStoredPlaceNorRecentFile()
+    {
+        main_->showAtStoredPlace();
+        QVERIFY(!main_->isMaximized());
+        QVERIFY(main_->recentFiles().paths().isEmpty());
+        QCOMPARE(Texts(MenuOf(*main_, "&Fichier")->actions()).count("-"), 1);
+        QVERIFY(OpenAppSettings()->childGroups().isEmpty());
     }
 
     void maximisedWindowComesBackMaximised()
     {
+        OpenAppSettings()->setValue("StartUp/Width", "9000");
         main_->showMaximized();
         QVERIFY(main_->close());
         QCOMPARE(OpenAppSettings()->value("StartUp/Maximized").toString(), QStringLiteral("Vrai"));
-        QVERIFY(!OpenAppSettings()->contains("StartUp/Width"));
+        // The size of the last normal window waits for the next normal one.
+        QCOMPARE(OpenAppSettings()->value("StartUp/Width").toString(), QStringLiteral("9000"));
 
         MainWindow restored(ui_.get());
         restored.showAtStoredPlace();

@@ -119,6 +119,8 @@ private slots:
         QTest::newRow("two digits, 2000s") << QStringList{"12"} << 2012 << once;
         QTest::newRow("two digits, 1900s") << QStringList{"45"} << 1945 << once;
         QTest::newRow("zero") << QStringList{"0"} << 2000 << once;
+        QTest::newRow("last year there is") << QStringList{"9999"} << 9999 << once;
+        QTest::newRow("first year there is") << QStringList{"1900"} << 1900 << once;
         QTest::newRow("before 1900, then a year")
             << QStringList{"1899", "2011"} << 2011
             << QStringList{YearPrompt, RangeMessage, YearPrompt};

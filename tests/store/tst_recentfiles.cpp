@@ -115,6 +115,7 @@ private slots:
         QCOMPARE(RecentFiles::caption(1, "/home/med/Documents/Garde 2012.dat"),
                  QStringLiteral("&1. Garde 2012.dat"));
         QCOMPARE(RecentFiles::caption(4, "Garde.dat"), QStringLiteral("&4. Garde.dat"));
+        QCOMPARE(RecentFiles::caption(2, "/home/med/R&D.dat"), QStringLiteral("&2. R&&D.dat"));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "RosterFile.h"
 #include "TestEnvironment.h"
 #include "Transaction.h"
+#include "WorkFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,6 +69,25 @@ private slots:
         QVERIFY(!work.isEmpty());
         QVERIFY(work != target_);
         QCOMPARE(ReadAll(work), former_);
+    }
+
+    void workingFilesAreTheUsersOwn()
+    {
+        QVERIFY(QFile::setPermissions(target_, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                                   QFileDevice::ReadOther));
+        const QFileDevice::Permissions own = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ReadUser | QFileDevice::WriteUser;
+        QCOMPARE(QFile::permissions(MakeWorkingCopy(target_)), own);
+        QCOMPARE(QFile::permissions(CreateBlankRoster(2012)), own);
+    }
+
+    void nothingIsWrittenThroughALinkPlantedOnTheWorkingPath()
+    {
+        const QString elsewhere = env_->tempPath() + "/ailleurs.dat";
+        const QString planted = env_->tempPath() + "/vdo-planted.tmp";
+        QVERIFY(QFile::link(elsewhere, planted));
+        QVERIFY(!CreatePrivateFile(planted));
+        QVERIFY(!QFile::exists(elsewhere));
     }
 
     void noWorkingCopyOfAMissingFile()

@@ -32,6 +32,8 @@ const QString ListAdvice =
 QLabel* WrappedLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
+    // Participants' names are shown as typed, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;
 }
