@@ -13,21 +13,14 @@
 #include <QMenuBar>
 #include <QTest>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-const QString SaveFailed = QStringLiteral("Une erreur s'est produite pendant la sauvegarde.");
-const QString NoWorkFile = QStringLiteral("Impossible de créer le fichier de travail.");
+namespace {
 
 QString SavePrompt(const QString& caption)
 {
     return QStringLiteral("Les données de %1 ont changées.\r\nVoulez-vous les sauvegarder ?")
         .arg(caption);
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList Texts(const QList<QAction*>& actions)
@@ -38,13 +31,9 @@ QStringList Texts(const QList<QAction*>& actions)
     return texts;
 }
 
-QMenu* MenuOf(QMainWindow& window, const QString& title)
+QStringList FileMenu(const QMainWindow& window)
 {
-    for (QAction* action : window.menuBar()->actions()) {
-        if (action->text() == title)
-            return action->menu();
-    }
-    return nullptr;
+    return Texts(window.menuBar()->actions().first()->menu()->actions());
 }
 
 } // namespace
@@ -55,6 +44,7 @@ class TestMainWindow : public QObject {
     std::unique_ptr<TestEnvironment> env_;
     std::unique_ptr<ScriptedInteraction> ui_;
     std::unique_ptr<MainWindow> main_;
+    QString path_;
 
     RosterWindow* newBlank(const QString& year)
     {
@@ -63,27 +53,12 @@ class TestMainWindow : public QObject {
         return main_->activeRosterWindow();
     }
 
-    // Puts a doctor on 1 March in a roster's working copy, as an edit would.
-    static void EditWorkingCopy(const RosterWindow& roster, const QString& doctor)
+    // Opens a roster file saved by the program, at path_.
+    RosterWindow* openSaved()
     {
-        std::unique_ptr<RosterDatabase> work = RosterDatabase::open(roster.workPath());
-        work->prepare(R"(UPDATE [Garde] SET [Médecin] = ?1 WHERE [Jour] = '2011-03-01')")
-            .bind(1, doctor)
-            .execute();
-    }
-
-    static QString DoctorOnFirstMarch(const QString& path)
-    {
-        std::unique_ptr<Roster> roster = Roster::load(path);
-        return roster ? roster->days().at(31 + 28).doctor : QStringLiteral("(illisible)");
-    }
-
-    // A roster file saved by the program.
-    QString savedRoster(const QString& name, int year)
-    {
-        const QString path = env_->tempPath() + "/" + name;
-        QFile::rename(CreateBlankRoster(year), path);
-        return path;
+        QFile::rename(CreateBlankRoster(2011), path_);
+        main_->openRoster(path_);
+        return main_->activeRosterWindow();
     }
 
 private slots:
@@ -93,6 +68,7 @@ private slots:
         ui_ = std::make_unique<ScriptedInteraction>();
         main_ = std::make_unique<MainWindow>(ui_.get());
         main_->show();
+        path_ = env_->tempPath() + "/Garde.dat";
     }
 
     void cleanup()
@@ -104,160 +80,90 @@ private slots:
         env_.reset();
     }
 
-    void menusOfTheMainWindowAndOfARoster()
+    void aRosterBringsItsMenus()
     {
-        QCOMPARE(Texts(main_->menuBar()->actions()), (QStringList{"&Fichier", "&?"}));
-        QCOMPARE(Texts(MenuOf(*main_, "&Fichier")->actions()),
-                 (QStringList{"&Nouveau tour de garde", "&Ouvrir un tour de garde existant",
-                              "&Tour de garde vierge", "-", "&Quitter"}));
-        QCOMPARE(Texts(MenuOf(*main_, "&?")->actions()),
-                 (QStringList{"&Aide sur Rotalis", "A &propos de Rotalis..."}));
-
-        newBlank("2012");
-
+        const QStringList alone{"&Fichier", "&?"};
+        QCOMPARE(Texts(main_->menuBar()->actions()), alone);
+        newBlank("2012")->approveClose();
         QCOMPARE(Texts(main_->menuBar()->actions()),
-                 (QStringList{"&Fichier", "F&enêtre", "&Affichage", "&?"}));
-        QCOMPARE(Texts(MenuOf(*main_, "&Fichier")->actions()),
-                 (QStringList{"&Nouveau tour de garde", "&Ouvrir un tour de garde existant",
-                              "&Tour de garde vierge", "-", "&Enregister", "Enregistrer &sous", "-",
-                              "&Fermer", "&Quitter"}));
-        QCOMPARE(Texts(MenuOf(*main_, "F&enêtre")->actions()),
-                 (QStringList{"&En cascade", "Mosaïque &horizontale", "Mosaïque &verticale",
-                              "&Réorganiser les icônes"}));
-        QCOMPARE(
-            Texts(MenuOf(*main_, "&Affichage")->actions()),
-            (QStringList{"&Standard (jours fériés en surbrillance)",
-                         "Repérer les gardes d'un &médecin en particulier",
-                         "Repérer les gardes &partagées", "Repérer les gardes laissées à &blanc",
-                         "Repérer mes jours &indisponibles"}));
+                 (QStringList{"&Fichier", "F&enêtre", "&Garde", "&Affichage", "&Outils", "&?"}));
+        main_->activeRosterWindow()->parentWidget()->close();
+        QCOMPARE(Texts(main_->menuBar()->actions()), alone);
     }
 
-    void blankRostersAreNumbered()
-    {
-        RosterWindow* first = newBlank("2012");
-        RosterWindow* second = newBlank("2011");
-        QCOMPARE(first->windowTitle(), QStringLiteral("Tour 1"));
-        QCOMPARE(second->windowTitle(), QStringLiteral("Tour 2"));
-        QCOMPARE(main_->statusText(1), QStringLiteral("samedi 01 janvier"));
-        QCOMPARE(env_->workFiles().size(), 2);
-    }
-
-    void savingANewRosterProposesItsYearInTheDocuments()
+    // A failed save changes nothing; the next one proposes the year in the documents.
+    void savingANewRoster()
     {
         RosterWindow* roster = newBlank("2012");
         const QString target = env_->tempPath() + "/Garde 2012.dat";
-        ui_->filesToSave = {target};
+        ui_->filesToSave = {env_->tempPath() + "/dossier disparu/Garde.dat", target};
+
+        QVERIFY(!roster->saveRoster(false));
+        QCOMPARE(ui_->texts().last(),
+                 QStringLiteral("Une erreur s'est produite pendant la sauvegarde."));
+        QCOMPARE(ui_->shown.last().icon, MessageIcon::Critical);
+        QCOMPARE(roster->windowTitle(), QStringLiteral("Tour 1"));
+        QVERIFY(roster->filePath().isEmpty() && roster->isModified());
+        QVERIFY(main_->recentFiles().paths().isEmpty());
 
         QVERIFY(roster->saveRoster(false));
-
-        QCOMPARE(ui_->saveChoices.size(), 1);
-        QCOMPARE(ui_->saveChoices.first().proposedPath, DocumentsFolder() + "/Garde 2012");
+        QCOMPARE(ui_->saveChoices.last().proposedPath, DocumentsFolder() + "/Garde 2012");
         QCOMPARE(roster->filePath(), target);
         QCOMPARE(roster->windowTitle(), QStringLiteral("Garde 2012"));
         QVERIFY(!roster->isModified());
-        std::unique_ptr<Roster> saved = Roster::load(target);
-        QVERIFY(saved);
-        QCOMPARE(saved->year(), 2012);
+        QCOMPARE(Roster::load(target)->year(), 2012);
         QCOMPARE(main_->recentFiles().paths(), QStringList{target});
-        QCOMPARE(OpenAppSettings()->value("MRU/1").toString(), target);
-        QVERIFY(Texts(MenuOf(*main_, "&Fichier")->actions()).contains("&1. Garde 2012.dat"));
+        QVERIFY(FileMenu(*main_).contains("&1. Garde 2012.dat"));
     }
 
+    // The same file opened twice has two working copies; saving one leaves the other alone.
     void savingAnOpenedRosterWritesItsFileWithoutAsking()
     {
-        const QString path = savedRoster("Garde.dat", 2011);
-        main_->openRoster(path);
-        RosterWindow* roster = main_->activeRosterWindow();
-        QVERIFY(roster);
+        RosterWindow* roster = openSaved();
+        main_->openRoster(path_);
+        const QString other = main_->activeRosterWindow()->workPath();
+        QVERIFY(other != roster->workPath());
+        const QByteArray otherBefore = ReadFile(other);
         QCOMPARE(roster->windowTitle(), QStringLiteral("Garde"));
         QVERIFY(!roster->isModified());
-        EditWorkingCopy(*roster, "Dupont");
+        RosterDatabase::open(roster->workPath())
+            ->execute(R"(UPDATE [Garde] SET [Médecin] = 'Dupont' WHERE [Jour] = '2011-03-01')");
 
         QVERIFY(roster->saveRoster(false));
 
         QVERIFY(ui_->saveChoices.isEmpty());
-        QCOMPARE(DoctorOnFirstMarch(path), QStringLiteral("Dupont"));
-        QCOMPARE(main_->recentFiles().paths(), QStringList{path});
-    }
-
-    void saveAsProposesTheFileNameAndCanBeCancelled()
-    {
-        const QString path = savedRoster("Garde.dat", 2011);
-        main_->openRoster(path);
-        RosterWindow* roster = main_->activeRosterWindow();
-
+        QCOMPARE(Roster::load(path_)->days().at(31 + 28).doctor, QStringLiteral("Dupont"));
+        QCOMPARE(ReadFile(other), otherBefore);
+        QCOMPARE(main_->recentFiles().paths(), QStringList{path_});
+        // "Enregistrer sous" proposes the file's own name; cancelling it changes nothing.
         QVERIFY(!roster->saveRoster(true));
-
         QCOMPARE(ui_->saveChoices.first().proposedPath, env_->tempPath() + "/Garde");
-        QCOMPARE(roster->filePath(), path);
+        QCOMPARE(roster->filePath(), path_);
+        // Nothing unsaved: quitting asks nothing.
+        QVERIFY(main_->close());
         QVERIFY(ui_->shown.isEmpty());
-        QVERIFY(main_->recentFiles().paths().isEmpty());
-    }
-
-    void failedSaveChangesNothing()
-    {
-        RosterWindow* roster = newBlank("2012");
-        ui_->filesToSave = {env_->tempPath() + "/dossier disparu/Garde.dat"};
-
-        QVERIFY(!roster->saveRoster(false));
-
-        QCOMPARE(ui_->texts(), (QStringList{"Entrez l'année du tour de garde:", SaveFailed}));
-        QCOMPARE(ui_->shown.last().icon, MessageIcon::Critical);
-        QCOMPARE(roster->windowTitle(), QStringLiteral("Tour 1"));
-        QVERIFY(roster->filePath().isEmpty());
-        QVERIFY(roster->isModified());
-        QVERIFY(main_->recentFiles().paths().isEmpty());
-    }
-
-    void damagedWorkingCopyNeverReplacesTheRosterFile()
-    {
-        const QString path = savedRoster("Garde.dat", 2011);
-        const QByteArray former = ReadAll(path);
-        main_->openRoster(path);
-        RosterWindow* roster = main_->activeRosterWindow();
-        QCOMPARE(env_->workFiles().size(), 1);
-        {
-            // The participants' index now claims another column than the one it holds.
-            std::unique_ptr<RosterDatabase> work = RosterDatabase::open(roster->workPath());
-            work->execute(
-                R"(INSERT INTO [Participants] ([Médecin], [Ville]) VALUES ('A', 'Digne'))");
-            work->execute("PRAGMA writable_schema = ON");
-            work->execute(R"(UPDATE sqlite_master SET sql = 'CREATE INDEX [Médecin] ON
-                             [Participants] ([Ville])' WHERE name = 'Médecin')");
-            work->execute("PRAGMA schema_version = 1000");
-        }
-
-        QVERIFY(!roster->saveRoster(false));
-
-        QCOMPARE(ui_->texts(), QStringList{SaveFailed});
-        QCOMPARE(ReadAll(path), former);
-        QCOMPARE(roster->windowTitle(), QStringLiteral("Garde"));
     }
 
     void closingAsksToSaveChanges_data()
     {
         QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<QStringList>("filesToSave");
+        QTest::addColumn<bool>("saved"); // the save dialog gives a file
         QTest::addColumn<bool>("closed");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("no") << QList<int>{AnswerNo} << QStringList{} << true << false;
-        QTest::newRow("cancel") << QList<int>{AnswerCancel} << QStringList{} << false << false;
-        QTest::newRow("yes, save dialog cancelled")
-            << QList<int>{AnswerYes} << QStringList{} << false << false;
-        QTest::newRow("yes, saved")
-            << QList<int>{AnswerYes} << QStringList{"Tour.dat"} << true << true;
+        QTest::newRow("no") << QList<int>{AnswerNo} << false << true;
+        QTest::newRow("cancel") << QList<int>{AnswerCancel} << false << false;
+        QTest::newRow("yes, save dialog cancelled") << QList<int>{AnswerYes} << false << false;
+        QTest::newRow("yes, saved") << QList<int>{AnswerYes} << true << true;
     }
 
     void closingAsksToSaveChanges()
     {
         QFETCH(QList<int>, answers);
-        QFETCH(QStringList, filesToSave);
-        QFETCH(bool, closed);
         QFETCH(bool, saved);
+        QFETCH(bool, closed);
         RosterWindow* roster = newBlank("2012");
         ui_->answers = answers;
-        for (const QString& name : filesToSave)
-            ui_->filesToSave.append(env_->tempPath() + "/" + name);
+        if (saved)
+            ui_->filesToSave = {path_};
 
         roster->parentWidget()->close();
 
@@ -267,17 +173,9 @@ private slots:
         QCOMPARE(ui_->questions.first().icon, MessageIcon::Question);
         QCOMPARE(main_->rosterWindows().isEmpty(), closed);
         QCOMPARE(env_->workFiles().isEmpty(), closed);
-        QCOMPARE(QFile::exists(env_->tempPath() + "/Tour.dat"), saved);
+        QCOMPARE(QFile::exists(path_), saved);
         if (closed)
             QCOMPARE(main_->statusText(1), QString());
-    }
-
-    void closingASavedRosterAsksNothing()
-    {
-        main_->openRoster(savedRoster("Garde.dat", 2011));
-        main_->activeRosterWindow()->parentWidget()->close();
-        QVERIFY(ui_->questions.isEmpty());
-        QVERIFY(main_->rosterWindows().isEmpty());
     }
 
     void quittingAsksEveryModifiedRoster_data()
@@ -324,12 +222,8 @@ private slots:
     void openingWhatIsNotARosterLeavesNothingBehind()
     {
         QFETCH(QByteArray, content);
-        const QString path = env_->tempPath() + "/Garde.dat";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
-        ui_->filesToOpen = {path};
+        QVERIFY(WriteFile(path_, content));
+        ui_->filesToOpen = {path_};
 
         main_->openRoster({});
 
@@ -339,90 +233,60 @@ private slots:
         QCOMPARE(ui_->shown.first().icon, MessageIcon::Critical);
         QVERIFY(main_->rosterWindows().isEmpty());
         QVERIFY(env_->workFiles().isEmpty());
-        QCOMPARE(ReadAll(path), content);
+        QCOMPARE(ReadFile(path_), content);
     }
 
     void vanishedRecentFileStaysInTheList()
     {
-        const QString path = env_->tempPath() + "/Parti.dat";
-        OpenAppSettings()->setValue("MRU/1", path);
+        OpenAppSettings()->setValue("MRU/1", path_);
         main_ = std::make_unique<MainWindow>(ui_.get());
-        QVERIFY(Texts(MenuOf(*main_, "&Fichier")->actions()).contains("&1. Parti.dat"));
+        QVERIFY(FileMenu(*main_).contains("&1. Garde.dat"));
 
-        main_->openRoster(path);
+        main_->openRoster(path_);
 
-        QCOMPARE(ui_->texts(), QStringList{NoWorkFile});
+        QCOMPARE(ui_->texts(), QStringList{"Impossible de créer le fichier de travail."});
         QCOMPARE(ui_->shown.first().icon, MessageIcon::Information);
-        QCOMPARE(main_->recentFiles().paths(), QStringList{path});
+        QCOMPARE(main_->recentFiles().paths(), QStringList{path_});
         QVERIFY(env_->workFiles().isEmpty());
     }
 
-    void sameFileOpenedTwiceHasTwoWorkingCopies()
+    // Only a normal window stores its place, in twips; a maximised one is only marked so, and
+    // the size of the last normal window waits for the next normal one.
+    void placementIsStoredWhenQuitting_data()
     {
-        const QString path = savedRoster("Garde.dat", 2011);
-        main_->openRoster(path);
-        main_->openRoster(path);
-        QCOMPARE(main_->rosterWindows().size(), 2);
-        QCOMPARE(env_->workFiles().size(), 2);
-        RosterWindow* saving = main_->rosterWindows().at(0);
-        const QString other = main_->rosterWindows().at(1)->workPath();
-        QVERIFY(other != saving->workPath());
-        const QByteArray otherBefore = ReadAll(other);
-        EditWorkingCopy(*saving, "Dupont");
-
-        QVERIFY(saving->saveRoster(false));
-
-        QCOMPARE(DoctorOnFirstMarch(path), QStringLiteral("Dupont"));
-        QCOMPARE(ReadAll(other), otherBefore);
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("maximized"); // empty: nothing stored
+        QTest::newRow("normal") << int(Qt::WindowNoState) << "Faux";
+        QTest::newRow("maximised") << int(Qt::WindowMaximized) << "Vrai";
+        QTest::newRow("minimised") << int(Qt::WindowMinimized) << "";
     }
 
     void placementIsStoredWhenQuitting()
     {
+        QFETCH(int, state);
+        QFETCH(QString, maximized);
+        const bool normal = state == Qt::WindowNoState;
+        OpenAppSettings()->setValue("StartUp/Width", "9000");
         main_->showNormal();
         main_->resize(700, 500);
         main_->move(40, 30);
+        main_->setWindowState(Qt::WindowStates(state));
         QVERIFY(main_->close());
         std::unique_ptr<QSettings> settings = OpenAppSettings();
-        QCOMPARE(settings->value("StartUp/Maximized").toString(), QStringLiteral("Faux"));
+        QCOMPARE(settings->value("StartUp/Maximized").toString(), maximized);
         const double twips = 1440.0 / main_->logicalDpiX();
-        QCOMPARE(settings->value("StartUp/Width").toString(), QString::number(qRound(700 * twips)));
+        QCOMPARE(settings->value("StartUp/Width").toString(),
+                 normal ? QString::number(qRound(700 * twips)) : u"9000"_s);
         QCOMPARE(settings->value("StartUp/Height").toString(),
-                 QString::number(qRound(500 * twips)));
+                 normal ? QString::number(qRound(500 * twips)) : QString());
 
         MainWindow restored(ui_.get());
         restored.showAtStoredPlace();
-        QCOMPARE(restored.size(), QSize(700, 500));
-        QCOMPARE(restored.pos(), QPoint(40, 30));
-    }
-
-    void firstStartHasNoStoredPlaceNorRecentFile()
-    {
-        main_->showAtStoredPlace();
-        QVERIFY(!main_->isMaximized());
-        QVERIFY(main_->recentFiles().paths().isEmpty());
-        QCOMPARE(Texts(MenuOf(*main_, "&Fichier")->actions()).count("-"), 1);
-        QVERIFY(OpenAppSettings()->childGroups().isEmpty());
-    }
-
-    void maximisedWindowComesBackMaximised()
-    {
-        OpenAppSettings()->setValue("StartUp/Width", "9000");
-        main_->showMaximized();
-        QVERIFY(main_->close());
-        QCOMPARE(OpenAppSettings()->value("StartUp/Maximized").toString(), QStringLiteral("Vrai"));
-        // The size of the last normal window waits for the next normal one.
-        QCOMPARE(OpenAppSettings()->value("StartUp/Width").toString(), QStringLiteral("9000"));
-
-        MainWindow restored(ui_.get());
-        restored.showAtStoredPlace();
-        QVERIFY(restored.isMaximized());
-    }
-
-    void minimisedWindowStoresNothing()
-    {
-        main_->showMinimized();
-        QVERIFY(main_->close());
-        QVERIFY(OpenAppSettings()->childGroups().isEmpty());
+        QCOMPARE(restored.isMaximized(), state == Qt::WindowMaximized);
+        if (normal) {
+            QCOMPARE(restored.size(), QSize(700, 500));
+            QCOMPARE(restored.pos(), QPoint(40, 30));
+        }
     }
 
     void tilingPutsTheRostersInBands_data()
@@ -442,16 +306,10 @@ private slots:
 
         main_->arrange(code);
 
-        QCOMPARE(first->geometry().topLeft(), QPoint(0, 0));
-        if (stacked) {
-            QCOMPARE(second->x(), 0);
-            QCOMPARE(second->y(), first->height());
-            QCOMPARE(second->width(), first->width());
-        } else {
-            QCOMPARE(second->y(), 0);
-            QCOMPARE(second->x(), first->width());
-            QCOMPARE(second->height(), first->height());
-        }
+        QCOMPARE(first->pos(), QPoint(0, 0));
+        QCOMPARE(second->pos(), stacked ? QPoint(0, first->height()) : QPoint(first->width(), 0));
+        QCOMPARE(stacked ? second->width() : second->height(),
+                 stacked ? first->width() : first->height());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
 TestEnvironment::TestEnvironment()
@@ -21,4 +22,17 @@ TestEnvironment::~TestEnvironment()
 QStringList TestEnvironment::workFiles() const
 {
     return QDir(temp_.path()).entryList({QStringLiteral("vdo*.tmp")}, QDir::Files);
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(content) == content.size();
 }

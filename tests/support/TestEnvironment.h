@@ -17,3 +17,8 @@ private:
     QTemporaryDir temp_;
     QByteArray previousTmpDir_;
 };
+
+// The whole content of a file; empty when it cannot be read.
+QByteArray ReadFile(const QString& path);
+// Replaces a file's content; false when it cannot be written.
+bool WriteFile(const QString& path, const QByteArray& content);
