@@ -27,6 +27,12 @@ public:
     int chooseParticipant(const QStringList&, int) override { return -1; }
     QString askNewParticipant() override { return {}; }
     int chooseReplacement(const QStringList&, int) override { return -1; }
+    std::optional<QList<SharedInterval>> editShare(const ShareRequest&) override { return {}; }
+    std::optional<DayProperties> editDayProperties(QDate, const DayProperties&) override
+    {
+        return {};
+    }
+    std::optional<SectorName> nameSector(const QString&) override { return {}; }
     QString chooseFileToOpen(const FileChoice&) override { return {}; }
     QString chooseFileToSave(const FileChoice&) override { return {}; }
 

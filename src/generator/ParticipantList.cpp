@@ -1,25 +1,18 @@
 #include "ParticipantList.h"
 
+#include "ParticipantNames.h"
+
 namespace {
 
 std::optional<ListProblem> CheckNames(const QStringList& names)
 {
     for (const QString& name : names) {
-        for (const char* reserved : {"<Variable>", "<Vide>", "<Partagé>"}) {
-            if (name == QString::fromUtf8(reserved))
-                return ListProblem{
-                    QStringLiteral("Le mot %1 est réservé pour l'application.").arg(name), false};
-        }
+        if (const std::optional<QString> problem = ParticipantNameProblem(name))
+            return ListProblem{*problem, name.size() > LongestParticipantName};
         if (names.count(name) > 1)
             return ListProblem{QStringLiteral("La liste contient un ou plusieurs doublons.\r\n"
                                               "Donnez un nom distinct à chaque participant."),
                                false};
-        if (name.size() > LongestName)
-            return ListProblem{QStringLiteral("Le nom \"%1\" est trop long : un nom compte au "
-                                              "plus %2 caractères.")
-                                   .arg(name)
-                                   .arg(LongestName),
-                               true};
     }
     return std::nullopt;
 }

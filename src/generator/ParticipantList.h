@@ -13,6 +13,3 @@ struct ListProblem {
 
 std::optional<ListProblem> CheckWeekdayList(const QStringList& names);
 std::optional<ListProblem> CheckWeekendList(const QStringList& names);
-
-// The longest name a roster can hold.
-inline constexpr int LongestName = 50;

@@ -56,6 +56,7 @@ std::optional<Step5Texts> FloatingStep5(const WeekdayAnswers& answers, int year)
     const int weeks = count / 5;
     const int length = static_cast<int>(answers.periodTable.size());
     Step5Texts step5;
+    // The name goes in last: a "%" it may hold is never taken for a place holder.
     step5.label =
         QStringLiteral(
             "Le participant 'volant' (%1) va prendre une garde toutes les %2 semaine(s), à la "
@@ -69,10 +70,8 @@ std::optional<Step5Texts> FloatingStep5(const WeekdayAnswers& answers, int year)
             "tombe le 1er janvier, indiquez le 1er janvier.\n"
             "Si le 'volant' n'a pas à prendre de garde sur cette période choisissez 'Aucun jour "
             "de cette période'.")
-            .arg(answers.floatingParticipant)
-            .arg(weeks)
-            .arg(count)
-            .arg(5 * weeks);
+            .arg(answers.floatingParticipant, QString::number(weeks), QString::number(count),
+                 QString::number(5 * weeks));
     QDate day = FirstMondayToFridayDate(year);
     int position = PositionAtNewYear(answers, year);
     for (int k = 0; k < length; ++k) {

@@ -3,6 +3,12 @@
 #include "MonthHeaderView.h"
 #include "YearGrid.h"
 
+#include <QDrag>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QMouseEvent>
+
 #include <algorithm>
 
 namespace {
@@ -10,6 +16,8 @@ namespace {
 constexpr int LabelColumnTwips = 500;
 constexpr int DutyColumnTwips = 1500;
 constexpr int TwipsPerInch = 1440;
+// A day dragged within the grid, as ISO text.
+const QString DayMimeType = QStringLiteral("application/x-rotalis-day");
 
 } // namespace
 
@@ -39,6 +47,15 @@ RosterGrid::RosterGrid(QWidget* parent)
             setItem(row, column, new QTableWidgetItem);
     }
     connect(this, &QTableWidget::currentCellChanged, this, &RosterGrid::currentDayChanged);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(horizontalHeader(), &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) {
+                emit contextMenuRequested(0, horizontalHeader()->logicalIndexAt(pos),
+                                          horizontalHeader()->mapToGlobal(pos));
+            });
 }
 
 QTableWidgetItem* RosterGrid::cell(int row, int column) const
@@ -90,13 +107,62 @@ void RosterGrid::setCurrentGridCell(int row, int column)
 
 std::optional<QDate> RosterGrid::currentDay() const
 {
-    if (currentRow() < 0 || currentColumn() < 0)
+    if (currentRow() < 0)
         return std::nullopt;
-    const int row = currentRow() + 1;
-    const int column = currentColumn();
+    return dayAt(currentRow() + 1, currentColumn());
+}
+
+std::optional<QDate> RosterGrid::dayAt(int row, int column) const
+{
+    if (row < 1 || row >= YearGrid::RowCount || column < 0 || column >= YearGrid::ColumnCount)
+        return std::nullopt;
     const int labelColumn = YearGrid::IsLabelColumn(column) ? column : column - 1;
     // A cell holds a day exactly when the label of its pair is written.
     if (cell(row, labelColumn)->text().isEmpty())
         return std::nullopt;
     return YearGrid::DayAt(year_, row, column);
+}
+
+void RosterGrid::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::RightButton) {
+        if (index.isValid())
+            emit contextMenuRequested(index.row() + 1, index.column(),
+                                      event->globalPosition().toPoint());
+        return;
+    }
+    QTableWidget::mousePressEvent(event);
+    const std::optional<QDate> day = currentDay();
+    if (event->button() != Qt::LeftButton || event->modifiers() != Qt::ControlModifier || !day)
+        return;
+    auto* drag = new QDrag(this);
+    auto* data = new QMimeData;
+    data->setData(DayMimeType, day->toString(Qt::ISODate).toLatin1());
+    drag->setMimeData(data);
+    drag->exec(Qt::CopyAction);
+}
+
+void RosterGrid::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->source() == this && event->mimeData()->hasFormat(DayMimeType))
+        event->acceptProposedAction();
+}
+
+void RosterGrid::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (event->source() == this && event->mimeData()->hasFormat(DayMimeType))
+        event->acceptProposedAction();
+}
+
+void RosterGrid::dropEvent(QDropEvent* event)
+{
+    if (event->source() != this || !event->mimeData()->hasFormat(DayMimeType))
+        return;
+    event->acceptProposedAction();
+    const QDate source =
+        QDate::fromString(QString::fromLatin1(event->mimeData()->data(DayMimeType)), Qt::ISODate);
+    const QModelIndex target = indexAt(event->position().toPoint());
+    if (source.isValid() && target.isValid())
+        emit dayDropped(source, target.row() + 1, target.column());
 }

@@ -27,9 +27,21 @@ public:
 
     // The day of the current cell; empty when the cell holds no day.
     std::optional<QDate> currentDay() const;
+    // The day shown in a cell (row 0 is the month names); empty when the cell holds no day.
+    std::optional<QDate> dayAt(int row, int column) const;
 
 signals:
     void currentDayChanged();
+    // The right button was pressed on a cell, or on a month's name (row 0).
+    void contextMenuRequested(int row, int column, const QPoint& globalPos);
+    // A day dragged with Ctrl was dropped on a cell.
+    void dayDropped(QDate source, int row, int column);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QTableWidgetItem* cell(int row, int column) const;

@@ -1,16 +1,21 @@
 #include "RosterWindow.h"
 
+#include "AppSettings.h"
+#include "DatabaseError.h"
 #include "FilePaths.h"
 #include "Interaction.h"
+#include "ParticipantNames.h"
 #include "Roster.h"
 #include "RosterFile.h"
 #include "RosterGrid.h"
+#include "ShareRules.h"
 #include "WorkFile.h"
 #include "YearGrid.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QSaveFile>
 #include <QVBoxLayout>
@@ -22,6 +27,10 @@ RosterWindow::RosterWindow(Interaction& ui, QWidget* parent)
     , yearLabel_(new QLabel(QStringLiteral("2002"), this))
     , grid_(new RosterGrid(this))
     , viewMenu_(new QMenu(QStringLiteral("&Affichage"), this))
+    , dutyMenu_(new QMenu(QStringLiteral("&Garde"), this))
+    , doctorMenu_(new QMenu(QStringLiteral("&Mettre de garde"), this))
+    , contextMenu_(new QMenu(this))
+    , toolsMenu_(new QMenu(QStringLiteral("&Outils"), this))
 {
     sectorLabel_->setTextFormat(Qt::PlainText);
     yearLabel_->setTextFormat(Qt::PlainText);
@@ -42,7 +51,11 @@ RosterWindow::RosterWindow(Interaction& ui, QWidget* parent)
     layout->addWidget(grid_);
 
     buildViewMenu();
+    buildDutyMenus();
+    buildToolsMenu();
     connect(grid_, &RosterGrid::currentDayChanged, this, &RosterWindow::refreshStatus);
+    connect(grid_, &RosterGrid::contextMenuRequested, this, &RosterWindow::showContextMenu);
+    connect(grid_, &RosterGrid::dayDropped, this, &RosterWindow::dropDay);
 }
 
 RosterWindow::~RosterWindow()
@@ -98,6 +111,7 @@ bool RosterWindow::showRoster(std::unique_ptr<Roster> roster, const QString& fil
         modified_ = false;
     }
     sectorLabel_->setText(roster_->sector());
+    rebuildParticipantMenus();
     return true;
 }
 
@@ -143,6 +157,7 @@ void RosterWindow::refreshStatus()
             statusDuty_ = duty;
         }
     }
+    dutyMenu_->setEnabled(day.has_value());
     emit statusChanged();
 }
 
@@ -177,12 +192,8 @@ void RosterWindow::chooseViewMode(ViewMode mode)
 bool RosterWindow::chooseFindTarget()
 {
     const QStringList& participants = roster_->participants();
-    if (participants.isEmpty()) {
-        ui_.tell(QStringLiteral("Votre liste de participants est vide.\r\n"
-                                "Ajoutez des participants avant d'utiliser cette fonction."),
-                 MessageIcon::Information);
+    if (!hasParticipants())
         return false;
-    }
     const int chosen = ui_.chooseParticipant(
         participants, std::max<qsizetype>(0, participants.indexOf(findTarget_)));
     if (chosen < 0 || chosen >= participants.size())
@@ -265,4 +276,249 @@ QString RosterWindow::sectorText() const
 QString RosterWindow::yearText() const
 {
     return yearLabel_->text();
+}
+
+void RosterWindow::buildDutyMenus()
+{
+    QAction* share = new QAction(QStringLiteral("P&artager la garde"), this);
+    QAction* clear = new QAction(QStringLiteral("Mettre à &blanc"), this);
+    QAction* properties = new QAction(QStringLiteral("&Propriétés du jour"), this);
+    connect(share, &QAction::triggered, this, &RosterWindow::shareCurrentDay);
+    connect(clear, &QAction::triggered, this, &RosterWindow::clearCurrentDay);
+    connect(properties, &QAction::triggered, this, &RosterWindow::editCurrentDayProperties);
+    // The menu bar's "&Garde" and the grid's pop-up menu carry the same entries.
+    for (QMenu* menu : {dutyMenu_, contextMenu_}) {
+        menu->addMenu(doctorMenu_);
+        menu->addActions({share, clear, properties});
+    }
+}
+
+void RosterWindow::buildToolsMenu()
+{
+    toolsMenu_->addAction(QStringLiteral("&Ajouter un participant"), this,
+                          &RosterWindow::addParticipant);
+    toolsMenu_->addAction(QStringLiteral("&Nommer le secteur de garde"), this,
+                          &RosterWindow::nameSector);
+    toolsMenu_->addAction(QStringLiteral("&Vider la liste de mes jours indisponibles"), this,
+                          &RosterWindow::clearUnavailableDays);
+}
+
+void RosterWindow::rebuildParticipantMenus()
+{
+    doctorMenu_->clear();
+    const QStringList& participants = roster_->participants();
+    if (participants.isEmpty()) {
+        doctorMenu_->addAction(QStringLiteral("(Néant)"));
+        return;
+    }
+    for (const QString& doctor : participants) {
+        // A name is shown as typed: a "&" in it is not an access key.
+        QString text = doctor;
+        text.replace(QLatin1Char('&'), QLatin1String("&&"));
+        doctorMenu_->addAction(text, this, [this, doctor] { assignCurrentDay(doctor); });
+    }
+}
+
+bool RosterWindow::hasParticipants()
+{
+    if (!roster_->participants().isEmpty())
+        return true;
+    ui_.tell(QStringLiteral("Votre liste de participants est vide.\r\n"
+                            "Ajoutez des participants avant d'utiliser cette fonction."),
+             MessageIcon::Information);
+    return false;
+}
+
+bool RosterWindow::confirm(const QString& question, const QString& title)
+{
+    Question asked{question, ButtonSet::YesNo, MessageIcon::Question};
+    asked.title = title;
+    return ui_.ask(asked) == AnswerYes;
+}
+
+bool RosterWindow::edit(const std::function<void()>& change)
+{
+    try {
+        change();
+    } catch (const DatabaseError&) {
+        ui_.tell(QStringLiteral("Une erreur s'est produite pendant la modification du tour de "
+                                "garde. Le jour est resté tel qu'il était."),
+                 MessageIcon::Critical);
+        return false;
+    }
+    modified_ = true;
+    return true;
+}
+
+void RosterWindow::recolourDay(QDate day)
+{
+    if (const RosterDay* row = roster_->day(day))
+        grid_->setHighlighted(day, IsHighlighted(viewMode_, *row, findTarget_, *roster_));
+}
+
+void RosterWindow::showDayChange(QDate day)
+{
+    grid_->setDay(day, roster_->day(day)->doctor);
+    recolourDay(day);
+}
+
+void RosterWindow::assignCurrentDay(const QString& doctor)
+{
+    const std::optional<QDate> day = grid_->currentDay();
+    if (!day)
+        return;
+    if (roster_->day(*day)->doctor == SharedDutyMarker &&
+        !confirm(QStringLiteral("Cette garde est partagée.\r\n"
+                                "Etes-vous sûr de vouloir mettre de garde %1 ?")
+                     .arg(doctor)))
+        return;
+    if (edit([&] { roster_->assign(*day, doctor); })) {
+        showDayChange(*day);
+        refreshStatus();
+    }
+}
+
+void RosterWindow::clearCurrentDay()
+{
+    const std::optional<QDate> day = grid_->currentDay();
+    if (!day)
+        return;
+    if (roster_->day(*day)->doctor == SharedDutyMarker &&
+        !confirm(QStringLiteral("Cette garde est partagée.\r\n"
+                                "Etes-vous sûr de vouloir mettre cette garde à blanc ?")))
+        return;
+    if (edit([&] { roster_->assign(*day, QString()); })) {
+        showDayChange(*day);
+        refreshStatus();
+    }
+}
+
+void RosterWindow::shareCurrentDay()
+{
+    const std::optional<QDate> day = grid_->currentDay();
+    if (!day || !hasParticipants())
+        return;
+    const QString doctor = roster_->day(*day)->doctor;
+    ShareRequest request{*day, {}, roster_->participants(), roster_->intervals(*day)};
+    if (doctor.isEmpty())
+        request.info = QStringLiteral("Cette garde n'est pas encore affectée.");
+    else if (doctor == SharedDutyMarker)
+        request.info = QStringLiteral("Cette garde est, pour le moment, partagée par:");
+    else
+        request.info = QStringLiteral("Cette garde est, pour le moment, affectée à %1").arg(doctor);
+    for (;;) {
+        const std::optional<QList<SharedInterval>> intervals = ui_.editShare(request);
+        if (!intervals)
+            return;
+        // The dialog refuses these already; what reaches the roster is checked all the same.
+        if (const std::optional<Notice> problem = ShareProblem(*intervals)) {
+            ui_.tell(problem->message, problem->icon);
+            request.intervals = *intervals;
+            continue;
+        }
+        if (edit([&] { roster_->share(*day, *intervals); })) {
+            showDayChange(*day);
+            refreshStatus();
+        }
+        return;
+    }
+}
+
+void RosterWindow::editCurrentDayProperties()
+{
+    const std::optional<QDate> day = grid_->currentDay();
+    if (!day)
+        return;
+    const RosterDay* row = roster_->day(*day);
+    const std::optional<DayProperties> properties =
+        ui_.editDayProperties(*day, {row->type, row->unavailable});
+    if (properties &&
+        edit([&] { roster_->setProperties(*day, properties->type, properties->unavailable); }))
+        recolourDay(*day);
+}
+
+void RosterWindow::dropDay(QDate source, int row, int column)
+{
+    const std::optional<QDate> target = grid_->dayAt(row, column);
+    if (!target || *target == source || !roster_->day(source))
+        return;
+    const QString sourceDuty = roster_->day(source)->doctor;
+    const QString targetDuty = roster_->day(*target)->doctor;
+    if (targetDuty != SharedDutyMarker && targetDuty == sourceDuty)
+        return;
+    const QString date =
+        QLocale(QLocale::French).toString(*target, QStringLiteral("dddd d MMMM"));
+    QString question;
+    if (targetDuty == SharedDutyMarker)
+        question = QStringLiteral("La garde du %1 est partagée.\r\nConfirmez votre intention de "
+                                  "remplacer les données (celles-ci seront perdues).")
+                       .arg(date);
+    else if (sourceDuty.isEmpty())
+        question = QStringLiteral("Confirmez votre intention de mettre la garde du %1 à blanc.")
+                       .arg(date);
+    else if (sourceDuty == SharedDutyMarker)
+        question = QStringLiteral("Confimez votre intention de copier les données actuelles de "
+                                  "partage pour la garde du %1.")
+                       .arg(date);
+    else
+        question = QStringLiteral("Confirmez votre intention de mettre %1 de garde le %2.")
+                       .arg(sourceDuty, date);
+    if (!confirm(question, QStringLiteral("Confirmation d'une opération de glisser-déposer")))
+        return;
+    if (edit([&] { roster_->copyDay(source, *target); }))
+        showDayChange(*target);
+}
+
+void RosterWindow::showContextMenu(int row, int column, const QPoint& globalPos)
+{
+    // A right click on a month's name acts on the 1st of that month.
+    grid_->setCurrentGridCell(std::max(row, 1), column);
+    refreshStatus();
+    if (grid_->currentDay())
+        contextMenu_->popup(globalPos);
+}
+
+void RosterWindow::clearUnavailableDays()
+{
+    const int answer = ui_.ask(
+        {QStringLiteral("Cette fonction videra la liste de mes jours indisponibles.\r\n"
+                        "Ceci est nécessaire si, par exemple, ce fichier a été transmis par un "
+                        "confrère (ses indisponibilités ne sont pas les miennes).\r\n"
+                        "Vider la liste des jours indisponibles ?"),
+         ButtonSet::YesNo, MessageIcon::Information});
+    if (answer != AnswerYes || !edit([this] { roster_->clearUnavailableDays(); }))
+        return;
+    if (viewMode_ == ViewMode::Unavailable)
+        recolour();
+}
+
+void RosterWindow::addParticipant()
+{
+    const QString name = ui_.askNewParticipant();
+    if (name.isEmpty())
+        return;
+    if (const std::optional<QString> problem = ParticipantNameProblem(name)) {
+        ui_.tell(*problem, MessageIcon::Information);
+        return;
+    }
+    if (roster_->participants().contains(name)) {
+        ui_.tell(QStringLiteral("La liste contient déjà ce nom.\r\n"
+                                "Donnez un nom distinct à chaque participant."),
+                 MessageIcon::Information);
+        return;
+    }
+    if (edit([&] { roster_->addParticipant(name); }))
+        rebuildParticipantMenus();
+}
+
+void RosterWindow::nameSector()
+{
+    const std::optional<SectorName> sector = ui_.nameSector(sectorLabel_->text());
+    if (!sector || sector->name.isEmpty())
+        return;
+    if (!edit([&] { roster_->setSector(sector->name); }))
+        return;
+    sectorLabel_->setText(sector->name);
+    if (sector->asDefault)
+        OpenAppSettings()->setValue(QStringLiteral("Options/Secteur"), sector->name);
 }

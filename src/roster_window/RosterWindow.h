@@ -3,6 +3,8 @@
 #include "ViewMode.h"
 
 #include <QList>
+#include <QDate>
+#include <functional>
 #include <QWidget>
 #include <memory>
 
@@ -50,9 +52,25 @@ public:
     QString yearText() const;
 
     // The menus this window adds to the menu bar while it is active.
-    QList<QMenu*> menus() const { return {viewMenu_}; }
+    QList<QMenu*> menus() const { return {dutyMenu_, viewMenu_, toolsMenu_}; }
+    QMenu* contextMenu() const { return contextMenu_; }
 
     void chooseViewMode(ViewMode mode);
+
+    // The day commands, on the current day.
+    void assignCurrentDay(const QString& doctor);
+    void clearCurrentDay();
+    void shareCurrentDay();
+    void editCurrentDayProperties();
+    // Copies the source day's duty onto the day of a cell, after the user confirms.
+    void dropDay(QDate source, int row, int column);
+    // The right button on a cell: makes it current and pops up the day commands there.
+    void showContextMenu(int row, int column, const QPoint& globalPos);
+
+    // The roster commands of "&Outils".
+    void clearUnavailableDays();
+    void addParticipant();
+    void nameSector();
 
     // The status bar texts for the current cell: the day, then who is on duty.
     QString statusDay() const { return statusDay_; }
@@ -68,6 +86,15 @@ protected:
 
 private:
     void buildViewMenu();
+    void buildDutyMenus();
+    void buildToolsMenu();
+    void rebuildParticipantMenus();
+    bool confirm(const QString& question, const QString& title = {});
+    // Runs an edit of the roster; a failure is told to the user and changes nothing.
+    bool edit(const std::function<void()>& change);
+    void showDayChange(QDate day);
+    void recolourDay(QDate day);
+    bool hasParticipants();
     bool showRoster(std::unique_ptr<Roster> roster, const QString& filePath, int& untitledCounter);
     void fillGrid();
     void recolour();
@@ -93,4 +120,8 @@ private:
     RosterGrid* grid_;
     QMenu* viewMenu_;
     QList<QAction*> viewActions_;
+    QMenu* dutyMenu_;
+    QMenu* doctorMenu_;
+    QMenu* contextMenu_;
+    QMenu* toolsMenu_;
 };

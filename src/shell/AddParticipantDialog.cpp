@@ -17,10 +17,9 @@ AddParticipantDialog::AddParticipantDialog(QWidget* parent)
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(add_, QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (!name_->text().isEmpty())
-            accept();
-    });
+    // "Ajouter" with an empty name gives up, as "Annuler" does.
+    connect(buttons, &QDialogButtonBox::accepted, this,
+            [this] { name_->text().isEmpty() ? reject() : accept(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(name_, &QLineEdit::textChanged, this, [this] { add_->setEnabled(true); });
 

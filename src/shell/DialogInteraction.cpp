@@ -3,9 +3,12 @@
 #include "AddParticipantDialog.h"
 #include "AppInfo.h"
 #include "ChangeNameDialog.h"
+#include "DayPropertiesDialog.h"
 #include "Help.h"
 #include "MessageBox.h"
 #include "ParticipantsDialog.h"
+#include "SectorDialog.h"
+#include "SharingDialog.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
@@ -62,6 +65,8 @@ int DialogInteraction::ask(const Question& question)
     box.setPictureType(static_cast<int>(question.icon));
     box.setFormType(static_cast<int>(question.buttons));
     box.setFocusedButton(question.focusedButton);
+    if (!question.title.isEmpty())
+        box.setTitle(question.title);
     QObject::connect(&box, &MessageBox::helpRequested, [] { OpenHelp(); });
     box.exec();
     return box.answer().toInt();
@@ -90,6 +95,31 @@ int DialogInteraction::chooseReplacement(const QStringList& entries, int presele
     ChangeNameDialog dialog(entries, preselected, owner_);
     dialog.exec();
     return dialog.chosenIndex();
+}
+
+std::optional<QList<SharedInterval>> DialogInteraction::editShare(const ShareRequest& request)
+{
+    SharingDialog dialog(*this, request, owner_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.intervals();
+}
+
+std::optional<DayProperties> DialogInteraction::editDayProperties(QDate day,
+                                                                  const DayProperties& current)
+{
+    DayPropertiesDialog dialog(day, current, owner_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.properties();
+}
+
+std::optional<SectorName> DialogInteraction::nameSector(const QString& current)
+{
+    SectorDialog dialog(current, owner_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.sector();
 }
 
 QString DialogInteraction::chooseFileToOpen(const FileChoice& choice)

@@ -15,6 +15,9 @@ public:
     int chooseParticipant(const QStringList& participants, int preselected) override;
     QString askNewParticipant() override;
     int chooseReplacement(const QStringList& entries, int preselected) override;
+    std::optional<QList<SharedInterval>> editShare(const ShareRequest& request) override;
+    std::optional<DayProperties> editDayProperties(QDate day, const DayProperties& current) override;
+    std::optional<SectorName> nameSector(const QString& current) override;
     QString chooseFileToOpen(const FileChoice& choice) override;
     QString chooseFileToSave(const FileChoice& choice) override;
 

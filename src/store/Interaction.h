@@ -1,7 +1,12 @@
 #pragma once
 
+#include "Calendar.h"
+#include "Roster.h"
+
+#include <QDate>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 enum class MessageIcon {
     None = 0,
@@ -33,12 +38,34 @@ struct Question {
     MessageIcon icon = MessageIcon::None;
     // 1-based position of the button that has the keyboard focus; 0 or too large: the default.
     int focusedButton = 0;
+    // The box's caption; the application's title when empty.
+    QString title = {};
 };
 
 // A roster file to open or save: "Données (*.dat)", default extension "dat".
 struct FileChoice {
     // The name (and folder) the dialog proposes; may be empty.
     QString proposedPath;
+};
+
+// What the sharing dialog starts from.
+struct ShareRequest {
+    QDate day;
+    // What the day holds now: "Cette garde n'est pas encore affectée." ...
+    QString info;
+    QStringList participants;
+    QList<SharedInterval> intervals;
+};
+
+struct DayProperties {
+    DayType type;
+    bool unavailable;
+};
+
+struct SectorName {
+    QString name;
+    // Also the name of the rosters created from now on.
+    bool asDefault;
 };
 
 // Everything the program says to the user or asks of them goes through here: the program
@@ -70,6 +97,16 @@ public:
     // "Changer un nom": the index of the entry chosen instead of the preselected one, or -1
     // when the user cancels or keeps the preselected entry.
     virtual int chooseReplacement(const QStringList& entries, int preselected) = 0;
+
+    // frmPartage: the intervals the user saved for the day, or nothing when they cancel.
+    virtual std::optional<QList<SharedInterval>> editShare(const ShareRequest& request) = 0;
+
+    // frmPropriétés: the day's new type and unavailability, or nothing when they cancel.
+    virtual std::optional<DayProperties> editDayProperties(QDate day,
+                                                           const DayProperties& current) = 0;
+
+    // frmSecteur: the sector's new name, or nothing when they cancel.
+    virtual std::optional<SectorName> nameSector(const QString& current) = 0;
 
     // The roster file to write, chosen by the user (who has confirmed overwriting an existing
     // one), or empty text when they cancel.

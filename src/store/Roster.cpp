@@ -2,6 +2,9 @@
 
 #include "DatabaseError.h"
 #include "RosterSchema.h"
+#include "Transaction.h"
+
+#include <sqlite3.h>
 
 Roster::Roster(std::unique_ptr<RosterDatabase> db)
     : db_(std::move(db))
@@ -56,4 +59,123 @@ bool Roster::hasInterval(QDate day, const QString& doctor) const
         db_->prepare(R"(SELECT 1 FROM [Partagé] WHERE [Jour] = ?1 AND [Médecin] = ?2 LIMIT 1)");
     interval.bind(1, day).bind(2, doctor);
     return interval.step();
+}
+
+const RosterDay* Roster::day(QDate date) const
+{
+    const qint64 index = days_.first().date.daysTo(date);
+    if (index < 0 || index >= days_.size() || days_.at(index).date != date)
+        return nullptr;
+    return &days_.at(index);
+}
+
+RosterDay& Roster::dayRow(QDate date)
+{
+    const RosterDay* row = day(date);
+    if (!row)
+        throw DatabaseError(SQLITE_NOTFOUND, "the roster has no such day");
+    return days_[days_.first().date.daysTo(date)];
+}
+
+QList<SharedInterval> Roster::intervals(QDate day) const
+{
+    QList<SharedInterval> result;
+    Statement select = db_->prepare(
+        R"(SELECT [Médecin], [HDébut], [HFin] FROM [Partagé] WHERE [Jour] = ?1 ORDER BY [HDébut])");
+    select.bind(1, day);
+    while (select.step())
+        result.append({select.text(0), select.real(1), select.real(2)});
+    return result;
+}
+
+void Roster::deleteIntervals(QDate day)
+{
+    db_->prepare(R"(DELETE FROM [Partagé] WHERE [Jour] = ?1)").bind(1, day).execute();
+}
+
+void Roster::insertIntervals(QDate day, const QList<SharedInterval>& intervals)
+{
+    Statement insert = db_->prepare(
+        R"(INSERT INTO [Partagé] ([Jour], [Médecin], [HDébut], [HFin]) VALUES (?1, ?2, ?3, ?4))");
+    for (const SharedInterval& interval : intervals) {
+        insert.bind(1, day).bind(2, interval.doctor).bind(3, interval.start).bind(4, interval.end);
+        insert.execute();
+        insert.reset();
+    }
+}
+
+void Roster::writeDoctor(QDate day, const QString& doctor)
+{
+    db_->prepare(R"(UPDATE [Garde] SET [Médecin] = ?1 WHERE [Jour] = ?2)")
+        .bind(1, doctor)
+        .bind(2, day)
+        .execute();
+}
+
+void Roster::assign(QDate day, const QString& doctor)
+{
+    RosterDay& row = dayRow(day);
+    Transaction transaction(*db_);
+    deleteIntervals(day);
+    writeDoctor(day, doctor);
+    transaction.commit();
+    row.doctor = doctor;
+}
+
+void Roster::copyDay(QDate source, QDate target)
+{
+    const QString doctor = dayRow(source).doctor;
+    RosterDay& row = dayRow(target);
+    const QList<SharedInterval> copied =
+        doctor == SharedDutyMarker ? intervals(source) : QList<SharedInterval>();
+    Transaction transaction(*db_);
+    deleteIntervals(target);
+    writeDoctor(target, doctor);
+    insertIntervals(target, copied);
+    transaction.commit();
+    row.doctor = doctor;
+}
+
+void Roster::share(QDate day, const QList<SharedInterval>& intervals)
+{
+    RosterDay& row = dayRow(day);
+    Transaction transaction(*db_);
+    deleteIntervals(day);
+    insertIntervals(day, intervals);
+    writeDoctor(day, SharedDutyMarker);
+    transaction.commit();
+    row.doctor = SharedDutyMarker;
+}
+
+void Roster::setProperties(QDate day, DayType type, bool unavailable)
+{
+    RosterDay& row = dayRow(day);
+    db_->prepare(R"(UPDATE [Garde] SET [Type] = ?1, [Indispo] = ?2 WHERE [Jour] = ?3)")
+        .bind(1, static_cast<int>(type))
+        .bind(2, unavailable)
+        .bind(3, day)
+        .execute();
+    row.type = type;
+    row.unavailable = unavailable;
+}
+
+void Roster::clearUnavailableDays()
+{
+    db_->execute(R"(UPDATE [Garde] SET [Indispo] = 0)");
+    for (RosterDay& row : days_)
+        row.unavailable = false;
+}
+
+void Roster::addParticipant(const QString& name)
+{
+    db_->prepare(R"(INSERT INTO [Participants] ([Médecin], [Semaine], [WE]) VALUES (?1, 1, 1))")
+        .bind(1, name)
+        .execute();
+    participants_.append(name);
+}
+
+void Roster::setSector(const QString& sector)
+{
+    db_->setProperty(RosterSchema::SectorProperty, sector);
+    sector_ = sector;
 }

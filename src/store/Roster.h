@@ -16,6 +16,15 @@ struct RosterDay {
     bool unavailable;
 };
 
+// One interval of a shared day, in duty hours (0 is 08:00, 24 the next morning's 08:00).
+struct SharedInterval {
+    QString doctor;
+    double start;
+    double end;
+
+    bool operator==(const SharedInterval&) const = default;
+};
+
 // Marks a shared day in Garde.Médecin; its intervals are in Partagé.
 inline const QString SharedDutyMarker = QStringLiteral("<Partagé>");
 
@@ -38,13 +47,37 @@ public:
     // Every participant's name, in table order.
     const QStringList& participants() const { return participants_; }
 
+    // The day's row; null for a date the roster does not hold.
+    const RosterDay* day(QDate date) const;
+
     // The participants of a shared day's intervals, by starting time.
     QStringList sharedDoctors(QDate day) const;
+    // The intervals of a shared day, by starting time.
+    QList<SharedInterval> intervals(QDate day) const;
     // Whether the participant has an interval on the shared day.
     bool hasInterval(QDate day, const QString& doctor) const;
 
+    // Edits. Each is written whole in one transaction, or not at all: on a DatabaseError the
+    // database and the days above are as they were.
+
+    // Puts a participant (or nobody, with empty text) on duty; a share of the day is removed.
+    void assign(QDate day, const QString& doctor);
+    // Copies the source day's duty, with its intervals when it is shared, onto the target day.
+    void copyDay(QDate source, QDate target);
+    // Shares the day by these intervals, in place of whatever it held.
+    void share(QDate day, const QList<SharedInterval>& intervals);
+    void setProperties(QDate day, DayType type, bool unavailable);
+    void clearUnavailableDays();
+    // A new participant of both rotations.
+    void addParticipant(const QString& name);
+    void setSector(const QString& sector);
+
 private:
     explicit Roster(std::unique_ptr<RosterDatabase> db);
+    RosterDay& dayRow(QDate date);
+    void deleteIntervals(QDate day);
+    void insertIntervals(QDate day, const QList<SharedInterval>& intervals);
+    void writeDoctor(QDate day, const QString& doctor);
     void read();
 
     std::unique_ptr<RosterDatabase> db_;

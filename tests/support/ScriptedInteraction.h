@@ -21,6 +21,9 @@ public:
     QStringList filesToOpen;
     QStringList filesToSave;
     QStringList newParticipants;
+    QList<std::optional<QList<SharedInterval>>> shares;
+    QList<std::optional<DayProperties>> dayProperties;
+    QList<std::optional<SectorName>> sectorNames;
     QList<int> replacements;
 
     // What was shown: every message, question and prompt text, in order.
@@ -30,6 +33,7 @@ public:
     QList<int> preselections;
     QList<FileChoice> saveChoices;
     QList<QStringList> replacementLists;
+    QList<ShareRequest> shareRequests;
 
     void tell(const QString& message, MessageIcon icon) override { shown.append({message, icon}); }
 
@@ -63,6 +67,22 @@ public:
         replacementLists.append(entries);
         preselections.append(preselected);
         return replacements.isEmpty() ? -1 : replacements.takeFirst();
+    }
+
+    std::optional<QList<SharedInterval>> editShare(const ShareRequest& request) override
+    {
+        shareRequests.append(request);
+        return shares.isEmpty() ? std::nullopt : shares.takeFirst();
+    }
+
+    std::optional<DayProperties> editDayProperties(QDate, const DayProperties&) override
+    {
+        return dayProperties.isEmpty() ? std::nullopt : dayProperties.takeFirst();
+    }
+
+    std::optional<SectorName> nameSector(const QString&) override
+    {
+        return sectorNames.isEmpty() ? std::nullopt : sectorNames.takeFirst();
     }
 
     QString chooseFileToOpen(const FileChoice&) override

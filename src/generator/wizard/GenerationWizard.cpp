@@ -46,12 +46,17 @@ public:
         , add_(std::move(add))
     {
         list->installEventFilter(this);
-        connect(list, &QListWidget::itemDoubleClicked, this, [this] { add_(); });
+        // Also below the last name and in an empty list, where the first name is added.
+        list->viewport()->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            add_();
+            return true;
+        }
         if (event->type() != QEvent::KeyPress)
             return false;
         const int key = static_cast<QKeyEvent*>(event)->key();

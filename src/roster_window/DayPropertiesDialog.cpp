@@ -1,0 +1,56 @@
+#include "DayPropertiesDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+DayPropertiesDialog::DayPropertiesDialog(QDate day, const DayProperties& current,
+                                         QWidget* parent)
+    : QDialog(parent)
+    , types_{new QRadioButton(QStringLiteral("un jour de semaine"), this),
+             new QRadioButton(QStringLiteral("un samedi (non férié)"), this),
+             new QRadioButton(QStringLiteral("un dimanche ou jour férié"), this)}
+    , unavailable_(new QCheckBox(QStringLiteral("Marquer ce jour comme étant indisponible"), this))
+    , save_(new QPushButton(QStringLiteral("&Enregistrer"), this))
+{
+    setWindowTitle(
+        QStringLiteral("Propriété du %1")
+            .arg(QLocale(QLocale::French).toString(day, QStringLiteral("dddd dd MMMM yyyy"))));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(
+        QStringLiteral("Le type de jour influence l'affichage.\n"
+                       "Il sert également à l'élaboration du mémoire d'honoraires.\n"
+                       "Vous pouvez le modifier, en raison, par exemple, de particularités "
+                       "locales.\n\n"
+                       "Dans le tour de garde, ce jour est:"),
+        this));
+    types_[static_cast<int>(current.type)]->setChecked(true);
+    unavailable_->setChecked(current.unavailable);
+    save_->setEnabled(false);
+    for (QRadioButton* type : types_) {
+        layout->addWidget(type);
+        connect(type, &QRadioButton::clicked, save_, [this] { save_->setEnabled(true); });
+    }
+    layout->addSpacing(8);
+    layout->addWidget(unavailable_);
+    connect(unavailable_, &QCheckBox::clicked, save_, [this] { save_->setEnabled(true); });
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(save_, QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+DayProperties DayPropertiesDialog::properties() const
+{
+    int type = 0;
+    while (type < 2 && !types_[type]->isChecked())
+        ++type;
+    return {static_cast<DayType>(type), unavailable_->isChecked()};
+}

@@ -1,0 +1,75 @@
+#include "IntervalDialog.h"
+
+#include "DutyHours.h"
+#include "HourPicker.h"
+#include "Interaction.h"
+#include "ShareRules.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QString DutyDayStart = QStringLiteral("08:00");
+
+} // namespace
+
+IntervalDialog::IntervalDialog(Interaction& ui, const QStringList& participants, QWidget* parent)
+    : QDialog(parent)
+    , ui_(ui)
+    , doctor_(new QComboBox(this))
+    , start_(new HourPicker(this))
+    , end_(new HourPicker(this))
+{
+    setWindowTitle(QStringLiteral("Partage de garde"));
+    doctor_->addItems(participants);
+    start_->setValue(DutyDayStart);
+    end_->setValue(DutyDayStart);
+
+    auto* info = new QLabel(QStringLiteral("Un jour de garde débute à 08:00 heures et se termine "
+                                           "le lendemain matin à 08:00 heures."),
+                            this);
+    info->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &IntervalDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(info, 0, 0, 1, 4);
+    layout->addWidget(new QLabel(QStringLiteral("De:"), this), 1, 0);
+    layout->addWidget(start_, 1, 1);
+    layout->addWidget(new QLabel(QStringLiteral("à"), this), 1, 2, Qt::AlignCenter);
+    layout->addWidget(end_, 1, 3);
+    layout->addWidget(new QLabel(QStringLiteral("Médecin:"), this), 2, 0);
+    layout->addWidget(doctor_, 2, 1, 1, 3);
+    layout->addWidget(buttons, 3, 0, 1, 4);
+}
+
+void IntervalDialog::load(const SharedInterval& interval)
+{
+    doctor_->setCurrentIndex(doctor_->findText(interval.doctor));
+    start_->setValue(HoursToText(interval.start));
+    end_->setValue(HoursToText(interval.end));
+}
+
+SharedInterval IntervalDialog::interval() const
+{
+    const std::optional<DutyInterval> hours = TextToHours(start_->value(), end_->value());
+    return {doctor_->currentText(), hours ? hours->start : 0, hours ? hours->end : 0};
+}
+
+void IntervalDialog::accept()
+{
+    const SharedInterval entered = interval();
+    if (const std::optional<Notice> problem =
+            IntervalProblem(entered.start, entered.end, entered.doctor)) {
+        ui_.tell(problem->message, problem->icon);
+        return;
+    }
+    QDialog::accept();
+}

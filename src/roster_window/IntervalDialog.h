@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+class HourPicker;
+class Interaction;
+class QComboBox;
+struct SharedInterval;
+
+// frmEditPartage: one interval of a shared day, its participant and its two times.
+class IntervalDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    IntervalDialog(Interaction& ui, const QStringList& participants, QWidget* parent);
+
+    // Shows an existing interval instead of the whole day for the first participant.
+    void load(const SharedInterval& interval);
+    SharedInterval interval() const;
+
+    void accept() override;
+
+private:
+    Interaction& ui_;
+    QComboBox* doctor_;
+    HourPicker* start_;
+    HourPicker* end_;
+};

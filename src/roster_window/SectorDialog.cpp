@@ -1,0 +1,33 @@
+#include "SectorDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+SectorDialog::SectorDialog(const QString& current, QWidget* parent)
+    : QDialog(parent)
+    , name_(new QLineEdit(current, this))
+    , asDefault_(new QCheckBox(
+          QStringLiteral("Toujours donner ce nom de secteur aux tours de garde à venir"), this))
+{
+    setWindowTitle(QStringLiteral("Secteur de garde"));
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Donnez un nom à votre secteur de garde:"), this));
+    layout->addWidget(name_);
+    layout->addWidget(asDefault_);
+    layout->addWidget(buttons);
+}
+
+SectorName SectorDialog::sector() const
+{
+    return {name_->text(), asDefault_->isChecked()};
+}

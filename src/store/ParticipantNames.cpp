@@ -1,0 +1,13 @@
+#include "ParticipantNames.h"
+
+std::optional<QString> ParticipantNameProblem(const QString& name)
+{
+    for (const char* reserved : {"<Variable>", "<Vide>", "<Partagé>"}) {
+        if (name == QString::fromUtf8(reserved))
+            return QStringLiteral("Le mot %1 est réservé pour l'application.").arg(name);
+    }
+    if (name.size() > LongestParticipantName)
+        return QStringLiteral("Le nom \"%1\" est trop long : un nom compte au plus %2 caractères.")
+            .arg(name, QString::number(LongestParticipantName));
+    return std::nullopt;
+}

@@ -1,0 +1,384 @@
+#include "AppSettings.h"
+#include "BlankRoster.h"
+#include "Roster.h"
+#include "RosterDatabase.h"
+#include "RosterGrid.h"
+#include "RosterWindow.h"
+#include "ScriptedInteraction.h"
+#include "TestEnvironment.h"
+
+#include <QFile>
+#include <QMenu>
+#include <QSaveFile>
+#include <QTest>
+
+namespace {
+
+const QDate First(2011, 3, 1);  // A
+const QDate Second(2011, 3, 2); // shared by B (08:00-20:00) then A
+const QDate Third(2011, 3, 3);  // nobody
+
+// A 2011 roster file with participants B and A and three days of March set.
+QString MarchRoster(const QString& folder)
+{
+    const QString path = folder + "/Mars.dat";
+    QFile::rename(CreateBlankRoster(2011), path);
+    std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path);
+    for (const char* edit : {
+             R"(INSERT INTO [Participants] ([Médecin]) VALUES ('B'))",
+             R"(INSERT INTO [Participants] ([Médecin]) VALUES ('A'))",
+             R"(UPDATE [Garde] SET [Médecin] = 'A' WHERE [Jour] = '2011-03-01')",
+             R"(UPDATE [Garde] SET [Médecin] = '<Partagé>' WHERE [Jour] = '2011-03-02')",
+             R"(INSERT INTO [Partagé] VALUES ('2011-03-02', 'B', 0, 12))",
+             R"(INSERT INTO [Partagé] VALUES ('2011-03-02', 'A', 12, 24))",
+         })
+        db->execute(edit);
+    return path;
+}
+
+// Every row of Garde and Partagé, as text.
+QStringList Rows(const RosterDatabase& db)
+{
+    QStringList rows;
+    Statement days =
+        db.prepare(R"(SELECT [Jour], [Médecin], [Type], [Indispo] FROM [Garde] ORDER BY [Jour])");
+    while (days.step())
+        rows.append(QStringList{days.text(0), days.text(1), days.text(2), days.text(3)}.join('|'));
+    Statement shares = db.prepare(
+        R"(SELECT [Jour], [Médecin], [HDébut], [HFin] FROM [Partagé] ORDER BY [Jour], [HDébut])");
+    while (shares.step())
+        rows.append(
+            QStringList{shares.text(0), shares.text(1), shares.text(2), shares.text(3)}.join('|'));
+    return rows;
+}
+
+int Row(QDate day)
+{
+    return day.day();
+}
+
+int DutyColumn(QDate day)
+{
+    return 2 * (day.month() - 1) + 1;
+}
+
+} // namespace
+
+class TestRosterEditing : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> env_;
+    std::unique_ptr<ScriptedInteraction> ui_;
+    std::unique_ptr<RosterWindow> window_;
+    QString path_;
+
+    void select(QDate day) { window_->grid()->setCurrentGridCell(Row(day), DutyColumn(day)); }
+    QString duty(QDate day) const { return window_->grid()->cellText(Row(day), DutyColumn(day)); }
+    std::unique_ptr<Roster> working() const { return Roster::load(window_->workPath()); }
+
+private slots:
+    void init()
+    {
+        env_ = std::make_unique<TestEnvironment>();
+        ui_ = std::make_unique<ScriptedInteraction>();
+        path_ = MarchRoster(env_->tempPath());
+        int untitled = 0;
+        window_ = std::make_unique<RosterWindow>(*ui_);
+        QVERIFY(window_->openFile(MakeWorkingCopyForTest(), path_, untitled));
+    }
+
+    void cleanup()
+    {
+        window_.reset();
+        env_.reset();
+    }
+
+    QString MakeWorkingCopyForTest()
+    {
+        const QString work = env_->tempPath() + "/vdo-test.tmp";
+        QFile::copy(path_, work);
+        return work;
+    }
+
+    void participantMenusListEveryoneInTableOrder()
+    {
+        QMenu* duty = window_->menus().first();
+        QCOMPARE(duty->title(), QStringLiteral("&Garde"));
+        const QList<QAction*> items = duty->actions();
+        QCOMPARE(items.size(), 4);
+        QCOMPARE(items.at(0)->menu()->actions().size(), 2);
+        QCOMPARE(items.at(0)->menu()->actions().at(0)->text(), QStringLiteral("B"));
+        window_->grid()->setCurrentGridCell(30, 3); // 30 February
+
+        QVERIFY(!duty->isEnabled());
+        select(First);
+        QVERIFY(duty->isEnabled());
+    }
+
+    void rightClickOnAMonthActsOnItsFirstDay()
+    {
+        window_->showContextMenu(0, 4, {});
+        QCOMPARE(window_->grid()->currentDay(), First);
+        QVERIFY(window_->contextMenu()->isVisible());
+        window_->contextMenu()->hide();
+        window_->showContextMenu(30, 2, {});
+        QVERIFY(!window_->grid()->currentDay());
+        QVERIFY(!window_->contextMenu()->isVisible());
+    }
+
+    void assigningOverASharedDayAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("no") << AnswerNo;
+        QTest::newRow("yes") << AnswerYes;
+    }
+
+    void assigningOverASharedDayAsksFirst()
+    {
+        QFETCH(int, answer);
+        ui_->answers = {answer};
+        select(Second);
+
+        window_->assignCurrentDay("A");
+
+        QCOMPARE(ui_->texts(),
+                 QStringList{
+                     "Cette garde est partagée.\r\nEtes-vous sûr de vouloir mettre de garde A ?"});
+        const std::unique_ptr<Roster> roster = working();
+        const bool done = answer == AnswerYes;
+        QCOMPARE(roster->day(Second)->doctor,
+                 done ? QStringLiteral("A") : QStringLiteral("<Partagé>"));
+        QCOMPARE(roster->intervals(Second).size(), done ? 0 : 2);
+        QCOMPARE(duty(Second), roster->day(Second)->doctor);
+        QCOMPARE(window_->isModified(), done);
+        QCOMPARE(window_->statusDuty(), done ? QStringLiteral("A") : QStringLiteral("B A "));
+    }
+
+    void clearingAnEmptyDayAsksNothing()
+    {
+        select(Third);
+        window_->clearCurrentDay();
+        QVERIFY(ui_->shown.isEmpty());
+        QVERIFY(window_->isModified());
+    }
+
+    void dragsThatDoNothing_data()
+    {
+        QTest::addColumn<QDate>("source");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::newRow("onto itself") << First << Row(First) << DutyColumn(First);
+        QTest::newRow("onto its label") << First << Row(First) << DutyColumn(First) - 1;
+        QTest::newRow("onto 30 February") << First << 30 << 3;
+        QTest::newRow("onto the month names") << First << 0 << 5;
+        QTest::newRow("same empty text") << Third << 4 << 5;
+        QTest::newRow("same name") << First << Row(First) << DutyColumn(First) + 2;
+    }
+
+    void dragsThatDoNothing()
+    {
+        QFETCH(QDate, source);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        if (row == Row(First) && column == DutyColumn(First) + 2) {
+            select(First.addMonths(1));
+            window_->assignCurrentDay("A"); // 1 April holds A as well
+        }
+        const bool modified = window_->isModified();
+
+        window_->dropDay(source, row, column);
+
+        QVERIFY(ui_->shown.isEmpty());
+        QCOMPARE(window_->isModified(), modified);
+    }
+
+    void droppingCopiesTheDuty_data()
+    {
+        QTest::addColumn<QDate>("source");
+        QTest::addColumn<QDate>("target");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("shared onto shared")
+            << Second << Second.addDays(7)
+            << "La garde du mercredi 9 mars est partagée.\r\nConfirmez votre intention de "
+               "remplacer les données (celles-ci seront perdues).";
+        QTest::newRow("shared onto empty") << Second << Third
+                                           << "Confimez votre intention de copier les données "
+                                              "actuelles de partage pour la garde du jeudi 3 mars.";
+        QTest::newRow("empty onto assigned")
+            << Third << First
+            << "Confirmez votre intention de mettre la garde du mardi 1 mars à blanc.";
+        QTest::newRow("name onto empty")
+            << First << Third << "Confirmez votre intention de mettre A de garde le jeudi 3 mars.";
+        QTest::newRow("name onto shared")
+            << First << Second
+            << "La garde du mercredi 2 mars est partagée.\r\nConfirmez votre intention de "
+               "remplacer les données (celles-ci seront perdues).";
+    }
+
+    void droppingCopiesTheDuty()
+    {
+        QFETCH(QDate, source);
+        QFETCH(QDate, target);
+        QFETCH(QString, question);
+        if (target == Second.addDays(7)) { // the target is shared too, by other intervals
+            select(target);
+            ui_->shares = {QList<SharedInterval>{{"A", 0, 4}}};
+            window_->shareCurrentDay();
+        }
+        ui_->answers = {AnswerYes};
+
+        window_->dropDay(source, Row(target), DutyColumn(target));
+
+        QCOMPARE(ui_->questions.last().message, question);
+        QCOMPARE(ui_->questions.last().title,
+                 QStringLiteral("Confirmation d'une opération de glisser-déposer"));
+        const std::unique_ptr<Roster> roster = working();
+        QCOMPARE(roster->day(target)->doctor, roster->day(source)->doctor);
+        QCOMPARE(roster->intervals(target), roster->intervals(source));
+        QCOMPARE(duty(target), roster->day(source)->doctor);
+    }
+
+    void sharingWritesTheIntervals()
+    {
+        select(First);
+        const QList<SharedInterval> overlapping{{"A", 0, 6}, {"B", 5.5, 12}};
+        const QList<SharedInterval> valid{{"A", 0, 6}, {"B", 6, 24}};
+        ui_->shares = {overlapping, valid};
+
+        window_->shareCurrentDay();
+
+        QCOMPARE(ui_->shareRequests.first().info,
+                 QStringLiteral("Cette garde est, pour le moment, affectée à A"));
+        QCOMPARE(ui_->shareRequests.at(1).intervals, overlapping);
+        QCOMPARE(
+            ui_->texts(),
+            QStringList{
+                "Un ou plusieurs des intervalles se chevauchent.\r\nVeuillez revoir ces valeurs."});
+        const std::unique_ptr<Roster> roster = working();
+        QCOMPARE(roster->day(First)->doctor, QStringLiteral("<Partagé>"));
+        QCOMPARE(roster->intervals(First), valid);
+        QCOMPARE(window_->statusDuty(), QStringLiteral("A B "));
+    }
+
+    void cancelledDialogsChangeNothing()
+    {
+        select(First);
+        window_->shareCurrentDay();
+        window_->editCurrentDayProperties();
+        window_->nameSector();
+        QVERIFY(!window_->isModified());
+        QCOMPARE(working()->day(First)->doctor, QStringLiteral("A"));
+    }
+
+    void propertiesRecolourTheStandardMode()
+    {
+        const QDate saturday(2011, 3, 5);
+        select(saturday);
+        QVERIFY(window_->grid()->isHighlighted(saturday));
+        ui_->dayProperties = {DayProperties{DayType::Weekday, true}};
+
+        window_->editCurrentDayProperties();
+
+        QVERIFY(!window_->grid()->isHighlighted(saturday));
+        QCOMPARE(working()->day(saturday)->unavailable, true);
+        window_->chooseViewMode(ViewMode::Unavailable);
+        QVERIFY(window_->grid()->isHighlighted(saturday));
+        ui_->answers = {AnswerYes};
+        window_->clearUnavailableDays();
+        QVERIFY(!window_->grid()->isHighlighted(saturday));
+        QCOMPARE(working()->day(saturday)->unavailable, false);
+    }
+
+    void addingParticipants_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message"); // empty: added
+        QTest::newRow("new name") << "Claire"
+                                  << "";
+        QTest::newRow("differs in case") << "a"
+                                         << "";
+        QTest::newRow("trailing blank") << "A "
+                                        << "";
+        QTest::newRow("same name")
+            << "A"
+            << "La liste contient déjà ce nom.\r\nDonnez un nom distinct à chaque participant.";
+        QTest::newRow("reserved word") << "<Vide>"
+                                       << "Le mot <Vide> est réservé pour l'application.";
+    }
+
+    void addingParticipants()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        ui_->newParticipants = {name};
+
+        window_->addParticipant();
+
+        QCOMPARE(ui_->texts(), message.isEmpty() ? QStringList{} : QStringList{message});
+        QCOMPARE(window_->isModified(), message.isEmpty());
+        std::unique_ptr<RosterDatabase> db = RosterDatabase::open(window_->workPath());
+        Statement added =
+            db->prepare(R"(SELECT [Semaine], [WE] FROM [Participants] WHERE [Médecin] = ?1)");
+        added.bind(1, name);
+        QCOMPARE(added.step() && added.boolean(0) && added.boolean(1), message.isEmpty());
+        const QList<QAction*> doctors =
+            window_->menus().first()->actions().first()->menu()->actions();
+        QCOMPARE(doctors.size(), message.isEmpty() ? 3 : 2);
+    }
+
+    void namingTheSector_data()
+    {
+        QTest::addColumn<bool>("asDefault");
+        QTest::newRow("this roster only") << false;
+        QTest::newRow("and the next ones") << true;
+    }
+
+    void namingTheSector()
+    {
+        QFETCH(bool, asDefault);
+        ui_->sectorNames = {SectorName{"Haute Vallée", asDefault}};
+        window_->nameSector();
+        QCOMPARE(window_->sectorText(), QStringLiteral("Haute Vallée"));
+        QCOMPARE(working()->sector(), QStringLiteral("Haute Vallée"));
+        QCOMPARE(DefaultSectorName(),
+                 asDefault ? QStringLiteral("Haute Vallée") : QStringLiteral("Secteur"));
+    }
+
+    void aFailedEditKeepsTheDayAndTheOtherEdits()
+    {
+        select(Third);
+        window_->assignCurrentDay("B");
+        // Another program holds the working file locked: the next write cannot be made.
+        std::unique_ptr<RosterDatabase> other = RosterDatabase::open(window_->workPath());
+        other->execute("BEGIN EXCLUSIVE");
+        select(First);
+
+        window_->clearCurrentDay();
+
+        QCOMPARE(ui_->shown.size(), 1);
+        QCOMPARE(ui_->shown.first().icon, MessageIcon::Critical);
+        QCOMPARE(duty(First), QStringLiteral("A"));
+        other->execute("ROLLBACK");
+        QCOMPARE(working()->day(First)->doctor, QStringLiteral("A"));
+        QCOMPARE(working()->day(Third)->doctor, QStringLiteral("B"));
+    }
+
+    void savedSessionReopensAsEdited()
+    {
+        select(Third);
+        window_->assignCurrentDay("B");
+        ui_->answers = {AnswerYes};
+        window_->dropDay(Second, Row(First), DutyColumn(First));
+        ui_->shares = {QList<SharedInterval>{{"A", 14, 18}}};
+        select(Third.addDays(1));
+        window_->shareCurrentDay();
+        const QStringList edited = Rows(working()->database());
+
+        QVERIFY(window_->saveRoster(false));
+
+        QCOMPARE(Rows(Roster::load(path_)->database()), edited);
+    }
+};
+
+QTEST_MAIN(TestRosterEditing)
+#include "tst_rosterediting.moc"
