@@ -1,5 +1,6 @@
 // Creating a blank year and reopening it, against the floor: the same work done with bare
 // SQLCipher calls. Prints the medians in milliseconds and the ratio program/floor.
+#include "BenchTiming.h"
 #include "BlankRoster.h"
 #include "Calendar.h"
 #include "RosterDatabase.h"
@@ -98,8 +99,7 @@ double MedianMilliseconds(int iterations, const std::function<int()>& run)
         }
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(times);
 }
 
 } // namespace
@@ -107,9 +107,7 @@ double MedianMilliseconds(int iterations, const std::function<int()>& run)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const qsizetype at = args.indexOf(QStringLiteral("--iterations"));
-    const int iterations = at >= 0 && at + 1 < args.size() ? args.at(at + 1).toInt() : 21;
+    const int iterations = Iterations(app.arguments());
     QTemporaryDir temp;
     qputenv("TMPDIR", temp.path().toLocal8Bit());
 

@@ -1,6 +1,7 @@
 // Generating and writing a whole year against making the blank roster of the same year:
 // 7 weekday participants (option 2), 6 weekend participants, grouping and eve ticked.
 // Prints the medians in milliseconds and the ratio generated/blank.
+#include "BenchTiming.h"
 #include "BlankRoster.h"
 #include "RosterDatabase.h"
 #include "RosterGenerator.h"
@@ -54,20 +55,12 @@ double Run(const std::function<std::unique_ptr<RosterDatabase>()>& make)
     return elapsed;
 }
 
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const qsizetype at = args.indexOf(QStringLiteral("--iterations"));
-    const int iterations = at >= 0 && at + 1 < args.size() ? args.at(at + 1).toInt() : 21;
+    const int iterations = Iterations(app.arguments());
     QTemporaryDir temp;
     qputenv("TMPDIR", temp.path().toLocal8Bit());
     const GenerationAnswers answers = OrganiserAnswers();

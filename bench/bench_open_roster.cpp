@@ -1,5 +1,6 @@
 // Time from a roster file to a roster window with its grid filled, for a saved roster and for
 // a blank roster created from scratch, key derivation included. Prints the medians.
+#include "BenchTiming.h"
 #include "BlankRoster.h"
 #include "Interaction.h"
 #include "RosterDatabase.h"
@@ -53,8 +54,7 @@ double MedianMilliseconds(int iterations, const std::function<void()>& run)
         run();
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(times);
 }
 
 void ShowFilled(RosterWindow& window, bool opened)
@@ -71,9 +71,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const qsizetype at = args.indexOf(QStringLiteral("--iterations"));
-    const int iterations = at >= 0 && at + 1 < args.size() ? args.at(at + 1).toInt() : 21;
+    const int iterations = Iterations(app.arguments());
     QTemporaryDir temp;
     qputenv("TMPDIR", temp.path().toLocal8Bit());
     SilentInteraction ui;

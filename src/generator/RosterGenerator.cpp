@@ -7,7 +7,6 @@
 #include "Transaction.h"
 #include "WeekdayRotation.h"
 #include "WeekendRotation.h"
-#include "WorkFile.h"
 
 namespace {
 
@@ -119,21 +118,12 @@ GeneratedRoster GenerateRoster(const GenerationAnswers& answers)
 
 std::unique_ptr<RosterDatabase> WriteGeneratedRoster(const GeneratedRoster& roster)
 {
-    std::unique_ptr<RosterDatabase> db = CreateRosterDatabase();
-    if (!db)
-        return nullptr;
-    try {
-        Transaction transaction(*db);
-        WriteDays(*db, roster.days);
-        WriteParticipants(*db, roster.participants);
+    return CreateRosterDatabase([&roster](const RosterDatabase& db) {
+        Transaction transaction(db);
+        WriteDays(db, roster.days);
+        WriteParticipants(db, roster.participants);
         transaction.commit();
-    } catch (const DatabaseError&) {
-        const QString path = db->path();
-        db.reset();
-        DeleteWorkFile(path);
-        return nullptr;
-    }
-    return db;
+    });
 }
 
 std::unique_ptr<RosterDatabase> CreateGeneratedRoster(const GenerationAnswers& answers,

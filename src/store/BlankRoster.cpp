@@ -1,12 +1,10 @@
 #include "BlankRoster.h"
 
 #include "Calendar.h"
-#include "DatabaseError.h"
 #include "Interaction.h"
 #include "RosterDatabase.h"
 #include "RosterYear.h"
 #include "Transaction.h"
-#include "WorkFile.h"
 
 #include <optional>
 
@@ -58,18 +56,7 @@ void FillBlankYear(const RosterDatabase& db, int year)
 
 std::unique_ptr<RosterDatabase> MakeBlankRoster(int year)
 {
-    std::unique_ptr<RosterDatabase> db = CreateRosterDatabase();
-    if (!db)
-        return nullptr;
-    try {
-        FillBlankYear(*db, year);
-    } catch (const DatabaseError&) {
-        const QString path = db->path();
-        db.reset();
-        DeleteWorkFile(path);
-        return nullptr;
-    }
-    return db;
+    return CreateRosterDatabase([year](const RosterDatabase& db) { FillBlankYear(db, year); });
 }
 
 QString CreateBlankRoster(int year)

@@ -161,3 +161,20 @@ std::unique_ptr<RosterDatabase> CreateRosterDatabase()
         return nullptr;
     }
 }
+
+std::unique_ptr<RosterDatabase>
+CreateRosterDatabase(const std::function<void(const RosterDatabase&)>& fill)
+{
+    std::unique_ptr<RosterDatabase> db = CreateRosterDatabase();
+    if (!db)
+        return nullptr;
+    try {
+        fill(*db);
+    } catch (const DatabaseError&) {
+        const QString path = db->path();
+        db.reset();
+        DeleteWorkFile(path);
+        return nullptr;
+    }
+    return db;
+}

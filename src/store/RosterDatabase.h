@@ -3,6 +3,7 @@
 #include "Statement.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -57,3 +58,8 @@ private:
 // A new, empty roster database in a fresh working file, its sector taken from the settings.
 // Null when no working file could be made or the engine failed; nothing is left behind then.
 std::unique_ptr<RosterDatabase> CreateRosterDatabase();
+
+// The same, then filled by the given writes; null, with no working file left behind, when
+// the database could not be made or the writes failed.
+std::unique_ptr<RosterDatabase>
+CreateRosterDatabase(const std::function<void(const RosterDatabase&)>& fill);

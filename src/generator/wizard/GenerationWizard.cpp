@@ -160,6 +160,25 @@ QWidget* GenerationWizard::panel(const QString& section, const QString& step, QL
     return widget;
 }
 
+QHBoxLayout* GenerationWizard::orderingRow(QListWidget* list, const std::function<void(bool)>& move,
+                                           const QList<QWidget*>& more)
+{
+    auto* up = new QPushButton(QStringLiteral("Déplacer vers le haut"), this);
+    auto* down = new QPushButton(QStringLiteral("Déplacer vers le bas"), this);
+    connect(up, &QPushButton::clicked, this, [move] { move(true); });
+    connect(down, &QPushButton::clicked, this, [move] { move(false); });
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(up);
+    buttons->addWidget(down);
+    for (QWidget* widget : more)
+        buttons->addWidget(widget);
+    buttons->addStretch();
+    auto* row = new QHBoxLayout;
+    row->addWidget(list, 1);
+    row->addLayout(buttons);
+    return row;
+}
+
 QWidget* GenerationWizard::buildStep1()
 {
     auto* content = new QVBoxLayout;
@@ -273,19 +292,15 @@ QWidget* GenerationWizard::buildFixedDayStep4()
 {
     instruction_ = WrappedLabel({}, this);
     periodList_ = new QListWidget(this);
-    auto* up = new QPushButton(QStringLiteral("Déplacer vers le haut"), this);
-    auto* down = new QPushButton(QStringLiteral("Déplacer vers le bas"), this);
     auto* rename = new QPushButton(QStringLiteral("Changer le nom"), this);
     floatingLabel_ = new QLabel(QStringLiteral("Participant \"volant\":"), this);
     floating_ = new QComboBox(this);
-    auto* buttons = new QVBoxLayout;
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{up, down, rename, floatingLabel_, floating_})
-        buttons->addWidget(widget);
-    buttons->addStretch();
-    auto* row = new QHBoxLayout;
-    row->addWidget(periodList_, 1);
-    row->addLayout(buttons);
+    QHBoxLayout* row = orderingRow(periodList_,
+                                   [this](bool up) {
+                                       flow_.movePosition(up);
+                                       refreshFixedDayStep4();
+                                   },
+                                   {rename, floatingLabel_, floating_});
     firstWeekText_ = WrappedLabel({}, this);
     weekCounter_ = new QSpinBox(this);
     weekCounter_->setMinimum(1);
@@ -301,14 +316,6 @@ QWidget* GenerationWizard::buildFixedDayStep4()
     connect(rename, &QPushButton::clicked, this, changeName);
     connect(periodList_, &QListWidget::currentRowChanged, this,
             [this](int row) { flow_.selectPosition(row + 1); });
-    connect(up, &QPushButton::clicked, this, [this] {
-        flow_.movePosition(true);
-        refreshFixedDayStep4();
-    });
-    connect(down, &QPushButton::clicked, this, [this] {
-        flow_.movePosition(false);
-        refreshFixedDayStep4();
-    });
     connect(floating_, &QComboBox::textActivated, this,
             [this](const QString& name) { flow_.setFloatingParticipant(name); });
     connect(weekCounter_, &QSpinBox::valueChanged, this,
@@ -324,28 +331,15 @@ QWidget* GenerationWizard::buildFixedDayStep4()
 QWidget* GenerationWizard::buildNoFixedDayStep4()
 {
     noFixedDayList_ = new QListWidget(this);
-    auto* up = new QPushButton(QStringLiteral("Déplacer vers le haut"), this);
-    auto* down = new QPushButton(QStringLiteral("Déplacer vers le bas"), this);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(up);
-    buttons->addWidget(down);
-    buttons->addStretch();
-    auto* row = new QHBoxLayout;
-    row->addWidget(noFixedDayList_, 1);
-    row->addLayout(buttons);
+    QHBoxLayout* row = orderingRow(noFixedDayList_, [this](bool up) {
+        flow_.movePosition(up);
+        refreshNoFixedDayStep4();
+    });
     firstParticipantText_ = WrappedLabel({}, this);
     firstParticipant_ = new QComboBox(this);
 
     connect(noFixedDayList_, &QListWidget::currentRowChanged, this,
             [this](int row) { flow_.selectPosition(row + 1); });
-    connect(up, &QPushButton::clicked, this, [this] {
-        flow_.movePosition(true);
-        refreshNoFixedDayStep4();
-    });
-    connect(down, &QPushButton::clicked, this, [this] {
-        flow_.movePosition(false);
-        refreshNoFixedDayStep4();
-    });
     connect(firstParticipant_, &QComboBox::textActivated, this,
             [this](const QString& name) { flow_.setFirstParticipant(name); });
 
@@ -372,15 +366,10 @@ QWidget* GenerationWizard::buildStep5()
 QWidget* GenerationWizard::buildStep7()
 {
     weekendOrder_ = new QListWidget(this);
-    auto* up = new QPushButton(QStringLiteral("Déplacer vers le haut"), this);
-    auto* down = new QPushButton(QStringLiteral("Déplacer vers le bas"), this);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(up);
-    buttons->addWidget(down);
-    buttons->addStretch();
-    auto* row = new QHBoxLayout;
-    row->addWidget(weekendOrder_, 1);
-    row->addLayout(buttons);
+    QHBoxLayout* row = orderingRow(weekendOrder_, [this](bool up) {
+        flow_.moveWeekendPosition(up);
+        refreshStep7();
+    });
     firstHoliday_ = new QComboBox(this);
     // A check box does not wrap its text: the long caption is a label beside an empty box.
     grouping_ = new QCheckBox(this);
@@ -396,14 +385,6 @@ QWidget* GenerationWizard::buildStep7()
 
     connect(weekendOrder_, &QListWidget::currentRowChanged, this,
             [this](int row) { flow_.selectWeekendPosition(row + 1); });
-    connect(up, &QPushButton::clicked, this, [this] {
-        flow_.moveWeekendPosition(true);
-        refreshStep7();
-    });
-    connect(down, &QPushButton::clicked, this, [this] {
-        flow_.moveWeekendPosition(false);
-        refreshStep7();
-    });
     connect(firstHoliday_, &QComboBox::textActivated, this,
             [this](const QString& name) { flow_.setFirstHolidayParticipant(name); });
     connect(grouping_, &QCheckBox::toggled, this, [this](bool on) { flow_.setGrouping(on); });

@@ -3,11 +3,13 @@
 #include "WizardFlow.h"
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 class Interaction;
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -51,6 +53,10 @@ private:
     QWidget* buildStep7();
     QWidget* buildFinalPage();
     QWidget* panel(const QString& section, const QString& step, QLayout* content);
+    // An ordering list with its "Déplacer vers le haut" and "Déplacer vers le bas" buttons,
+    // and more controls under them.
+    QHBoxLayout* orderingRow(QListWidget* list, const std::function<void(bool up)>& move,
+                             const QList<QWidget*>& more = {});
 
     void refresh();
     void refreshList(ParticipantListKind kind);
