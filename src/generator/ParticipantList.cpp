@@ -7,12 +7,16 @@ namespace {
 std::optional<ListProblem> CheckNames(const QStringList& names)
 {
     for (const QString& name : names) {
-        if (const std::optional<QString> problem = ParticipantNameProblem(name))
-            return ListProblem{*problem, name.size() > LongestParticipantName};
+        const std::optional<QString> problem = ParticipantNameProblem(name);
+        const bool tooLong = name.size() > LongestParticipantName;
+        if (problem && !tooLong)
+            return ListProblem{*problem, false};
         if (names.count(name) > 1)
             return ListProblem{QStringLiteral("La liste contient un ou plusieurs doublons.\r\n"
                                               "Donnez un nom distinct à chaque participant."),
                                false};
+        if (problem)
+            return ListProblem{*problem, true};
     }
     return std::nullopt;
 }

@@ -8,8 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-DayPropertiesDialog::DayPropertiesDialog(QDate day, const DayProperties& current,
-                                         QWidget* parent)
+DayPropertiesDialog::DayPropertiesDialog(QDate day, const DayProperties& current, QWidget* parent)
     : QDialog(parent)
     , types_{new QRadioButton(QStringLiteral("un jour de semaine"), this),
              new QRadioButton(QStringLiteral("un samedi (non férié)"), this),
@@ -28,7 +27,10 @@ DayPropertiesDialog::DayPropertiesDialog(QDate day, const DayProperties& current
                        "locales.\n\n"
                        "Dans le tour de garde, ce jour est:"),
         this));
-    types_[static_cast<int>(current.type)]->setChecked(true);
+    // A type outside the three a roster knows ticks none of them.
+    const int type = static_cast<int>(current.type);
+    if (type <= 2)
+        types_[type]->setChecked(true);
     unavailable_->setChecked(current.unavailable);
     save_->setEnabled(false);
     for (QRadioButton* type : types_) {

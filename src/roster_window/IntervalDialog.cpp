@@ -52,6 +52,9 @@ IntervalDialog::IntervalDialog(Interaction& ui, const QStringList& participants,
 
 void IntervalDialog::load(const SharedInterval& interval)
 {
+    // A participant of a roster received from a colleague may be missing from this list.
+    if (doctor_->findText(interval.doctor) < 0)
+        doctor_->addItem(interval.doctor);
     doctor_->setCurrentIndex(doctor_->findText(interval.doctor));
     start_->setValue(HoursToText(interval.start));
     end_->setValue(HoursToText(interval.end));

@@ -133,8 +133,11 @@ void RosterGrid::mousePressEvent(QMouseEvent* event)
         return;
     }
     QTableWidget::mousePressEvent(event);
-    const std::optional<QDate> day = currentDay();
-    if (event->button() != Qt::LeftButton || event->modifiers() != Qt::ControlModifier || !day)
+    if (event->button() != Qt::LeftButton || event->modifiers() != Qt::ControlModifier ||
+        !index.isValid())
+        return;
+    const std::optional<QDate> day = dayAt(index.row() + 1, index.column());
+    if (!day)
         return;
     auto* drag = new QDrag(this);
     auto* data = new QMimeData;

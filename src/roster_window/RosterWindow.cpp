@@ -20,6 +20,13 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 
+namespace {
+
+// The doctor menu's only entry when the roster has no participant.
+const QString NobodyEntry = QStringLiteral("(Néant)");
+
+} // namespace
+
 RosterWindow::RosterWindow(Interaction& ui, QWidget* parent)
     : QWidget(parent)
     , ui_(ui)
@@ -136,7 +143,7 @@ void RosterWindow::recolour()
     grid_->setUpdatesEnabled(false);
     for (const RosterDay& day : roster_->days()) {
         if (day.date.year() == roster_->year())
-            grid_->setHighlighted(day.date, IsHighlighted(viewMode_, day, findTarget_, *roster_));
+            recolourDay(day.date);
     }
     grid_->setUpdatesEnabled(true);
 }
@@ -151,8 +158,12 @@ void RosterWindow::refreshStatus()
         const int labelColumn = YearGrid::LabelColumnOf(*day);
         const QString duty = grid_->cellText(day->day(), labelColumn + 1);
         if (duty == SharedDutyMarker) {
-            for (const QString& doctor : roster_->sharedDoctors(*day))
-                statusDuty_ += doctor + QLatin1Char(' ');
+            try {
+                for (const QString& doctor : roster_->sharedDoctors(*day))
+                    statusDuty_ += doctor + QLatin1Char(' ');
+            } catch (const DatabaseError&) {
+                // The status bar stays without the names; the roster itself is untouched.
+            }
         } else {
             statusDuty_ = duty;
         }
@@ -308,7 +319,7 @@ void RosterWindow::rebuildParticipantMenus()
     doctorMenu_->clear();
     const QStringList& participants = roster_->participants();
     if (participants.isEmpty()) {
-        doctorMenu_->addAction(QStringLiteral("(Néant)"));
+        doctorMenu_->addAction(NobodyEntry);
         return;
     }
     for (const QString& doctor : participants) {
@@ -336,70 +347,97 @@ bool RosterWindow::confirm(const QString& question, const QString& title)
     return ui_.ask(asked) == AnswerYes;
 }
 
-bool RosterWindow::edit(const std::function<void()>& change)
+bool RosterWindow::attempt(const std::function<void()>& work, Scope scope)
 {
     try {
-        change();
+        work();
     } catch (const DatabaseError&) {
-        ui_.tell(QStringLiteral("Une erreur s'est produite pendant la modification du tour de "
-                                "garde. Le jour est resté tel qu'il était."),
+        ui_.tell(scope == Scope::Day
+                     ? QStringLiteral("Une erreur s'est produite pendant la modification du tour "
+                                      "de garde. Le jour est resté tel qu'il était.")
+                     : QStringLiteral("Une erreur s'est produite pendant la modification du tour "
+                                      "de garde. Le tour de garde est resté tel qu'il était."),
                  MessageIcon::Critical);
         return false;
     }
+    return true;
+}
+
+bool RosterWindow::edit(const std::function<void()>& change, Scope scope)
+{
+    if (!attempt(change, scope))
+        return false;
     modified_ = true;
     return true;
 }
 
+const RosterDay* RosterWindow::currentRosterDay() const
+{
+    const std::optional<QDate> day = grid_->currentDay();
+    return day ? roster_->day(*day) : nullptr;
+}
+
 void RosterWindow::recolourDay(QDate day)
 {
-    if (const RosterDay* row = roster_->day(day))
-        grid_->setHighlighted(day, IsHighlighted(viewMode_, *row, findTarget_, *roster_));
+    const RosterDay* row = roster_->day(day);
+    try {
+        if (row)
+            grid_->setHighlighted(day, IsHighlighted(viewMode_, *row, findTarget_, *roster_));
+    } catch (const DatabaseError&) {
+        // The day keeps its colours; the roster itself is untouched.
+    }
 }
 
 void RosterWindow::showDayChange(QDate day)
 {
-    grid_->setDay(day, roster_->day(day)->doctor);
+    if (const RosterDay* row = roster_->day(day))
+        grid_->setDay(day, row->doctor);
     recolourDay(day);
 }
 
 void RosterWindow::assignCurrentDay(const QString& doctor)
 {
-    const std::optional<QDate> day = grid_->currentDay();
-    if (!day)
+    const RosterDay* row = currentRosterDay();
+    if (!row)
         return;
-    if (roster_->day(*day)->doctor == SharedDutyMarker &&
+    const QDate day = row->date;
+    if (row->doctor == SharedDutyMarker &&
         !confirm(QStringLiteral("Cette garde est partagée.\r\n"
                                 "Etes-vous sûr de vouloir mettre de garde %1 ?")
                      .arg(doctor)))
         return;
-    if (edit([&] { roster_->assign(*day, doctor); })) {
-        showDayChange(*day);
+    if (edit([&] { roster_->assign(day, doctor); })) {
+        showDayChange(day);
         refreshStatus();
     }
 }
 
 void RosterWindow::clearCurrentDay()
 {
-    const std::optional<QDate> day = grid_->currentDay();
-    if (!day)
+    const RosterDay* row = currentRosterDay();
+    if (!row)
         return;
-    if (roster_->day(*day)->doctor == SharedDutyMarker &&
+    const QDate day = row->date;
+    if (row->doctor == SharedDutyMarker &&
         !confirm(QStringLiteral("Cette garde est partagée.\r\n"
                                 "Etes-vous sûr de vouloir mettre cette garde à blanc ?")))
         return;
-    if (edit([&] { roster_->assign(*day, QString()); })) {
-        showDayChange(*day);
+    if (edit([&] { roster_->assign(day, QString()); })) {
+        showDayChange(day);
         refreshStatus();
     }
 }
 
 void RosterWindow::shareCurrentDay()
 {
-    const std::optional<QDate> day = grid_->currentDay();
-    if (!day || !hasParticipants())
+    const RosterDay* row = currentRosterDay();
+    if (!row || !hasParticipants())
         return;
-    const QString doctor = roster_->day(*day)->doctor;
-    ShareRequest request{*day, {}, roster_->participants(), roster_->intervals(*day)};
+    const std::optional<QDate> day = row->date;
+    const QString doctor = row->doctor;
+    ShareRequest request{*day, {}, roster_->participants(), {}};
+    if (!attempt([&] { request.intervals = roster_->intervals(*day); }, Scope::Day))
+        return;
     if (doctor.isEmpty())
         request.info = QStringLiteral("Cette garde n'est pas encore affectée.");
     else if (doctor == SharedDutyMarker)
@@ -426,36 +464,37 @@ void RosterWindow::shareCurrentDay()
 
 void RosterWindow::editCurrentDayProperties()
 {
-    const std::optional<QDate> day = grid_->currentDay();
-    if (!day)
+    const RosterDay* row = currentRosterDay();
+    if (!row)
         return;
-    const RosterDay* row = roster_->day(*day);
+    const QDate day = row->date;
     const std::optional<DayProperties> properties =
-        ui_.editDayProperties(*day, {row->type, row->unavailable});
+        ui_.editDayProperties(day, {row->type, row->unavailable});
     if (properties &&
-        edit([&] { roster_->setProperties(*day, properties->type, properties->unavailable); }))
-        recolourDay(*day);
+        edit([&] { roster_->setProperties(day, properties->type, properties->unavailable); }))
+        recolourDay(day);
 }
 
 void RosterWindow::dropDay(QDate source, int row, int column)
 {
     const std::optional<QDate> target = grid_->dayAt(row, column);
-    if (!target || *target == source || !roster_->day(source))
+    const RosterDay* sourceRow = roster_->day(source);
+    const RosterDay* targetRow = target ? roster_->day(*target) : nullptr;
+    if (!sourceRow || !targetRow || *target == source)
         return;
-    const QString sourceDuty = roster_->day(source)->doctor;
-    const QString targetDuty = roster_->day(*target)->doctor;
+    const QString sourceDuty = sourceRow->doctor;
+    const QString targetDuty = targetRow->doctor;
     if (targetDuty != SharedDutyMarker && targetDuty == sourceDuty)
         return;
-    const QString date =
-        QLocale(QLocale::French).toString(*target, QStringLiteral("dddd d MMMM"));
+    const QString date = QLocale(QLocale::French).toString(*target, QStringLiteral("dddd d MMMM"));
     QString question;
     if (targetDuty == SharedDutyMarker)
         question = QStringLiteral("La garde du %1 est partagée.\r\nConfirmez votre intention de "
                                   "remplacer les données (celles-ci seront perdues).")
                        .arg(date);
     else if (sourceDuty.isEmpty())
-        question = QStringLiteral("Confirmez votre intention de mettre la garde du %1 à blanc.")
-                       .arg(date);
+        question =
+            QStringLiteral("Confirmez votre intention de mettre la garde du %1 à blanc.").arg(date);
     else if (sourceDuty == SharedDutyMarker)
         question = QStringLiteral("Confimez votre intention de copier les données actuelles de "
                                   "partage pour la garde du %1.")
@@ -486,7 +525,7 @@ void RosterWindow::clearUnavailableDays()
                         "confrère (ses indisponibilités ne sont pas les miennes).\r\n"
                         "Vider la liste des jours indisponibles ?"),
          ButtonSet::YesNo, MessageIcon::Information});
-    if (answer != AnswerYes || !edit([this] { roster_->clearUnavailableDays(); }))
+    if (answer != AnswerYes || !edit([this] { roster_->clearUnavailableDays(); }, Scope::Roster))
         return;
     if (viewMode_ == ViewMode::Unavailable)
         recolour();
@@ -501,13 +540,15 @@ void RosterWindow::addParticipant()
         ui_.tell(*problem, MessageIcon::Information);
         return;
     }
-    if (roster_->participants().contains(name)) {
+    // "(Néant)" stands for nobody in the list of an empty roster: it is no one's name.
+    const QStringList& participants = roster_->participants();
+    if (participants.contains(name) || (participants.isEmpty() && name == NobodyEntry)) {
         ui_.tell(QStringLiteral("La liste contient déjà ce nom.\r\n"
                                 "Donnez un nom distinct à chaque participant."),
                  MessageIcon::Information);
         return;
     }
-    if (edit([&] { roster_->addParticipant(name); }))
+    if (edit([&] { roster_->addParticipant(name); }, Scope::Roster))
         rebuildParticipantMenus();
 }
 
@@ -516,7 +557,7 @@ void RosterWindow::nameSector()
     const std::optional<SectorName> sector = ui_.nameSector(sectorLabel_->text());
     if (!sector || sector->name.isEmpty())
         return;
-    if (!edit([&] { roster_->setSector(sector->name); }))
+    if (!edit([&] { roster_->setSector(sector->name); }, Scope::Roster))
         return;
     sectorLabel_->setText(sector->name);
     if (sector->asDefault)

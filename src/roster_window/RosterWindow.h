@@ -2,10 +2,10 @@
 
 #include "ViewMode.h"
 
-#include <QList>
 #include <QDate>
-#include <functional>
+#include <QList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class Interaction;
@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class Roster;
+struct RosterDay;
 class RosterDatabase;
 class RosterGrid;
 
@@ -90,8 +91,13 @@ private:
     void buildToolsMenu();
     void rebuildParticipantMenus();
     bool confirm(const QString& question, const QString& title = {});
-    // Runs an edit of the roster; a failure is told to the user and changes nothing.
-    bool edit(const std::function<void()>& change);
+    // What a failed change leaves as it was, for the message the user gets.
+    enum class Scope { Day, Roster };
+    // Runs database work; a failure is told to the user and changes nothing.
+    bool attempt(const std::function<void()>& work, Scope scope);
+    // The same for an edit, which marks the roster modified.
+    bool edit(const std::function<void()>& change, Scope scope = Scope::Day);
+    const RosterDay* currentRosterDay() const;
     void showDayChange(QDate day);
     void recolourDay(QDate day);
     bool hasParticipants();

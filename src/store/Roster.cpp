@@ -33,6 +33,7 @@ void Roster::read()
     Statement days =
         db_->prepare(R"(SELECT [Jour], [Médecin], [Type], [Indispo] FROM [Garde] ORDER BY [Jour])");
     while (days.step()) {
+        dayIndex_.insert(days.date(0), days_.size());
         days_.append(
             {days.date(0), days.text(1), static_cast<DayType>(days.integer(2)), days.boolean(3)});
     }
@@ -63,18 +64,16 @@ bool Roster::hasInterval(QDate day, const QString& doctor) const
 
 const RosterDay* Roster::day(QDate date) const
 {
-    const qint64 index = days_.first().date.daysTo(date);
-    if (index < 0 || index >= days_.size() || days_.at(index).date != date)
-        return nullptr;
-    return &days_.at(index);
+    const auto found = dayIndex_.constFind(date);
+    return found == dayIndex_.cend() ? nullptr : &days_.at(*found);
 }
 
 RosterDay& Roster::dayRow(QDate date)
 {
-    const RosterDay* row = day(date);
-    if (!row)
+    const auto found = dayIndex_.constFind(date);
+    if (found == dayIndex_.cend())
         throw DatabaseError(SQLITE_NOTFOUND, "the roster has no such day");
-    return days_[days_.first().date.daysTo(date)];
+    return days_[*found];
 }
 
 QList<SharedInterval> Roster::intervals(QDate day) const

@@ -4,6 +4,7 @@
 #include "RosterDatabase.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <memory>
@@ -82,6 +83,7 @@ private:
 
     std::unique_ptr<RosterDatabase> db_;
     QList<RosterDay> days_;
+    QHash<QDate, qsizetype> dayIndex_;
     QString sector_;
     QStringList participants_;
 };

@@ -363,6 +363,23 @@ private slots:
         QCOMPARE(working()->day(Third)->doctor, QStringLiteral("B"));
     }
 
+    void aDayMissingFromTheFileIsLeftAlone()
+    {
+        QFile::rename(CreateBlankRoster(2011), path_ + ".trou");
+        RosterDatabase::open(path_ + ".trou")
+            ->execute(R"(DELETE FROM [Garde] WHERE [Jour] = '2011-03-10')");
+        int untitled = 0;
+        RosterWindow holed(*ui_);
+        QVERIFY(holed.openFile(path_ + ".trou", {}, untitled));
+        holed.grid()->setCurrentGridCell(10, 5);
+        holed.assignCurrentDay("A");
+        holed.clearCurrentDay();
+        holed.editCurrentDayProperties();
+        holed.dropDay(QDate(2011, 3, 11), 10, 5);
+        QVERIFY(ui_->shown.isEmpty());
+        QCOMPARE(Roster::load(holed.workPath())->day(QDate(2011, 3, 11))->doctor, QString());
+    }
+
     void savedSessionReopensAsEdited()
     {
         select(Third);
