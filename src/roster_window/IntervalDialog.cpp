@@ -48,6 +48,7 @@ IntervalDialog::IntervalDialog(Interaction& ui, const QStringList& participants,
     layout->addWidget(new QLabel(QStringLiteral("Médecin:"), this), 2, 0);
     layout->addWidget(doctor_, 2, 1, 1, 3);
     layout->addWidget(buttons, 3, 0, 1, 4);
+    setMinimumWidth(380);
 }
 
 void IntervalDialog::load(const SharedInterval& interval)
