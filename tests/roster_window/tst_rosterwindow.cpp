@@ -44,6 +44,15 @@ QList<QDate> HighlightedDays(const RosterWindow& window)
     return days;
 }
 
+// The view menu's ticks: "x...." when the first mode is ticked.
+QString Ticks(const RosterWindow& window)
+{
+    QString marks;
+    for (const QAction* mode : window.menus().at(1)->actions())
+        marks.append(mode->isChecked() ? 'x' : '.');
+    return marks;
+}
+
 } // namespace
 
 class TestRosterWindow : public QObject {
@@ -108,6 +117,13 @@ private slots:
         QCOMPARE(window->statusDay(), QStringLiteral("dimanche 01 janvier"));
         // 53 Saturdays, 52 Sundays, and 7 holidays from Monday to Friday in 2011.
         QCOMPARE(HighlightedDays(*open(CreateBlankRoster(2011))).size(), 53 + 52 + 7);
+        // Without participants: a message, no chooser, and the mode stays.
+        window->menus().at(1)->actions().at(1)->trigger();
+        QCOMPARE(Ticks(*window), u"x...."_s);
+        QCOMPARE(ui_.texts(), QStringList{"Votre liste de participants est vide.\r\n"
+                                          "Ajoutez des participants avant d'utiliser cette "
+                                          "fonction."});
+        QVERIFY(ui_.participantLists.isEmpty());
     }
 
     // Cells show the duty as stored; the status bar names the day and who is on duty.
@@ -161,9 +177,11 @@ private slots:
         std::unique_ptr<RosterWindow> window = open(MarchRoster());
         ui_.participantChoices = {choice};
 
-        window->chooseViewMode(static_cast<ViewMode>(mode));
+        window->menus().at(1)->actions().at(mode)->trigger();
 
         QCOMPARE(window->viewMode(), static_cast<ViewMode>(mode));
+        QCOMPARE(Ticks(*window).indexOf('x'), mode);
+        QCOMPARE(Ticks(*window).count('x'), 1);
         QCOMPARE(HighlightedDays(*window), highlighted);
         QVERIFY(ui_.shown.isEmpty());
     }
@@ -178,46 +196,19 @@ private slots:
         QVERIFY(!highlighted.contains(QDate(2011, 3, 2)));
     }
 
-    // A cancelled chooser keeps the participant shown before.
+    // A cancelled chooser keeps the participant shown before, and the mode ticked.
     void choosingTheParticipantModeAgain()
     {
         std::unique_ptr<RosterWindow> window = open(MarchRoster());
         ui_.participantChoices = {1, -1};
-        window->chooseViewMode(ViewMode::Doctor);
-        window->chooseViewMode(ViewMode::Doctor);
+        window->menus().at(1)->actions().at(1)->trigger();
+        window->menus().at(1)->actions().at(1)->trigger();
+        QCOMPARE(Ticks(*window), u".x..."_s);
 
         QCOMPARE(ui_.participantLists, (QList<QStringList>{{"B", "A"}, {"B", "A"}}));
         QCOMPARE(ui_.preselections, (QList<int>{0, 1}));
         QCOMPARE(window->findTarget(), QStringLiteral("A"));
         QCOMPARE(HighlightedDays(*window), (QList<QDate>{QDate(2011, 3, 1), QDate(2011, 3, 2)}));
-    }
-
-    void menuTicksExactlyOneMode()
-    {
-        std::unique_ptr<RosterWindow> window = open(CreateBlankRoster(2011));
-        QList<QAction*> modes;
-        for (const QMenu* menu : window->menus()) {
-            if (menu->title() == "&Affichage")
-                modes = menu->actions();
-        }
-        auto ticked = [&modes] {
-            QString marks; // "x...." when the first mode is ticked
-            for (const QAction* mode : modes)
-                marks.append(mode->isChecked() ? 'x' : '.');
-            return marks;
-        };
-        QCOMPARE(ticked(), u"x...."_s);
-        modes.at(2)->trigger();
-        modes.at(2)->trigger(); // choosing the ticked mode again changes nothing
-        QCOMPARE(ticked(), u"..x.."_s);
-        // Without participants: a message, no chooser, and the mode stays.
-        modes.at(1)->trigger();
-        QCOMPARE(ticked(), u"..x.."_s);
-        QCOMPARE(ui_.texts(), QStringList{"Votre liste de participants est vide.\r\n"
-                                          "Ajoutez des participants avant d'utiliser cette "
-                                          "fonction."});
-        QCOMPARE(ui_.shown.first().icon, MessageIcon::Information);
-        QVERIFY(ui_.participantLists.isEmpty());
     }
 };
 

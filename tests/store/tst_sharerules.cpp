@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 SharedInterval Interval(const QString& doctor, const QString& start, const QString& end)
@@ -23,21 +25,13 @@ private slots:
         QTest::addColumn<QString>("end");
         QTest::addColumn<QString>("doctor");
         QTest::addColumn<int>("icon"); // 0: accepted
-        QTest::newRow("whole day") << "08:00"
-                                   << "08:00"
-                                   << "A" << 0;
-        QTest::newRow("across midnight") << "22:00"
-                                         << "02:00"
-                                         << "A" << 0;
-        QTest::newRow("end before start") << "10:00"
-                                          << "09:00"
-                                          << "A" << int(MessageIcon::Warning);
-        QTest::newRow("end at start") << "10:00"
-                                      << "10:00"
-                                      << "A" << int(MessageIcon::Warning);
-        QTest::newRow("no doctor") << "08:00"
-                                   << "12:00"
-                                   << "" << int(MessageIcon::Information);
+        const int warning = int(MessageIcon::Warning);
+        QTest::newRow("whole day") << u"08:00"_s << u"08:00"_s << u"A"_s << 0;
+        QTest::newRow("across midnight") << u"22:00"_s << u"02:00"_s << u"A"_s << 0;
+        QTest::newRow("end before start") << u"10:00"_s << u"09:00"_s << u"A"_s << warning;
+        QTest::newRow("end at start") << u"10:00"_s << u"10:00"_s << u"A"_s << warning;
+        QTest::newRow("no doctor")
+            << u"08:00"_s << u"12:00"_s << QString() << int(MessageIcon::Information);
     }
 
     void oneInterval()
@@ -55,27 +49,17 @@ private slots:
     {
         QTest::addColumn<QList<SharedInterval>>("intervals");
         QTest::addColumn<QString>("message"); // empty: accepted
-        const QString overlap = QStringLiteral(
-            "Un ou plusieurs des intervalles se chevauchent.\r\nVeuillez revoir ces valeurs.");
-        QTest::newRow("end is exclusive") << QList<SharedInterval>{Interval("A", "08:00", "14:00"),
-                                                                   Interval("B", "14:00", "08:00")}
-                                          << "";
-        QTest::newRow("overlap") << QList<SharedInterval>{Interval("A", "08:00", "14:00"),
-                                                          Interval("B", "13:30", "20:00")}
+        const QString overlap =
+            u"Un ou plusieurs des intervalles se chevauchent.\r\nVeuillez revoir ces valeurs."_s;
+        const SharedInterval morning = Interval("A", "08:00", "14:00");
+        QTest::newRow("end is exclusive")
+            << QList<SharedInterval>{morning, Interval("B", "14:00", "08:00")} << QString();
+        QTest::newRow("overlap") << QList<SharedInterval>{morning, Interval("B", "13:30", "20:00")}
                                  << overlap;
         QTest::newRow("overlap listed last first")
-            << QList<SharedInterval>{Interval("B", "13:30", "20:00"),
-                                     Interval("A", "08:00", "14:00")}
-            << overlap;
-        QTest::newRow("same start") << QList<SharedInterval>{Interval("A", "20:00", "22:00"),
-                                                             Interval("A", "20:00", "21:00")}
-                                    << overlap;
-        QTest::newRow("gaps and one doctor twice")
-            << QList<SharedInterval>{Interval("A", "08:00", "10:00"),
-                                     Interval("A", "20:00", "02:00")}
-            << "";
+            << QList<SharedInterval>{Interval("B", "13:30", "20:00"), morning} << overlap;
         QTest::newRow("empty") << QList<SharedInterval>{}
-                               << "La liste des médecins partageant la garde est vide.";
+                               << u"La liste des médecins partageant la garde est vide."_s;
     }
 
     void wholeShare()
@@ -86,35 +70,21 @@ private slots:
         QCOMPARE(problem ? problem->message : QString(), message);
     }
 
-    void pickerSteps_data()
-    {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<bool>("up");
-        QTest::addColumn<QString>("to");
-        QTest::newRow("up to the half hour") << "08:00" << true << "08:30";
-        QTest::newRow("up to the hour") << "08:30" << true << "09:00";
-        QTest::newRow("up past midnight") << "23:30" << true << "00:00";
-        QTest::newRow("down past midnight") << "00:00" << false << "23:30";
-        QTest::newRow("down to the hour") << "10:30" << false << "10:00";
-    }
-
+    // Half an hour a step, both ways, round the clock in 48 steps.
     void pickerSteps()
     {
-        QFETCH(QString, from);
-        QFETCH(bool, up);
-        QFETCH(QString, to);
-        QCOMPARE(StepClockTime(from, up), to);
-    }
-
-    void pickerCoversTheClockIn48Steps()
-    {
-        QString time = QStringLiteral("08:00");
+        QCOMPARE(StepClockTime("08:00", true), u"08:30"_s);
+        QCOMPARE(StepClockTime("23:30", true), u"00:00"_s);
+        QCOMPARE(StepClockTime("00:00", false), u"23:30"_s);
+        QString time = u"08:00"_s;
         QSet<QString> seen;
         for (int i = 0; i < 48; ++i) {
             seen.insert(time);
-            time = StepClockTime(time, true);
+            const QString next = StepClockTime(time, true);
+            QCOMPARE(StepClockTime(next, false), time);
+            time = next;
         }
-        QCOMPARE(time, QStringLiteral("08:00"));
+        QCOMPARE(time, u"08:00"_s);
         QCOMPARE(seen.size(), 48);
     }
 };
