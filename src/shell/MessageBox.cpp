@@ -136,11 +136,6 @@ void MessageBox::setPictureType(int pictureType)
     showPicture(icon.pixmap(StockIconSize(this)));
 }
 
-void MessageBox::setCustomPicture(const QPixmap& picture)
-{
-    showPicture(picture);
-}
-
 void MessageBox::setMessage(const QString& message)
 {
     message_->setText(message);

@@ -30,7 +30,6 @@ public:
     void setHelpButton(int context);
     // 0 none, 1 critical, 2 warning, 3 information, 4 question.
     void setPictureType(int pictureType);
-    void setCustomPicture(const QPixmap& picture);
     void setMessage(const QString& message);
     // The caption; the application's title until set.
     void setTitle(const QString& title);
@@ -43,7 +42,6 @@ public:
 
     // The buttons as the user sees them, from left to right, "Aide" last.
     QList<QPushButton*> buttons() const;
-    const QLabel* pictureLabel() const { return picture_; }
     const QLabel* messageLabel() const { return message_; }
 
 signals:

@@ -63,12 +63,6 @@ Statement& Statement::bind(int index, QDate day)
     return bind(index, DayToText(day));
 }
 
-Statement& Statement::bindNull(int index)
-{
-    check(sqlite3_bind_null(stmt_, index));
-    return *this;
-}
-
 bool Statement::step()
 {
     const int code = sqlite3_step(stmt_);

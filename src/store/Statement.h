@@ -24,7 +24,6 @@ public:
     Statement& bind(int index, bool value);
     // A day is stored as ISO text, YYYY-MM-DD.
     Statement& bind(int index, QDate day);
-    Statement& bindNull(int index);
 
     // Advances to the next row; false once the statement is done.
     bool step();
