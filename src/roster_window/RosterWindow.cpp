@@ -397,32 +397,27 @@ void RosterWindow::showDayChange(QDate day)
 
 void RosterWindow::assignCurrentDay(const QString& doctor)
 {
-    const RosterDay* row = currentRosterDay();
-    if (!row)
-        return;
-    const QDate day = row->date;
-    if (row->doctor == SharedDutyMarker &&
-        !confirm(QStringLiteral("Cette garde est partagée.\r\n"
-                                "Etes-vous sûr de vouloir mettre de garde %1 ?")
-                     .arg(doctor)))
-        return;
-    if (edit([&] { roster_->assign(day, doctor); })) {
-        showDayChange(day);
-        refreshStatus();
-    }
+    putCurrentDay(doctor, QStringLiteral("Cette garde est partagée.\r\n"
+                                         "Etes-vous sûr de vouloir mettre de garde %1 ?")
+                              .arg(doctor));
 }
 
 void RosterWindow::clearCurrentDay()
+{
+    putCurrentDay(QString(), QStringLiteral("Cette garde est partagée.\r\n"
+                                            "Etes-vous sûr de vouloir mettre cette garde à "
+                                            "blanc ?"));
+}
+
+void RosterWindow::putCurrentDay(const QString& doctor, const QString& questionIfShared)
 {
     const RosterDay* row = currentRosterDay();
     if (!row)
         return;
     const QDate day = row->date;
-    if (row->doctor == SharedDutyMarker &&
-        !confirm(QStringLiteral("Cette garde est partagée.\r\n"
-                                "Etes-vous sûr de vouloir mettre cette garde à blanc ?")))
+    if (row->doctor == SharedDutyMarker && !confirm(questionIfShared))
         return;
-    if (edit([&] { roster_->assign(day, QString()); })) {
+    if (edit([&] { roster_->assign(day, doctor); })) {
         showDayChange(day);
         refreshStatus();
     }

@@ -98,6 +98,8 @@ private:
     // The same for an edit, which marks the roster modified.
     bool edit(const std::function<void()>& change, Scope scope = Scope::Day);
     const RosterDay* currentRosterDay() const;
+    // Puts a participant, or nobody, on duty on the current day; a shared day asks first.
+    void putCurrentDay(const QString& doctor, const QString& questionIfShared);
     void showDayChange(QDate day);
     void recolourDay(QDate day);
     bool hasParticipants();
