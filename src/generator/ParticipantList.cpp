@@ -8,7 +8,7 @@ std::optional<ListProblem> CheckNames(const QStringList& names)
 {
     for (const QString& name : names) {
         const std::optional<QString> problem = ParticipantNameProblem(name);
-        const bool tooLong = name.size() > LongestParticipantName;
+        const bool tooLong = IsTooLongForName(name);
         if (problem && !tooLong)
             return ListProblem{*problem, false};
         if (names.count(name) > 1)

@@ -3,8 +3,12 @@
 #include <QString>
 #include <optional>
 
-// The longest name a roster can hold.
+// The longest name a roster can hold, in characters.
 inline constexpr int LongestParticipantName = 50;
+
+// Longer than a name the roster can hold, counted as the database counts: a character outside
+// the basic plane (an emoji) counts once, not as its two UTF-16 units.
+bool IsTooLongForName(const QString& name);
 
 // Why a name cannot be a participant's: a word the program keeps for itself ("<Variable>",
 // "<Vide>", "<Partagé>", compared exactly), or a name too long for the roster. Empty when the

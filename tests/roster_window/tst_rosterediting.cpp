@@ -258,6 +258,12 @@ private slots:
             << u"La liste contient déjà ce nom.\r\nDonnez un nom distinct à chaque participant."_s;
         QTest::newRow("reserved word")
             << u"<Vide>"_s << u"Le mot <Vide> est réservé pour l'application."_s;
+        // Counted in characters, as the roster file counts them, not in UTF-16 units.
+        QTest::newRow("26 emoji") << u"🩺"_s.repeated(26) << QString();
+        const QString tooLong = QString(49, u'é') + u"🩺🩺"_s;
+        QTest::newRow("51 characters")
+            << tooLong
+            << u"Le nom \"%1\" est trop long : un nom compte au plus 50 caractères."_s.arg(tooLong);
     }
 
     void addingParticipants()
