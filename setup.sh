@@ -8,6 +8,7 @@ cd "$(dirname "$0")"
 packages=(
   g++ make cmake pkg-config
   qt6-base-dev libsqlcipher-dev libxlsxwriter-dev fonts-liberation
+  libssl-dev    # the cipher of a roster file's first page, checked before SQLCipher reads it
   qt6-translations-l10n  # Qt's own dialogs in French
   sqlcipher     # the command-line shell the tests read a roster file with
   xvfb xauth    # a virtual display for running the program on a machine without one

@@ -21,5 +21,6 @@ int main(int argc, char** argv)
 
     MainWindow window;
     window.showAtStoredPlace();
+    window.reopenAbandonedRosters();
     return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 #include "Interaction.h"
 #include "ParticipantList.h"
 #include "RosterDatabase.h"
+#include "RosterFile.h"
 #include "RosterYear.h"
 #include "WeekdayRotation.h"
 
@@ -93,7 +94,8 @@ void WizardFlow::importParticipants(ParticipantListKind kind)
     QStringList names;
     QList<AdministrativeData> imported;
     try {
-        std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path);
+        // Read from a working copy, so that the roster file itself is never touched.
+        std::unique_ptr<RosterDatabase> db = RosterDatabase::open(MakeWorkingCopy(path).file);
         if (!db) {
             ui_.tell(NotARoster, MessageIcon::Critical);
             return;

@@ -83,20 +83,37 @@ void RosterWindow::buildViewMenu()
     tickViewMode();
 }
 
-bool RosterWindow::openFile(const QString& workPath, const QString& filePath, int& untitledCounter)
+bool RosterWindow::openFile(WorkingCopy copy, const QString& filePath, int& untitledCounter)
 {
-    workPath_ = workPath;
-    return showRoster(Roster::load(workPath), filePath, untitledCounter);
+    std::unique_ptr<RosterDatabase> db = RosterDatabase::open(std::move(copy.file));
+    if (!showRoster(db ? Roster::load(std::move(db)) : nullptr, filePath, filePath.isEmpty(),
+                    untitledCounter))
+        return false;
+    fileStamp_ = copy.source;
+    return true;
 }
 
 bool RosterWindow::openNew(std::unique_ptr<RosterDatabase> db, int& untitledCounter)
 {
-    workPath_ = db->path();
-    return showRoster(Roster::load(std::move(db)), {}, untitledCounter);
+    if (!showRoster(Roster::load(std::move(db)), {}, true, untitledCounter))
+        return false;
+    recordWorkFile();
+    return true;
+}
+
+bool RosterWindow::openRecovered(std::unique_ptr<RosterDatabase> db, const WorkRecord& record,
+                                 int& untitledCounter)
+{
+    if (!showRoster(Roster::load(std::move(db)), record.filePath, true, untitledCounter))
+        return false;
+    fileStamp_ = StampOf(record.filePath);
+    lastEdit_ = record.lastEdit;
+    recordWorkFile();
+    return true;
 }
 
 bool RosterWindow::showRoster(std::unique_ptr<Roster> roster, const QString& filePath,
-                              int& untitledCounter)
+                              bool modified, int& untitledCounter)
 {
     roster_ = std::move(roster);
     if (!roster_) {
@@ -104,19 +121,18 @@ bool RosterWindow::showRoster(std::unique_ptr<Roster> roster, const QString& fil
                                 "Assurez-vous qu'il s'agit bien d'un tour de garde de "
                                 "l'application."),
                  MessageIcon::Critical);
-        releaseWorkFile();
         return false;
     }
     fillGrid();
+    filePath_ = filePath;
     if (filePath.isEmpty()) {
         ++untitledCounter;
         setWindowTitle(QStringLiteral("Tour %1").arg(untitledCounter));
-        modified_ = true;
     } else {
-        filePath_ = filePath;
         setWindowTitle(RosterCaption(filePath));
-        modified_ = false;
     }
+    modified_ = modified;
+    lastEdit_ = QDateTime::currentDateTime();
     sectorLabel_->setText(roster_->sector());
     rebuildParticipantMenus();
     return true;
@@ -228,6 +244,8 @@ QString RosterWindow::proposedSavePath() const
 
 bool RosterWindow::saveRoster(bool saveAs)
 {
+    if (!saveAs && !filePath_.isEmpty() && changedOnDisk())
+        saveAs = !confirmReplacingChangedFile();
     QString target = filePath_;
     if (saveAs || filePath_.isEmpty()) {
         target = ui_.chooseFileToSave({proposedSavePath()});
@@ -235,16 +253,69 @@ bool RosterWindow::saveRoster(bool saveAs)
             return false;
     }
     QSaveFile file(target);
-    if (!WriteRosterFile(roster_->database(), file)) {
+    switch (WriteRosterFile(roster_->database(), file)) {
+    case RosterWrite::Written:
+        break;
+    case RosterWrite::WorkFileLost:
+        recoverWorkFile();
+        return false;
+    case RosterWrite::Failed:
         ui_.tell(QStringLiteral("Une erreur s'est produite pendant la sauvegarde."),
                  MessageIcon::Critical);
         return false;
     }
     filePath_ = target;
+    fileStamp_ = StampOf(target);
     setWindowTitle(RosterCaption(target));
     modified_ = false;
+    recordWorkFile();
     emit saved(target);
     return true;
+}
+
+bool RosterWindow::changedOnDisk() const
+{
+    const std::optional<FileStamp> now = StampOf(filePath_);
+    return now && now != fileStamp_;
+}
+
+bool RosterWindow::confirmReplacingChangedFile()
+{
+    Question question{QStringLiteral("Le fichier %1 a été modifié par un autre programme depuis "
+                                     "son ouverture.\r\n"
+                                     "Voulez-vous le remplacer par ce tour de garde ?")
+                          .arg(filePath_),
+                      ButtonSet::YesNo, MessageIcon::Warning};
+    question.focusedButton = AnswerNo;
+    return ui_.ask(question) == AnswerYes;
+}
+
+void RosterWindow::recoverWorkFile()
+{
+    std::unique_ptr<RosterDatabase> copy = RecreateWorkFile(roster_->database());
+    if (!copy) {
+        ui_.tell(QStringLiteral("Une erreur s'est produite pendant la sauvegarde.\r\n"
+                                "Le fichier de travail de ce tour de garde a été supprimé ou "
+                                "remplacé par un autre programme. Gardez cette fenêtre ouverte "
+                                "et enregistrez de nouveau."),
+                 MessageIcon::Critical);
+        return;
+    }
+    roster_->replaceDatabase(std::move(copy));
+    recordWorkFile();
+    ui_.tell(QStringLiteral("Le fichier de travail de ce tour de garde a été supprimé ou "
+                            "remplacé par un autre programme : le tour de garde n'a pas été "
+                            "enregistré.\r\n"
+                            "Il a été recréé avec toutes vos modifications. Enregistrez de "
+                            "nouveau le tour de garde."),
+             MessageIcon::Warning);
+}
+
+void RosterWindow::recordWorkFile()
+{
+    // Without its record a working file is not offered back; the roster itself is unharmed.
+    if (WorkFile* work = roster_->database().workFile())
+        work->writeRecord({filePath_, windowTitle(), lastEdit_, modified_});
 }
 
 bool RosterWindow::mayClose()
@@ -273,10 +344,13 @@ void RosterWindow::closeEvent(QCloseEvent* event)
 
 void RosterWindow::releaseWorkFile()
 {
+    // The database removes its working file as it closes.
     roster_.reset();
-    if (!workPath_.isEmpty())
-        DeleteWorkFile(workPath_);
-    workPath_.clear();
+}
+
+QString RosterWindow::workPath() const
+{
+    return roster_ ? roster_->database().path() : QString();
 }
 
 QString RosterWindow::sectorText() const
@@ -368,6 +442,8 @@ bool RosterWindow::edit(const std::function<void()>& change, Scope scope)
     if (!attempt(change, scope))
         return false;
     modified_ = true;
+    lastEdit_ = QDateTime::currentDateTime();
+    recordWorkFile();
     return true;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "FileStamp.h"
+#include "RosterFile.h"
 #include "ViewMode.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QWidget>
 #include <functional>
@@ -26,13 +29,17 @@ public:
     explicit RosterWindow(Interaction& ui, QWidget* parent = nullptr);
     ~RosterWindow() override;
 
-    // Loads the roster in the working file. A roster without a file (filePath empty) is
-    // captioned "Tour " and the next number of the untitled counter, and starts modified.
-    // When the working file is not a roster, tells the user, removes the working file and
-    // returns false.
-    bool openFile(const QString& workPath, const QString& filePath, int& untitledCounter);
+    // Loads the roster in the working copy of a roster file. A roster without a file (filePath
+    // empty) is captioned "Tour " and the next number of the untitled counter, and starts
+    // modified. When the working file is not a roster, tells the user, removes the working file
+    // and returns false.
+    bool openFile(WorkingCopy copy, const QString& filePath, int& untitledCounter);
     // The same for a new roster whose database is already open on its working file.
     bool openNew(std::unique_ptr<RosterDatabase> db, int& untitledCounter);
+    // A roster offered back after its program ended without closing it: it opens modified,
+    // with the roster file it belongs to, or untitled.
+    bool openRecovered(std::unique_ptr<RosterDatabase> db, const WorkRecord& record,
+                       int& untitledCounter);
 
     // Writes the roster to its file, asking for one first when saveAs is set or it has none.
     // True only when the file was written.
@@ -44,7 +51,7 @@ public:
     void approveClose() { closeApproved_ = true; }
 
     QString filePath() const { return filePath_; }
-    QString workPath() const { return workPath_; }
+    QString workPath() const;
     bool isModified() const { return modified_; }
     ViewMode viewMode() const { return viewMode_; }
     QString findTarget() const { return findTarget_; }
@@ -103,20 +110,30 @@ private:
     void showDayChange(QDate day);
     void recolourDay(QDate day);
     bool hasParticipants();
-    bool showRoster(std::unique_ptr<Roster> roster, const QString& filePath, int& untitledCounter);
+    bool showRoster(std::unique_ptr<Roster> roster, const QString& filePath, bool modified,
+                    int& untitledCounter);
     void fillGrid();
     void recolour();
     void refreshStatus();
     void tickViewMode();
     bool chooseFindTarget();
     QString proposedSavePath() const;
+    // The roster file is no longer as this window last read or wrote it.
+    bool changedOnDisk() const;
+    bool confirmReplacingChangedFile();
+    // Puts the open database into a new working file after the former one was lost.
+    void recoverWorkFile();
+    // Writes beside the working file what offers the roster back after a crash.
+    void recordWorkFile();
     void releaseWorkFile();
 
     Interaction& ui_;
     std::unique_ptr<Roster> roster_;
-    QString workPath_;
     QString filePath_;
+    // The roster file as this window last read or wrote it.
+    std::optional<FileStamp> fileStamp_;
     bool modified_ = false;
+    QDateTime lastEdit_;
     bool closeApproved_ = false;
     ViewMode viewMode_ = ViewMode::Standard;
     QString findTarget_;

@@ -7,6 +7,7 @@
 #include "Help.h"
 #include "MessageBox.h"
 #include "ParticipantsDialog.h"
+#include "RecoveryDialog.h"
 #include "SectorDialog.h"
 #include "SharingDialog.h"
 
@@ -140,4 +141,12 @@ QString DialogInteraction::chooseFileToSave(const FileChoice& choice)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(RosterSuffix);
     return ChosenFile(dialog);
+}
+
+std::optional<QList<bool>> DialogInteraction::chooseRecoveries(const QList<WorkRecord>& rosters)
+{
+    RecoveryDialog dialog(rosters, owner_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.reopened();
 }

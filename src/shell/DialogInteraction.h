@@ -16,10 +16,12 @@ public:
     QString askNewParticipant() override;
     int chooseReplacement(const QStringList& entries, int preselected) override;
     std::optional<QList<SharedInterval>> editShare(const ShareRequest& request) override;
-    std::optional<DayProperties> editDayProperties(QDate day, const DayProperties& current) override;
+    std::optional<DayProperties> editDayProperties(QDate day,
+                                                   const DayProperties& current) override;
     std::optional<SectorName> nameSector(const QString& current) override;
     QString chooseFileToOpen(const FileChoice& choice) override;
     QString chooseFileToSave(const FileChoice& choice) override;
+    std::optional<QList<bool>> chooseRecoveries(const QList<WorkRecord>& rosters) override;
 
 private:
     QWidget* owner_;

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AbandonedRosters.h"
 #include "AboutDialog.h"
 #include "AppInfo.h"
 #include "AppSettings.h"
@@ -184,13 +185,15 @@ void MainWindow::openRoster(const QString& path)
     const QString rosterPath = path.isEmpty() ? ui_->chooseFileToOpen({}) : path;
     if (rosterPath.isEmpty())
         return;
-    const QString workPath = MakeWorkingCopy(rosterPath);
-    if (workPath.isEmpty()) {
+    WorkingCopy copy = MakeWorkingCopy(rosterPath);
+    if (!copy.file) {
         ui_->tell(QStringLiteral("Impossible de créer le fichier de travail."),
                   MessageIcon::Information);
         return;
     }
-    showRoster(workPath, rosterPath);
+    auto window = std::make_unique<RosterWindow>(*ui_);
+    if (window->openFile(std::move(copy), rosterPath, untitledCounter_))
+        addRosterWindow(std::move(window));
 }
 
 void MainWindow::newBlankRoster()
@@ -215,18 +218,34 @@ void MainWindow::showNewRoster(std::unique_ptr<RosterDatabase> db)
         return;
     auto window = std::make_unique<RosterWindow>(*ui_);
     if (window->openNew(std::move(db), untitledCounter_))
-        addRosterWindow(window.release());
+        addRosterWindow(std::move(window));
 }
 
-void MainWindow::showRoster(const QString& workPath, const QString& filePath)
+void MainWindow::reopenAbandonedRosters()
 {
-    auto window = std::make_unique<RosterWindow>(*ui_);
-    if (window->openFile(workPath, filePath, untitledCounter_))
-        addRosterWindow(window.release());
+    std::vector<AbandonedRoster> abandoned = TakeAbandonedRosters();
+    if (abandoned.empty())
+        return;
+    QList<WorkRecord> records;
+    for (const AbandonedRoster& roster : abandoned)
+        records.append(roster.record);
+    const std::optional<QList<bool>> reopen = ui_->chooseRecoveries(records);
+    for (size_t i = 0; i < abandoned.size(); ++i) {
+        AbandonedRoster& roster = abandoned[i];
+        if (!reopen) {
+            roster.db->workFile()->keepForLater();
+        } else if (reopen->value(static_cast<qsizetype>(i))) {
+            auto window = std::make_unique<RosterWindow>(*ui_);
+            if (window->openRecovered(std::move(roster.db), roster.record, untitledCounter_))
+                addRosterWindow(std::move(window));
+        }
+        // A discarded roster's working file goes with its database.
+    }
 }
 
-void MainWindow::addRosterWindow(RosterWindow* roster)
+void MainWindow::addRosterWindow(std::unique_ptr<RosterWindow> window)
 {
+    RosterWindow* roster = window.release();
     connect(roster, &RosterWindow::saved, this, &MainWindow::rosterSaved);
     connect(roster, &RosterWindow::statusChanged, this, [this, roster] {
         if (activeRosterWindow() == roster)

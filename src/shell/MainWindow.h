@@ -33,6 +33,9 @@ public:
     void newBlankRoster();
     // "&Nouveau tour de garde": the generation wizard, then the roster it made.
     void newGeneratedRoster();
+    // At start: offers back the rosters a program that ended without closing them left with
+    // unsaved changes.
+    void reopenAbandonedRosters();
 
     QList<RosterWindow*> rosterWindows() const;
     RosterWindow* activeRosterWindow() const;
@@ -47,9 +50,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void showRoster(const QString& workPath, const QString& filePath);
     void showNewRoster(std::unique_ptr<RosterDatabase> db);
-    void addRosterWindow(RosterWindow* roster);
+    void addRosterWindow(std::unique_ptr<RosterWindow> roster);
     void rebuildMenus();
     void fillFileMenu(RosterWindow* active);
     void showStatusOf(RosterWindow* window);

@@ -59,12 +59,6 @@ std::unique_ptr<RosterDatabase> MakeBlankRoster(int year)
     return CreateRosterDatabase([year](const RosterDatabase& db) { FillBlankYear(db, year); });
 }
 
-QString CreateBlankRoster(int year)
-{
-    const std::unique_ptr<RosterDatabase> db = MakeBlankRoster(year);
-    return db ? db->path() : QString();
-}
-
 std::unique_ptr<RosterDatabase> NewBlankRoster(int& year, Interaction& ui)
 {
     const std::optional<int> rosterYear =

@@ -18,9 +18,6 @@ void FillBlankYear(const RosterDatabase& db, int year);
 // file is left behind then).
 std::unique_ptr<RosterDatabase> MakeBlankRoster(int year);
 
-// The same, closed: the path of its working file, or empty text.
-QString CreateBlankRoster(int year);
-
 // The "Tour de garde vierge" command. A year of 0 is asked of the user, and the year the roster
 // was made for is written back. Returns the new roster for a roster window to show, or null
 // when the user gave up or the roster could not be made (the user has then been told why).

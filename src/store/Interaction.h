@@ -2,6 +2,7 @@
 
 #include "Calendar.h"
 #include "Roster.h"
+#include "WorkRecord.h"
 
 #include <QDate>
 #include <QString>
@@ -111,4 +112,9 @@ public:
     // The roster file to write, chosen by the user (who has confirmed overwriting an existing
     // one), or empty text when they cancel.
     virtual QString chooseFileToSave(const FileChoice& choice) = 0;
+
+    // The rosters a program that ended without closing them left with unsaved changes: for
+    // each, true to reopen it, false to discard it. Nothing when the user puts the choice off
+    // until the next start.
+    virtual std::optional<QList<bool>> chooseRecoveries(const QList<WorkRecord>& rosters) = 0;
 };

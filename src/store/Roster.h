@@ -39,6 +39,8 @@ public:
     static std::unique_ptr<Roster> load(std::unique_ptr<RosterDatabase> db);
 
     const RosterDatabase& database() const { return *db_; }
+    // Goes on with another database holding the same roster (a copy of this one's).
+    void replaceDatabase(std::unique_ptr<RosterDatabase> db) { db_ = std::move(db); }
 
     // The year of the roster's first day.
     int year() const { return days_.first().date.year(); }

@@ -3,24 +3,21 @@
 #include "AppInfo.h"
 #include "AppSettings.h"
 #include "DatabaseError.h"
+#include "FileStamp.h"
+#include "RegularFile.h"
+#include "RosterCipher.h"
 #include "RosterSchema.h"
+#include "RosterYear.h"
 #include "Transaction.h"
 #include "WorkFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <sqlite3.h>
 
-namespace {
-
-// Every roster file is keyed with this password; the key derivation is part of the file format.
-constexpr char RosterPassword[] = "790415 Korbu";
-
-} // namespace
-
-RosterDatabase::RosterDatabase(sqlite3* db, QString path)
-    : db_(db)
+RosterDatabase::RosterDatabase(sqlite3* db, QString path, std::unique_ptr<QFile> file,
+                               std::unique_ptr<WorkFile> workFile)
+    : workFile_(std::move(workFile))
+    , file_(std::move(file))
+    , db_(db)
     , path_(std::move(path))
 {
 }
@@ -30,16 +27,13 @@ RosterDatabase::~RosterDatabase()
     sqlite3_close_v2(db_);
 }
 
-sqlite3* RosterDatabase::openKeyed(const QString& path, int flags)
+sqlite3* RosterDatabase::openKeyed(const QString& path, const QByteArray& key)
 {
     sqlite3* db = nullptr;
-    int code = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    int code =
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (code == SQLITE_OK)
-        code = sqlite3_key(db, RosterPassword, static_cast<int>(sizeof RosterPassword - 1));
-    // Rosters are only ever opened on working copies: the user's file is written by an atomic
-    // save that refuses a damaged copy, so waiting for the disk at every commit buys nothing.
-    if (code == SQLITE_OK)
-        code = sqlite3_exec(db, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
+        code = sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
     if (code != SQLITE_OK) {
         const std::string message = db ? sqlite3_errmsg(db) : "out of memory";
         sqlite3_close_v2(db);
@@ -48,13 +42,16 @@ sqlite3* RosterDatabase::openKeyed(const QString& path, int flags)
     return db;
 }
 
-std::unique_ptr<RosterDatabase> RosterDatabase::create(const QString& path, const QString& sector)
+std::unique_ptr<RosterDatabase> RosterDatabase::create(std::unique_ptr<WorkFile> workFile,
+                                                       const QString& sector)
 {
-    // The engine takes the empty private file for a new database.
-    if (!CreatePrivateFile(path))
-        throw DatabaseError(SQLITE_CANTOPEN, "the working file cannot be created");
-    std::unique_ptr<RosterDatabase> db(
-        new RosterDatabase(openKeyed(path, SQLITE_OPEN_READWRITE), path));
+    const QString path = workFile->path();
+    std::unique_ptr<QFile> file = OpenRegularFile(path);
+    if (!file)
+        throw DatabaseError(SQLITE_CANTOPEN, "the working file cannot be read");
+    // The engine takes the empty file for a new database, and salts its key at random.
+    std::unique_ptr<RosterDatabase> db(new RosterDatabase(
+        openKeyed(path, RosterCipher::Password()), path, std::move(file), std::move(workFile)));
     Transaction transaction(*db);
     for (int i = 0; i < RosterSchema::CreateStatementCount; ++i)
         db->execute(RosterSchema::CreateStatements[i]);
@@ -64,40 +61,80 @@ std::unique_ptr<RosterDatabase> RosterDatabase::create(const QString& path, cons
     return db;
 }
 
-std::unique_ptr<RosterDatabase> RosterDatabase::open(const QString& path, OpenFailure* failure)
+std::unique_ptr<RosterDatabase> RosterDatabase::open(const QString& path)
 {
-    auto refuse = [failure](OpenFailure why) {
-        if (failure)
-            *failure = why;
+    return open(path, nullptr);
+}
+
+std::unique_ptr<RosterDatabase> RosterDatabase::open(std::unique_ptr<WorkFile> workFile)
+{
+    if (!workFile)
         return nullptr;
-    };
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return refuse(OpenFailure::NotFound);
-    // The engine would take an empty file for a new database and write a schema into it.
-    if (info.size() == 0)
-        return refuse(OpenFailure::NotRoster);
+    const QString path = workFile->path();
+    return open(path, std::move(workFile));
+}
+
+std::unique_ptr<RosterDatabase> RosterDatabase::open(const QString& path,
+                                                     std::unique_ptr<WorkFile> workFile)
+{
+    // The program opens its own working copies only, in a folder nobody else may write: the
+    // file checked here is the file the engine opens below.
+    std::unique_ptr<QFile> file = OpenRegularFile(path);
+    if (!file)
+        return nullptr;
+    // The engine would read a malformed first page past its buffers: it is checked first, and
+    // the key it yields spares the engine a second derivation.
+    const std::optional<QByteArray> key =
+        RosterCipher::RawKeyFor(file->read(RosterCipher::PageSize));
+    if (!key)
+        return nullptr;
     try {
         std::unique_ptr<RosterDatabase> db(
-            new RosterDatabase(openKeyed(path, SQLITE_OPEN_READWRITE), path));
+            new RosterDatabase(openKeyed(path, *key), path, std::move(file), std::move(workFile)));
+        if (!db->isAtItsPath())
+            return nullptr;
         db->checkIsRoster();
         return db;
     } catch (const DatabaseError&) {
-        return refuse(OpenFailure::NotRoster);
+        return nullptr;
     }
+}
+
+bool RosterDatabase::isAtItsPath() const
+{
+    const std::optional<FileStamp> named = StampOf(path_);
+    const std::optional<FileStamp> open = StampOf(file_->handle());
+    return named && open && named->isSameFileAs(*open);
 }
 
 void RosterDatabase::checkIsRoster() const
 {
-    // The first read pays the key derivation and fails for another password, a plain or
-    // damaged file; quick_check reads every page, so a truncated file is caught here too.
-    Statement check = prepare("PRAGMA quick_check");
-    if (!check.step() || check.text(0) != QLatin1String("ok"))
+    // Views, triggers and virtual tables would run the file's own code inside the program.
+    if (prepare(RosterSchema::UnexpectedSchema).step())
+        throw DatabaseError(SQLITE_CORRUPT, "the roster holds foreign schema objects");
+    // The same full check as before a save: a roster that opens can be saved.
+    if (!passesIntegrityCheck())
         throw DatabaseError(SQLITE_CORRUPT, "the roster file is damaged");
     for (int i = 0; i < RosterSchema::SchemaProbeCount; ++i)
         prepare(RosterSchema::SchemaProbes[i]);
+    // The tables' own checks hold only for files this program wrote.
+    for (int i = 0; i < RosterSchema::ContentCheckCount; ++i) {
+        if (prepare(RosterSchema::ContentChecks[i]).step())
+            throw DatabaseError(SQLITE_CONSTRAINT, "the roster holds values it cannot hold");
+    }
+    checkHoldsOneYear();
     if (!property(RosterSchema::SectorProperty))
         throw DatabaseError(SQLITE_NOTFOUND, "the roster has no sector");
+}
+
+void RosterDatabase::checkHoldsOneYear() const
+{
+    Statement range = prepare(R"(SELECT min([Jour]), max([Jour]) FROM [Garde])");
+    range.step();
+    const QDate first = range.date(0);
+    const QDate last = range.date(1);
+    if (!first.isValid() || first.year() != last.year() || !IsRosterYear(first.year()))
+        throw DatabaseError(SQLITE_CONSTRAINT, "the roster does not hold the days of one year");
 }
 
 Statement RosterDatabase::prepare(const char* sql) const
@@ -151,13 +188,12 @@ void RosterDatabase::setProperty(const char* name, const QString& value) const
 
 std::unique_ptr<RosterDatabase> CreateRosterDatabase()
 {
-    const QString path = GetWorkFilePath();
-    if (path.isEmpty())
+    std::unique_ptr<WorkFile> file = WorkFile::create();
+    if (!file)
         return nullptr;
     try {
-        return RosterDatabase::create(path, DefaultSectorName());
+        return RosterDatabase::create(std::move(file), DefaultSectorName());
     } catch (const DatabaseError&) {
-        DeleteWorkFile(path);
         return nullptr;
     }
 }
@@ -171,9 +207,6 @@ CreateRosterDatabase(const std::function<void(const RosterDatabase&)>& fill)
     try {
         fill(*db);
     } catch (const DatabaseError&) {
-        const QString path = db->path();
-        db.reset();
-        DeleteWorkFile(path);
         return nullptr;
     }
     return db;

@@ -2,31 +2,31 @@
 
 #include "Statement.h"
 
+#include <QFile>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
 
 struct sqlite3;
+class WorkFile;
 
 // An open roster database: one encrypted file keyed with the roster password, holding the
 // tables Garde, Partagé and Participants and the properties VersionID and Secteur.
 class RosterDatabase {
 public:
-    enum class OpenFailure {
-        NotFound,  // no such file
-        NotRoster, // empty, damaged, not a database, another password or an incomplete schema
-    };
+    // Creates a new, empty roster database in an empty working file, which it then owns.
+    // Throws DatabaseError.
+    static std::unique_ptr<RosterDatabase> create(std::unique_ptr<WorkFile> file,
+                                                  const QString& sector);
 
-    // Creates a new, empty roster database, readable by its owner only, in a file that must not
-    // exist yet.
-    // Throws DatabaseError; the caller removes whatever file was left behind.
-    static std::unique_ptr<RosterDatabase> create(const QString& path, const QString& sector);
-
-    // Opens an existing roster file for reading and writing. Never creates or changes the file:
-    // anything that is not a whole roster is refused, with the reason in failure.
-    static std::unique_ptr<RosterDatabase> open(const QString& path,
-                                                OpenFailure* failure = nullptr);
+    // Opens a roster file for reading and writing. Only a whole roster opens, one the program
+    // can show, edit and save, whoever wrote it; anything else is refused without being
+    // changed. Null when refused.
+    static std::unique_ptr<RosterDatabase> open(const QString& path);
+    // The same on a working file, which the database then owns; a refused working file is
+    // removed. Null, too, without a working file.
+    static std::unique_ptr<RosterDatabase> open(std::unique_ptr<WorkFile> file);
 
     ~RosterDatabase();
     RosterDatabase(const RosterDatabase&) = delete;
@@ -34,6 +34,12 @@ public:
 
     QString path() const { return path_; }
     sqlite3* handle() const { return db_; }
+    // The working file the database lives in; null for a database opened on another file.
+    WorkFile* workFile() const { return workFile_.get(); }
+    // The database file itself, as the engine has it open, whatever its path names now.
+    QFile& file() const { return *file_; }
+    // Whether the path still names the file the engine reads and writes.
+    bool isAtItsPath() const;
 
     Statement prepare(const char* sql) const;
     void execute(const char* sql) const;
@@ -47,10 +53,17 @@ public:
     void setProperty(const char* name, const QString& value) const;
 
 private:
-    RosterDatabase(sqlite3* db, QString path);
-    static sqlite3* openKeyed(const QString& path, int flags);
+    RosterDatabase(sqlite3* db, QString path, std::unique_ptr<QFile> file,
+                   std::unique_ptr<WorkFile> workFile);
+    static std::unique_ptr<RosterDatabase> open(const QString& path,
+                                                std::unique_ptr<WorkFile> workFile);
+    static sqlite3* openKeyed(const QString& path, const QByteArray& key);
     void checkIsRoster() const;
+    void checkHoldsOneYear() const;
 
+    // Destroyed last: the working file goes once the engine has let go of it.
+    std::unique_ptr<WorkFile> workFile_;
+    std::unique_ptr<QFile> file_;
     sqlite3* db_;
     QString path_;
 };

@@ -1,5 +1,6 @@
 #include "RosterFile.h"
 
+#include "RegularFile.h"
 #include "RosterDatabase.h"
 #include "WorkFile.h"
 
@@ -10,48 +11,69 @@
 
 namespace {
 
+// Copies a source read from its start, as long as it stays within the size of any roster.
 bool CopyContent(QIODevice& source, QIODevice& target)
 {
+    if (!source.seek(0))
+        return false;
     std::array<char, 64 * 1024> buffer;
+    qint64 copied = 0;
     for (;;) {
         const qint64 read = source.read(buffer.data(), buffer.size());
         if (read == 0)
             return true;
-        if (read < 0 || target.write(buffer.data(), read) != read)
+        copied += read;
+        if (read < 0 || copied > LargestRosterFile || target.write(buffer.data(), read) != read)
             return false;
     }
 }
 
-} // namespace
-
-QString MakeWorkingCopy(const QString& rosterPath)
+// A new working file holding a copy of the source; null when it could not be written whole.
+std::unique_ptr<WorkFile> CopyToWorkFile(QIODevice& source)
 {
-    // The copy is the user's own, writable whatever the roster file's permissions, and
-    // unreadable by anyone else.
-    const QString workPath = GetWorkFilePath();
-    if (workPath.isEmpty() || !CreatePrivateFile(workPath))
-        return {};
-    QFile source(rosterPath);
-    QFile target(workPath);
-    if (source.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly) &&
-        CopyContent(source, target) && target.flush())
-        return workPath;
-    target.close();
-    DeleteWorkFile(workPath);
-    return {};
+    std::unique_ptr<WorkFile> work = WorkFile::create();
+    if (!work)
+        return nullptr;
+    QFile target(work->path());
+    if (!target.open(QIODevice::WriteOnly) || !CopyContent(source, target) || !target.flush())
+        return nullptr;
+    return work;
 }
 
-bool WriteRosterFile(const RosterDatabase& db, QSaveFile& target)
+} // namespace
+
+WorkingCopy MakeWorkingCopy(const QString& rosterPath)
+{
+    const std::unique_ptr<QFile> source = OpenRegularFile(rosterPath);
+    if (!source)
+        return {};
+    const std::optional<FileStamp> stamp = StampOf(source->handle());
+    std::unique_ptr<WorkFile> work = CopyToWorkFile(*source);
+    if (!stamp || !work)
+        return {};
+    return {std::move(work), *stamp};
+}
+
+RosterWrite WriteRosterFile(const RosterDatabase& db, QSaveFile& target)
 {
     // A copy taken while a transaction or a statement is pending may be inconsistent.
     if (!db.isIdle() || !db.passesIntegrityCheck())
-        return false;
-    QFile source(db.path());
-    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
-        return false;
-    if (!CopyContent(source, target)) {
+        return RosterWrite::Failed;
+    if (!db.isAtItsPath())
+        return RosterWrite::WorkFileLost;
+    if (!target.open(QIODevice::WriteOnly))
+        return RosterWrite::Failed;
+    if (!CopyContent(db.file(), target)) {
         target.cancelWriting();
-        return false;
+        return RosterWrite::Failed;
     }
-    return target.commit();
+    return target.commit() ? RosterWrite::Written : RosterWrite::Failed;
+}
+
+std::unique_ptr<RosterDatabase> RecreateWorkFile(const RosterDatabase& db)
+{
+    if (!db.isIdle())
+        return nullptr;
+    std::unique_ptr<WorkFile> work = CopyToWorkFile(db.file());
+    return work ? RosterDatabase::open(std::move(work)) : nullptr;
 }

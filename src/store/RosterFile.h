@@ -1,15 +1,38 @@
 #pragma once
 
+#include "FileStamp.h"
+#include "WorkFile.h"
+
 #include <QString>
+#include <memory>
 
 class QSaveFile;
 class RosterDatabase;
 
-// Copies a roster file into a fresh working file for a roster window to work on.
-// Returns the working file's path, or empty text when no working copy could be made.
-QString MakeWorkingCopy(const QString& rosterPath);
+// A roster file copied into a fresh working file, with the state of the file it was copied
+// from.
+struct WorkingCopy {
+    std::unique_ptr<WorkFile> file;
+    FileStamp source;
+};
 
-// Writes the working database into a roster file. The target is replaced only once it holds
-// the complete copy, and only from a database that is idle and passes its integrity check:
-// on any failure the target keeps its former content, byte for byte.
-bool WriteRosterFile(const RosterDatabase& db, QSaveFile& target);
+// Copies a roster file into a fresh working file for a roster window to work on. Only a
+// regular file no larger than any roster is copied. Empty when no working copy could be made.
+WorkingCopy MakeWorkingCopy(const QString& rosterPath);
+
+enum class RosterWrite {
+    Written,
+    Failed,
+    // The working file's path no longer names the open database: another program removed or
+    // replaced it. Nothing was written.
+    WorkFileLost,
+};
+
+// Writes the open database, exactly as the engine has it, into a roster file. The target is
+// replaced only once it holds the complete copy, and only from a database that is idle and
+// passes its integrity check: on any failure the target keeps its former content, byte for byte.
+RosterWrite WriteRosterFile(const RosterDatabase& db, QSaveFile& target);
+
+// The open database copied into a fresh working file and opened there, for a roster whose
+// working file was lost; the database keeps it as it is. Null when it could not be made.
+std::unique_ptr<RosterDatabase> RecreateWorkFile(const RosterDatabase& db);

@@ -47,6 +47,49 @@ const char* const SchemaProbes[] = {
 };
 const int SchemaProbeCount = static_cast<int>(std::size(SchemaProbes));
 
+const char* const UnexpectedSchema = R"(
+    SELECT 1 FROM sqlite_master WHERE NOT (
+        (type = 'table' AND name IN ('Garde', 'Partagé', 'Participants', 'Propriétés')
+            AND sql NOT LIKE 'CREATE VIRTUAL%')
+        OR (type = 'index' AND name = 'Médecin' AND tbl_name = 'Participants')
+        OR (type = 'index' AND sql IS NULL AND tbl_name IN ('Garde', 'Partagé', 'Propriétés')
+            AND name = 'sqlite_autoindex_' || tbl_name || '_1'))
+    UNION ALL
+    SELECT 1 WHERE (SELECT count(*) FROM sqlite_master WHERE type = 'index') != 4
+    LIMIT 1)";
+
+const char* const ContentChecks[] = {
+    R"(SELECT 1 FROM [Garde] WHERE typeof([Jour]) != 'text' OR date([Jour], '+0 days') IS NOT [Jour]
+        OR ([Médecin] IS NOT NULL AND (typeof([Médecin]) != 'text' OR length([Médecin]) > 50))
+        OR typeof([Type]) != 'integer' OR [Type] NOT BETWEEN 0 AND 255
+        OR typeof([Indispo]) != 'integer' OR [Indispo] NOT IN (0, 1)
+        LIMIT 1)",
+
+    R"(SELECT 1 FROM [Partagé] WHERE typeof([Jour]) != 'text'
+        OR date([Jour], '+0 days') IS NOT [Jour]
+        OR ([Médecin] IS NOT NULL AND (typeof([Médecin]) != 'text' OR length([Médecin]) > 50))
+        OR typeof([HDébut]) NOT IN ('integer', 'real') OR typeof([HFin]) NOT IN ('integer', 'real')
+        OR NOT (0 <= [HDébut] AND [HDébut] < [HFin] AND [HFin] <= 24)
+        OR [HDébut] * 2 != CAST([HDébut] * 2 AS INTEGER) OR [HFin] * 2 != CAST([HFin] * 2 AS INTEGER)
+        LIMIT 1)",
+
+    R"(SELECT 1 FROM [Participants] WHERE typeof([Médecin]) != 'text'
+        OR length([Médecin]) NOT BETWEEN 1 AND 50
+        OR typeof([Semaine]) != 'integer' OR [Semaine] NOT IN (0, 1)
+        OR typeof([WE]) != 'integer' OR [WE] NOT IN (0, 1)
+        OR ([Etat-Civil] IS NOT NULL AND (typeof([Etat-Civil]) != 'text' OR length([Etat-Civil]) > 50))
+        OR ([Identification] IS NOT NULL
+            AND (typeof([Identification]) != 'text' OR length([Identification]) > 25))
+        OR ([Adresse] IS NOT NULL AND (typeof([Adresse]) != 'text' OR length([Adresse]) > 50))
+        OR ([CP] IS NOT NULL AND (typeof([CP]) != 'text' OR length([CP]) > 7))
+        OR ([Ville] IS NOT NULL AND (typeof([Ville]) != 'text' OR length([Ville]) > 25))
+        LIMIT 1)",
+
+    R"(SELECT 1 FROM [Propriétés] WHERE typeof([Nom]) != 'text' OR typeof([Valeur]) != 'text'
+        LIMIT 1)",
+};
+const int ContentCheckCount = static_cast<int>(std::size(ContentChecks));
+
 const char* const SelectProperty = R"(SELECT [Valeur] FROM [Propriétés] WHERE [Nom] = ?1)";
 const char* const InsertOrReplaceProperty =
     R"(INSERT OR REPLACE INTO [Propriétés] ([Nom], [Valeur]) VALUES (?1, ?2))";

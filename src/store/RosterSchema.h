@@ -12,6 +12,16 @@ extern const int CreateStatementCount;
 extern const char* const SchemaProbes[];
 extern const int SchemaProbeCount;
 
+// A row when the file holds a schema object the program does not make (a view, a trigger, a
+// virtual table, another table or index), or lacks one of its indexes.
+extern const char* const UnexpectedSchema;
+
+// Each gives a row when a table holds a value the program cannot hold: a day that is not an
+// ISO date, a type or a flag out of range, a text that is not text or too long, an interval
+// outside the duty day.
+extern const char* const ContentChecks[];
+extern const int ContentCheckCount;
+
 extern const char* const SelectProperty;
 extern const char* const InsertOrReplaceProperty;
 

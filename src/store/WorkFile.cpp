@@ -1,16 +1,144 @@
 #include "WorkFile.h"
 
+#include "AppInfo.h"
+
 #include <QDir>
 #include <QFile>
-#include <QTemporaryFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <QStandardPaths>
 
-QString GetWorkFilePath()
+#include <unistd.h>
+
+namespace {
+
+const QString WorkFilePattern = QStringLiteral("vdo*.tmp");
+constexpr int NameAttempts = 100;
+
+// "vdo", six random letters or digits, ".tmp".
+QString RandomName()
 {
-    QTemporaryFile reservation(QDir::temp().filePath(QStringLiteral("vdoXXXXXX.tmp")));
-    if (!reservation.open())
+    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString name = QStringLiteral("vdo");
+    for (int i = 0; i < 6; ++i)
+        name +=
+            QLatin1Char(alphabet[QRandomGenerator::system()->bounded(int(sizeof alphabet - 1))]);
+    return name + QStringLiteral(".tmp");
+}
+
+QJsonObject ToJson(const WorkRecord& record)
+{
+    return {
+        {QStringLiteral("fichier"), record.filePath},
+        {QStringLiteral("titre"), record.caption},
+        {QStringLiteral("derniereModification"),
+         record.lastEdit.toUTC().toString(Qt::ISODateWithMs)},
+        {QStringLiteral("nonEnregistre"), record.unsaved},
+    };
+}
+
+std::optional<WorkRecord> FromJson(const QJsonObject& json)
+{
+    const QDateTime lastEdit = QDateTime::fromString(
+        json.value(QStringLiteral("derniereModification")).toString(), Qt::ISODateWithMs);
+    const QJsonValue caption = json.value(QStringLiteral("titre"));
+    if (!lastEdit.isValid() || !caption.isString() || caption.toString().isEmpty())
+        return std::nullopt;
+    return WorkRecord{json.value(QStringLiteral("fichier")).toString(), caption.toString(),
+                      lastEdit.toLocalTime(), json.value(QStringLiteral("nonEnregistre")).toBool()};
+}
+
+} // namespace
+
+WorkFile::WorkFile(const QString& path)
+    : path_(path)
+    , lock_(path + QStringLiteral(".lock"))
+{
+    // A roster stays open for hours: only a lock whose program is gone is stale.
+    lock_.setStaleLockTime(0);
+}
+
+WorkFile::~WorkFile()
+{
+    // The lock goes last, when the member is destroyed: until then no other copy of the
+    // program takes these files for abandoned ones.
+    if (!owned_ || keep_)
+        return;
+    QFile::remove(path_);
+    QFile::remove(path_ + QStringLiteral("-journal"));
+    QFile::remove(recordPath());
+}
+
+std::unique_ptr<WorkFile> WorkFile::create()
+{
+    const QString folder = WorkFolder();
+    if (folder.isEmpty())
+        return nullptr;
+    for (int attempt = 0; attempt < NameAttempts; ++attempt) {
+        // Locked before it exists, so that no other copy of the program sees it unlocked.
+        std::unique_ptr<WorkFile> file(new WorkFile(folder + QLatin1Char('/') + RandomName()));
+        if (file->lock_.tryLock(0) && CreatePrivateFile(file->path_)) {
+            file->owned_ = true;
+            return file;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::unique_ptr<WorkFile>> WorkFile::takeAbandoned()
+{
+    std::vector<std::unique_ptr<WorkFile>> abandoned;
+    const QString folder = WorkFolder();
+    if (folder.isEmpty())
+        return abandoned;
+    for (const QString& name : QDir(folder).entryList({WorkFilePattern}, QDir::Files)) {
+        std::unique_ptr<WorkFile> file(new WorkFile(folder + QLatin1Char('/') + name));
+        if (file->lock_.tryLock(0)) {
+            file->owned_ = true;
+            abandoned.push_back(std::move(file));
+        }
+    }
+    return abandoned;
+}
+
+QString WorkFile::recordPath() const
+{
+    return path_ + QStringLiteral(".info");
+}
+
+std::optional<WorkRecord> WorkFile::record() const
+{
+    QFile file(recordPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QJsonDocument json = QJsonDocument::fromJson(file.read(64 * 1024));
+    return json.isObject() ? FromJson(json.object()) : std::nullopt;
+}
+
+bool WorkFile::writeRecord(const WorkRecord& record) const
+{
+    QSaveFile file(recordPath());
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(QJsonDocument(ToJson(record)).toJson(QJsonDocument::Compact)) >= 0 &&
+           file.commit();
+}
+
+QString WorkFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                           QLatin1Char('/') + AppInfo::Title() + QStringLiteral("/Travail");
+    if (!QDir().mkpath(folder))
         return {};
-    // The temporary file removes itself when it goes out of scope.
-    return reservation.fileName();
+    // Nobody else may list, read, replace or plant files there.
+    const QFileInfo info(folder);
+    if (info.isSymLink() || !info.isDir() || info.ownerId() != ::getuid() ||
+        !QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ExeOwner))
+        return {};
+    return folder;
 }
 
 bool CreatePrivateFile(const QString& path)
@@ -18,9 +146,4 @@ bool CreatePrivateFile(const QString& path)
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
                      QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-}
-
-bool DeleteWorkFile(const QString& path)
-{
-    return QFile::remove(path) || !QFile::exists(path);
 }

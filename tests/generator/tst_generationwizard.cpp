@@ -86,8 +86,7 @@ private slots:
         QVERIFY(window.openNew(std::move(db), untitled));
         QCOMPARE(window.windowTitle(), QStringLiteral("Tour 1"));
         QVERIFY(window.isModified());
-        const QString workPath = env_->tempPath() + "/" + env_->workFiles().first();
-        std::unique_ptr<Roster> written = Roster::load(workPath);
+        std::unique_ptr<Roster> written = Roster::load(window.workPath());
         QCOMPARE(written->days().size(), engine.days.size());
         for (qsizetype i = 0; i < engine.days.size(); ++i)
             QCOMPARE(written->days().at(i).doctor, engine.days.at(i).doctor);

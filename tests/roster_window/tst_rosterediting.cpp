@@ -1,7 +1,7 @@
 #include "AppSettings.h"
-#include "BlankRoster.h"
 #include "Roster.h"
 #include "RosterDatabase.h"
+#include "RosterFile.h"
 #include "RosterGrid.h"
 #include "RosterWindow.h"
 #include "ScriptedInteraction.h"
@@ -77,11 +77,9 @@ private slots:
         env_ = std::make_unique<TestEnvironment>();
         ui_ = std::make_unique<ScriptedInteraction>();
         path_ = MarchRoster(env_->tempPath());
-        const QString work = env_->tempPath() + "/vdo-test.tmp";
-        QFile::copy(path_, work);
         int untitled = 0;
         window_ = std::make_unique<RosterWindow>(*ui_);
-        QVERIFY(window_->openFile(work, path_, untitled));
+        QVERIFY(window_->openFile(MakeWorkingCopy(path_), path_, untitled));
     }
 
     void cleanup()
@@ -322,14 +320,14 @@ private slots:
         RosterDatabase::open(holed)->execute(R"(DELETE FROM [Garde] WHERE [Jour] = '2011-03-10')");
         int untitled = 0;
         RosterWindow window(*ui_);
-        QVERIFY(window.openFile(holed, {}, untitled));
+        QVERIFY(window.openFile(MakeWorkingCopy(holed), {}, untitled));
         window.grid()->setCurrentGridCell(10, 5);
         window.assignCurrentDay("A");
         window.clearCurrentDay();
         window.editCurrentDayProperties();
         window.dropDay(QDate(2011, 3, 11), 10, 5);
         QVERIFY(ui_->shown.isEmpty());
-        QCOMPARE(Roster::load(holed)->day(QDate(2011, 3, 11))->doctor, QString());
+        QCOMPARE(Roster::load(window.workPath())->day(QDate(2011, 3, 11))->doctor, QString());
     }
 
     void savedSessionReopensAsEdited()

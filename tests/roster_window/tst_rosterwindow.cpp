@@ -1,6 +1,6 @@
-#include "BlankRoster.h"
 #include "Roster.h"
 #include "RosterDatabase.h"
+#include "RosterFile.h"
 #include "RosterGrid.h"
 #include "RosterWindow.h"
 #include "ScriptedInteraction.h"
@@ -65,7 +65,7 @@ class TestRosterWindow : public QObject {
     std::unique_ptr<RosterWindow> open(const QString& work, const QString& filePath = {})
     {
         auto window = std::make_unique<RosterWindow>(ui_);
-        if (!window->openFile(work, filePath, untitled_))
+        if (!window->openFile(MakeWorkingCopy(work), filePath, untitled_))
             return nullptr;
         return window;
     }

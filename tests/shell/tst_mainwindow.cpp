@@ -142,6 +142,85 @@ private slots:
         QVERIFY(ui_->shown.isEmpty());
     }
 
+    // Two windows on one file: the second to save is warned that the first has written it.
+    void savingOverAFileChangedSinceItWasOpened_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("no: save as, cancelled") << AnswerNo;
+        QTest::newRow("yes: replaced") << AnswerYes;
+    }
+
+    void savingOverAFileChangedSinceItWasOpened()
+    {
+        QFETCH(int, answer);
+        RosterWindow* first = openSaved();
+        main_->openRoster(path_);
+        RosterWindow* second = main_->activeRosterWindow();
+        ui_->sectorNames = {SectorName{"Premier", false}, SectorName{"Second", false}};
+        first->nameSector();
+        second->nameSector();
+        QVERIFY(first->saveRoster(false));
+        const QByteArray savedByFirst = ReadFile(path_);
+        ui_->answers = {answer};
+
+        QCOMPARE(second->saveRoster(false), answer == AnswerYes);
+
+        QCOMPARE(ui_->questions.size(), 1);
+        QCOMPARE(ui_->questions.first().message,
+                 "Le fichier " + path_ +
+                     " a été modifié par un autre programme depuis son ouverture.\r\n"
+                     "Voulez-vous le remplacer par ce tour de garde ?");
+        QCOMPARE(ui_->questions.first().buttons, ButtonSet::YesNo);
+        QCOMPARE(ui_->questions.first().focusedButton, AnswerNo);
+        QCOMPARE(ui_->saveChoices.size(), answer == AnswerNo ? 1 : 0);
+        QCOMPARE(second->isModified(), answer == AnswerNo);
+        if (answer == AnswerNo) {
+            QCOMPARE(ReadFile(path_), savedByFirst);
+            return;
+        }
+        QCOMPARE(Roster::load(path_)->sector(), u"Second"_s);
+        // The file is now as this window wrote it: the next save asks nothing.
+        QVERIFY(second->saveRoster(false));
+        QCOMPARE(ui_->questions.size(), 1);
+    }
+
+    // The edits are kept in a new working file; the roster file is written at the next save.
+    void savingAfterTheWorkingFileWasLost_data()
+    {
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("deleted") << false;
+        QTest::newRow("replaced by another roster") << true;
+    }
+
+    void savingAfterTheWorkingFileWasLost()
+    {
+        QFETCH(bool, replaced);
+        RosterWindow* roster = openSaved();
+        ui_->sectorNames = {SectorName{"Ubaye", false}};
+        roster->nameSector();
+        const QString work = roster->workPath();
+        QVERIFY(QFile::remove(work));
+        if (replaced)
+            QVERIFY(QFile::copy(CreateBlankRoster(2013), work));
+        const QByteArray before = ReadFile(path_);
+
+        QVERIFY(!roster->saveRoster(false));
+
+        QCOMPARE(ui_->texts(),
+                 QStringList{"Le fichier de travail de ce tour de garde a été supprimé ou "
+                             "remplacé par un autre programme : le tour de garde n'a pas été "
+                             "enregistré.\r\nIl a été recréé avec toutes vos modifications. "
+                             "Enregistrez de nouveau le tour de garde."});
+        QCOMPARE(ui_->shown.first().icon, MessageIcon::Warning);
+        QVERIFY(roster->isModified());
+        QCOMPARE(ReadFile(path_), before);
+        QVERIFY(roster->workPath() != work);
+        QVERIFY(roster->saveRoster(false));
+        QCOMPARE(Roster::load(path_)->year(), 2011);
+        QCOMPARE(Roster::load(path_)->sector(), u"Ubaye"_s);
+        QCOMPARE(env_->workFiles().size(), 1);
+    }
+
     void closingAsksToSaveChanges_data()
     {
         QTest::addColumn<QList<int>>("answers");

@@ -3,8 +3,9 @@
 #include "Roster.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
+#include "WorkFile.h"
 
-#include <QFile>
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -102,12 +103,10 @@ private slots:
 
     void noWorkingFileIsReportedAndNothingOpens()
     {
-        // A temporary "folder" that is a plain file: no working file can be made in it.
-        const QString notAFolder = env_->tempPath() + "/fichier";
-        QFile file(notAFolder);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        qputenv("TMPDIR", notAFolder.toLocal8Bit());
+        // A working folder that is a plain file: no working file can be made in it.
+        const QString folder = WorkFolder();
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(WriteFile(folder, "pas un dossier"));
         ScriptedInteraction ui;
         int year = 2011;
 
@@ -116,7 +115,7 @@ private slots:
         QCOMPARE(ui.texts(),
                  QStringList{"Une erreur s'est produite pendant la création du tour de garde."});
         QCOMPARE(ui.shown.first().icon, MessageIcon::Critical);
-        QVERIFY(env_->workFiles().isEmpty());
+        QCOMPARE(ReadFile(folder), "pas un dossier");
     }
 };
 

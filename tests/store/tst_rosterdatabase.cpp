@@ -1,41 +1,13 @@
 #include "AppSettings.h"
-#include "BlankRoster.h"
 #include "DatabaseError.h"
 #include "RosterDatabase.h"
 #include "TestEnvironment.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
-#include <sqlite3.h>
-
 namespace {
-
-// A database made with the bare engine, keyed with the given password or not keyed at all.
-void MakeRawDatabase(const QString& path, const QByteArray& password)
-{
-    sqlite3* db = nullptr;
-    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-    if (!password.isEmpty())
-        QCOMPARE(sqlite3_key(db, password.constData(), static_cast<int>(password.size())),
-                 SQLITE_OK);
-    QCOMPARE(sqlite3_exec(db, R"(CREATE TABLE [Garde] ([Jour] TEXT, [Médecin] TEXT))", nullptr,
-                          nullptr, nullptr),
-             SQLITE_OK);
-    sqlite3_close(db);
-}
-
-// A whole roster, then changed.
-void MakeAlteredRoster(const QString& path, const QStringList& changes)
-{
-    QVERIFY(QFile::copy(CreateBlankRoster(2011), path));
-    std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path);
-    QVERIFY(db);
-    for (const QString& change : changes)
-        db->execute(change.toUtf8().constData());
-}
 
 // One day of [Garde]; the type is an SQL literal.
 QString InsertDay(const char* day, const QString& name, const char* type)
@@ -141,60 +113,6 @@ private slots:
             Statement row = db->prepare(check);
             QVERIFY2(row.step() && row.boolean(0), check);
         }
-    }
-
-    void openRefusesWhatIsNotAWholeRoster_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QStringList>("changes"); // made to a whole roster
-        QTest::newRow("random bytes") << "random" << QStringList{};
-        QTest::newRow("empty file") << "empty" << QStringList{};
-        QTest::newRow("truncated roster") << "truncated" << QStringList{};
-        QTest::newRow("plain SQLite file") << "plain" << QStringList{};
-        QTest::newRow("another password") << "password" << QStringList{};
-        QTest::newRow("missing file") << "missing" << QStringList{};
-        QTest::newRow("no sector")
-            << "" << QStringList{R"(DELETE FROM [Propriétés] WHERE [Nom] = 'Secteur')"};
-        QTest::newRow("no Garde") << "" << QStringList{R"(DROP TABLE [Garde])"};
-        QTest::newRow("no Partagé") << "" << QStringList{R"(DROP TABLE [Partagé])"};
-        QTest::newRow("no Participants") << "" << QStringList{R"(DROP TABLE [Participants])"};
-        QTest::newRow("Participants without Ville")
-            << ""
-            << QStringList{R"(ALTER TABLE [Participants] RENAME TO [Anciens])",
-                           R"(CREATE TABLE [Participants] ([Médecin], [Semaine], [WE],
-                                    [Etat-Civil], [Identification], [Adresse], [CP]))"};
-    }
-
-    void openRefusesWhatIsNotAWholeRoster()
-    {
-        QFETCH(QString, kind);
-        QFETCH(QStringList, changes);
-        const QString path = env_->tempPath() + "/roster.dat";
-        if (!changes.isEmpty()) {
-            MakeAlteredRoster(path, changes);
-        } else if (kind == "random") {
-            QByteArray bytes(8192, '\0');
-            for (int i = 0; i < bytes.size(); ++i)
-                bytes[i] = static_cast<char>((i * 7919 + 13) % 251);
-            QVERIFY(WriteFile(path, bytes));
-        } else if (kind == "empty") {
-            QVERIFY(WriteFile(path, {}));
-        } else if (kind == "truncated") {
-            const QByteArray roster = ReadFile(CreateBlankRoster(2011));
-            QVERIFY(roster.size() > 8192);
-            QVERIFY(WriteFile(path, roster.left(roster.size() / 2)));
-        } else if (kind != "missing") {
-            MakeRawDatabase(path, kind == "password" ? "790415 korbu" : "");
-        }
-        const QByteArray before = ReadFile(path);
-
-        RosterDatabase::OpenFailure failure{};
-        QVERIFY(!RosterDatabase::open(path, &failure));
-        QCOMPARE(failure, kind == "missing" ? RosterDatabase::OpenFailure::NotFound
-                                            : RosterDatabase::OpenFailure::NotRoster);
-        QCOMPARE(ReadFile(path), before);
-        QCOMPARE(QFile::exists(path), kind != "missing");
-        QVERIFY(!QFile::exists(path + "-journal"));
     }
 
     void sqlcipherShellReadsARosterWithThePassword()

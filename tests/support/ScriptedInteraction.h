@@ -25,6 +25,8 @@ public:
     QList<std::optional<DayProperties>> dayProperties;
     QList<std::optional<SectorName>> sectorNames;
     QList<int> replacements;
+    // Answers to the offer of abandoned rosters; put off to the next start when none is left.
+    QList<std::optional<QList<bool>>> recoveries;
 
     // What was shown: every message, question and prompt text, in order.
     QList<Shown> shown;
@@ -34,6 +36,7 @@ public:
     QList<FileChoice> saveChoices;
     QList<QStringList> replacementLists;
     QList<ShareRequest> shareRequests;
+    QList<QList<WorkRecord>> recoveryOffers;
 
     void tell(const QString& message, MessageIcon icon) override { shown.append({message, icon}); }
 
@@ -94,6 +97,12 @@ public:
     {
         saveChoices.append(choice);
         return filesToSave.isEmpty() ? QString() : filesToSave.takeFirst();
+    }
+
+    std::optional<QList<bool>> chooseRecoveries(const QList<WorkRecord>& rosters) override
+    {
+        recoveryOffers.append(rosters);
+        return recoveries.isEmpty() ? std::nullopt : recoveries.takeFirst();
     }
 
     QStringList texts() const

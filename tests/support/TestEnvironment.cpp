@@ -1,27 +1,56 @@
 #include "TestEnvironment.h"
 
+#include "BlankRoster.h"
+#include "RosterDatabase.h"
+#include "RosterFile.h"
+
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QSettings>
+#include <QTemporaryFile>
+
+namespace {
+
+void Restore(const char* name, const QByteArray& previous)
+{
+    if (previous.isNull())
+        qunsetenv(name);
+    else
+        qputenv(name, previous);
+}
+
+} // namespace
 
 TestEnvironment::TestEnvironment()
     : previousTmpDir_(qgetenv("TMPDIR"))
+    , previousDataHome_(qgetenv("XDG_DATA_HOME"))
 {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
     qputenv("TMPDIR", temp_.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", data_.path().toLocal8Bit());
 }
 
 TestEnvironment::~TestEnvironment()
 {
-    if (previousTmpDir_.isNull())
-        qunsetenv("TMPDIR");
-    else
-        qputenv("TMPDIR", previousTmpDir_);
+    Restore("TMPDIR", previousTmpDir_);
+    Restore("XDG_DATA_HOME", previousDataHome_);
 }
 
 QStringList TestEnvironment::workFiles() const
 {
-    return QDir(temp_.path()).entryList({QStringLiteral("vdo*.tmp")}, QDir::Files);
+    return QDir(WorkFolder()).entryList({QStringLiteral("vdo*.tmp")}, QDir::Files);
+}
+
+QString CreateBlankRoster(int year)
+{
+    QTemporaryFile name(QDir::temp().filePath(QStringLiteral("blankXXXXXX.dat")));
+    if (!name.open())
+        return {};
+    name.setAutoRemove(false);
+    const std::unique_ptr<RosterDatabase> db = MakeBlankRoster(year);
+    QSaveFile file(name.fileName());
+    return db && WriteRosterFile(*db, file) == RosterWrite::Written ? name.fileName() : QString();
 }
 
 QByteArray ReadFile(const QString& path)

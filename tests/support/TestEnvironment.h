@@ -1,22 +1,29 @@
 #pragma once
 
+#include <QByteArray>
 #include <QTemporaryDir>
 
-// Gives a test its own settings store and temporary folder, both empty, for its whole run.
+// Gives a test its own settings store, temporary folder and working folder, all empty, for its
+// whole run.
 class TestEnvironment {
 public:
     TestEnvironment();
     ~TestEnvironment();
 
     QString tempPath() const { return temp_.path(); }
-    // Working files ("vdo*.tmp") left in the test's temporary folder.
+    // Working files ("vdo*.tmp") left in the working folder.
     QStringList workFiles() const;
 
 private:
     QTemporaryDir settings_;
     QTemporaryDir temp_;
+    QTemporaryDir data_;
     QByteArray previousTmpDir_;
+    QByteArray previousDataHome_;
 };
+
+// A blank roster file of the year, saved by the program in the temporary folder; its path.
+QString CreateBlankRoster(int year);
 
 // The whole content of a file; empty when it cannot be read.
 QByteArray ReadFile(const QString& path);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "RosterDatabase.h"
+#include "WorkFile.h"
+
+#include <memory>
+#include <vector>
+
+// A roster a program left with unsaved changes when it ended without closing it.
+struct AbandonedRoster {
+    std::unique_ptr<RosterDatabase> db;
+    WorkRecord record;
+};
+
+// The abandoned working files that hold whole rosters with unsaved changes, open and locked
+// for this program. The others (nothing unsaved, no record, not a whole roster) are removed.
+// Those of another running copy of the program are left alone.
+std::vector<AbandonedRoster> TakeAbandonedRosters();

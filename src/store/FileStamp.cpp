@@ -1,0 +1,32 @@
+#include "FileStamp.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+namespace {
+
+FileStamp ToStamp(const struct stat& status)
+{
+    return {static_cast<quint64>(status.st_dev), static_cast<quint64>(status.st_ino),
+            static_cast<qint64>(status.st_size),
+            static_cast<qint64>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
+}
+
+} // namespace
+
+std::optional<FileStamp> StampOf(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return ToStamp(status);
+}
+
+std::optional<FileStamp> StampOf(int descriptor)
+{
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0)
+        return std::nullopt;
+    return ToStamp(status);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+// What tells one file from another, and one state of a file from the next.
+struct FileStamp {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+
+    bool operator==(const FileStamp&) const = default;
+    bool isSameFileAs(const FileStamp& other) const
+    {
+        return device == other.device && inode == other.inode;
+    }
+};
+
+// Empty when nothing is at the path.
+std::optional<FileStamp> StampOf(const QString& path);
+// The stamp of the file open on a descriptor; empty when the descriptor is not open.
+std::optional<FileStamp> StampOf(int descriptor);

@@ -1,0 +1,35 @@
+// A program that edits rosters and then waits to be killed: opens each roster file given, opens
+// a blank 2013 roster, edits all but the last file, says "prêt" and runs until it is stopped.
+#include "MainWindow.h"
+#include "RosterGrid.h"
+#include "RosterWindow.h"
+#include "ScriptedInteraction.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ScriptedInteraction ui;
+    MainWindow window(&ui);
+    const QStringList files = app.arguments().mid(1);
+    for (const QString& file : files)
+        window.openRoster(file);
+    ui.promptAnswers = {"2013"};
+    window.newBlankRoster();
+    for (RosterWindow* roster : window.rosterWindows()) {
+        if (roster->filePath() == files.last())
+            continue;
+        ui.sectorNames = {SectorName{"Ubaye", false}};
+        roster->nameSector();
+        ui.newParticipants = {"Zoé"};
+        roster->addParticipant();
+        roster->grid()->setCurrentGridCell(1, 4);
+        roster->assignCurrentDay("Zoé");
+    }
+    std::printf("prêt\n");
+    std::fflush(stdout);
+    return QApplication::exec();
+}

@@ -1,0 +1,245 @@
+#include "MainWindow.h"
+#include "RosterWindow.h"
+#include "ScriptedInteraction.h"
+#include "TestEnvironment.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <openssl/evp.h>
+#include <openssl/hmac.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+namespace {
+
+const QString NotARoster = QStringLiteral("Impossible d'ouvrir le tour de garde.\r\nAssurez-vous "
+                                          "qu'il s'agit bien d'un tour de garde de l'application.");
+const QString NoWorkingFile = QStringLiteral("Impossible de créer le fichier de travail.");
+
+// Changes a roster file as any other SQLCipher client can, without the program's checks.
+void Alter(const QString& path, const QStringList& statements)
+{
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    QCOMPARE(sqlite3_key(db, "790415 Korbu", 12), SQLITE_OK);
+    for (const QString& statement : statements)
+        QVERIFY2(sqlite3_exec(db, statement.toUtf8().constData(), nullptr, nullptr, nullptr) ==
+                     SQLITE_OK,
+                 sqlite3_errmsg(db));
+    sqlite3_close(db);
+}
+
+// A database made with the bare engine, keyed with the given password or not keyed at all.
+void MakeRawDatabase(const QString& path, const QByteArray& password)
+{
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    if (!password.isEmpty())
+        QCOMPARE(sqlite3_key(db, password.constData(), static_cast<int>(password.size())),
+                 SQLITE_OK);
+    QCOMPARE(sqlite3_exec(db, R"(CREATE TABLE [Garde] ([Jour] TEXT, [Médecin] TEXT))", nullptr,
+                          nullptr, nullptr),
+             SQLITE_OK);
+    sqlite3_close(db);
+}
+
+// Rewrites the header of a roster file's first page so that it declares pages of another size,
+// encrypted and authenticated as SQLCipher does it: a file anyone knowing the password can make.
+void DeclarePageSize(const QString& path, int pageSize)
+{
+    QByteArray page = ReadFile(path).left(1024);
+    auto* bytes = reinterpret_cast<unsigned char*>(page.data());
+    unsigned char key[32];
+    PKCS5_PBKDF2_HMAC("790415 Korbu", 12, bytes, 16, 64000, EVP_sha1(), 32, key);
+    unsigned char* iv = bytes + 976;
+    unsigned char plain[960];
+    int length = 0;
+    EVP_CIPHER_CTX* context = EVP_CIPHER_CTX_new();
+    EVP_DecryptInit_ex(context, EVP_aes_256_cbc(), nullptr, key, iv);
+    EVP_CIPHER_CTX_set_padding(context, 0);
+    EVP_DecryptUpdate(context, plain, &length, bytes + 16, 960);
+    plain[0] = static_cast<unsigned char>(pageSize >> 8);
+    plain[1] = static_cast<unsigned char>(pageSize & 0xff);
+    EVP_EncryptInit_ex(context, EVP_aes_256_cbc(), nullptr, key, iv);
+    EVP_CIPHER_CTX_set_padding(context, 0);
+    EVP_EncryptUpdate(context, bytes + 16, &length, plain, 960);
+    EVP_CIPHER_CTX_free(context);
+    unsigned char macSalt[16];
+    for (int i = 0; i < 16; ++i)
+        macSalt[i] = bytes[i] ^ 0x3a;
+    unsigned char macKey[32];
+    PKCS5_PBKDF2_HMAC(reinterpret_cast<const char*>(key), 32, macSalt, 16, 2, EVP_sha1(), 32,
+                      macKey);
+    QByteArray covered = page.mid(16, 976);
+    covered.append("\x01\x00\x00\x00", 4);
+    unsigned int macLength = 0;
+    HMAC(EVP_sha1(), macKey, 32, reinterpret_cast<const unsigned char*>(covered.constData()),
+         static_cast<size_t>(covered.size()), bytes + 992, &macLength);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.write(page) == 1024);
+}
+
+// Garde as another client can write it: the same columns and key, none of the checks.
+const QStringList GardeWithoutChecks = {
+    R"(ALTER TABLE [Garde] RENAME TO [Ancienne])",
+    R"(CREATE TABLE [Garde] ([Jour], [Médecin], [Type], [Indispo],
+                             CONSTRAINT [Jour] PRIMARY KEY ([Jour])))",
+    R"(INSERT INTO [Garde] SELECT * FROM [Ancienne])",
+    R"(DROP TABLE [Ancienne])",
+};
+
+QStringList GardeWithoutChecksAnd(const QString& change)
+{
+    return GardeWithoutChecks + QStringList{change};
+}
+
+} // namespace
+
+class TestHostileRosters : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> env_;
+    std::unique_ptr<ScriptedInteraction> ui_;
+    std::unique_ptr<MainWindow> main_;
+
+private slots:
+    void init()
+    {
+        env_ = std::make_unique<TestEnvironment>();
+        ui_ = std::make_unique<ScriptedInteraction>();
+        main_ = std::make_unique<MainWindow>(ui_.get());
+    }
+
+    void cleanup()
+    {
+        main_.reset();
+        env_.reset();
+    }
+
+    // Each kind of file names how it is made; a roster is made by the program, then changed.
+    void openingRefusesWhatIsNotAWholeRoster_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QString>("message");
+        const auto refused = [](const char* name, const QStringList& changes) {
+            QTest::newRow(name) << "roster" << changes << NotARoster;
+        };
+        QTest::newRow("random bytes") << "random" << QStringList() << NotARoster;
+        QTest::newRow("empty file") << "empty" << QStringList() << NotARoster;
+        QTest::newRow("truncated roster") << "truncated" << QStringList() << NotARoster;
+        QTest::newRow("plain SQLite file") << "plain" << QStringList() << NotARoster;
+        QTest::newRow("another password") << "password" << QStringList() << NotARoster;
+        QTest::newRow("header declaring 512-byte pages") << "512" << QStringList() << NotARoster;
+        QTest::newRow("missing file") << "missing" << QStringList() << NoWorkingFile;
+        QTest::newRow("pipe") << "pipe" << QStringList() << NoWorkingFile;
+        QTest::newRow("link to an endless device") << "device" << QStringList() << NoWorkingFile;
+        QTest::newRow("larger than any roster") << "huge" << QStringList() << NoWorkingFile;
+
+        refused("no sector", {R"(DELETE FROM [Propriétés] WHERE [Nom] = 'Secteur')"});
+        refused("no Garde", {R"(DROP TABLE [Garde])"});
+        refused("no Partagé", {R"(DROP TABLE [Partagé])"});
+        refused("Participants without Ville",
+                {R"(ALTER TABLE [Participants] RENAME TO [Anciens])",
+                 R"(CREATE TABLE [Participants] ([Médecin], [Semaine], [WE], [Etat-Civil],
+                                                 [Identification], [Adresse], [CP]))",
+                 R"(DROP TABLE [Anciens])",
+                 R"(CREATE INDEX [Médecin] ON [Participants] ([Médecin]))"});
+        refused("index out of step with its table",
+                {R"(INSERT INTO [Participants] ([Médecin], [Ville]) VALUES ('A', 'Digne'))",
+                 "PRAGMA writable_schema = ON",
+                 R"(UPDATE sqlite_master SET sql = 'CREATE INDEX [Médecin] ON [Participants]
+                    ([Ville])' WHERE name = 'Médecin')"});
+
+        refused("first day without a date",
+                GardeWithoutChecksAnd(R"(UPDATE [Garde] SET [Jour] = NULL
+                                         WHERE [Jour] = '2011-01-01')"));
+        refused("first day as a French date",
+                GardeWithoutChecksAnd(R"(UPDATE [Garde] SET [Jour] = '01/01/2011'
+                                         WHERE [Jour] = '2011-01-01')"));
+        refused("first day with one byte changed",
+                GardeWithoutChecksAnd(R"(UPDATE [Garde] SET [Jour] = '2O11-01-01'
+                                         WHERE [Jour] = '2011-01-01')"));
+        refused("a day of another year",
+                {R"(INSERT INTO [Garde] ([Jour], [Type]) VALUES ('2012-01-01', 2))"});
+        refused("a type as text", GardeWithoutChecksAnd(R"(UPDATE [Garde] SET [Type] = 'samedi'
+                                                           WHERE [Jour] = '2011-03-05')"));
+        refused("unavailability neither 0 nor 1",
+                GardeWithoutChecksAnd(R"(UPDATE [Garde] SET [Indispo] = 2
+                                         WHERE [Jour] = '2011-03-05')"));
+        refused("a name that is not text",
+                {R"(UPDATE [Garde] SET [Médecin] = x'00ff' WHERE [Jour] = '2011-03-05')"});
+        refused("an interval beyond the duty day",
+                {R"(UPDATE [Garde] SET [Médecin] = '<Partagé>' WHERE [Jour] = '2011-03-05')",
+                 R"(INSERT INTO [Partagé] VALUES ('2011-03-05', 'A', 20, 1e300))"});
+
+        refused("view in place of Garde",
+                {R"(DROP TABLE [Garde])",
+                 R"(CREATE VIEW [Garde] AS SELECT '2011-01-01' AS [Jour], '' AS [Médecin],
+                                                  2 AS [Type], 0 AS [Indispo])"});
+        refused("trigger rewriting the year", {R"(CREATE TRIGGER [Tout] AFTER UPDATE ON [Garde]
+                    BEGIN UPDATE [Garde] SET [Médecin] = 'X' WHERE [Médecin] != 'X'; END)"});
+        refused("virtual table in place of Participants",
+                {R"(DROP TABLE [Participants])",
+                 R"(CREATE VIRTUAL TABLE [Participants] USING fts4([Médecin], [Semaine], [WE],
+                        [Etat-Civil], [Identification], [Adresse], [CP], [Ville]))"});
+        refused("another table", {R"(CREATE TABLE [Notes] ([Texte]))"});
+        refused("no key on Partagé",
+                {R"(ALTER TABLE [Partagé] RENAME TO [Ancien])",
+                 R"(CREATE TABLE [Partagé] ([Jour], [Médecin], [HDébut], [HFin]))",
+                 R"(DROP TABLE [Ancien])"});
+    }
+
+    // Nothing opens, nothing is left behind, and the file is as it was, byte for byte.
+    void openingRefusesWhatIsNotAWholeRoster()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, changes);
+        QFETCH(QString, message);
+        const QString path = env_->tempPath() + "/Garde.dat";
+        if (kind == "roster") {
+            QVERIFY(QFile::rename(CreateBlankRoster(2011), path));
+            Alter(path, changes);
+        } else if (kind == "random") {
+            QByteArray bytes(8192, '\0');
+            for (int i = 0; i < bytes.size(); ++i)
+                bytes[i] = static_cast<char>((i * 7919 + 13) % 251);
+            QVERIFY(WriteFile(path, bytes));
+        } else if (kind == "empty") {
+            QVERIFY(WriteFile(path, {}));
+        } else if (kind == "truncated") {
+            const QByteArray roster = ReadFile(CreateBlankRoster(2011));
+            QVERIFY(WriteFile(path, roster.left(roster.size() / 2)));
+        } else if (kind == "plain" || kind == "password") {
+            MakeRawDatabase(path, kind == "password" ? "790415 korbu" : "");
+        } else if (kind == "512") {
+            QVERIFY(QFile::rename(CreateBlankRoster(2011), path));
+            DeclarePageSize(path, 512);
+        } else if (kind == "pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "device") {
+            QVERIFY(QFile::link("/dev/zero", path));
+        } else if (kind == "huge") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(65 * 1024 * 1024));
+        }
+        const bool regular = QFileInfo(path).isFile();
+        const QByteArray before = regular ? ReadFile(path) : QByteArray();
+
+        main_->openRoster(path);
+
+        QCOMPARE(ui_->texts(), QStringList{message});
+        QCOMPARE(ui_->shown.first().icon,
+                 message == NotARoster ? MessageIcon::Critical : MessageIcon::Information);
+        QVERIFY(main_->rosterWindows().isEmpty());
+        QVERIFY(env_->workFiles().isEmpty());
+        if (regular)
+            QCOMPARE(ReadFile(path), before);
+        QVERIFY(!QFile::exists(path + "-journal"));
+    }
+};
+
+QTEST_MAIN(TestHostileRosters)
+#include "tst_hostilerosters.moc"
