@@ -42,7 +42,8 @@ HourPicker::HourPicker(QWidget* parent)
 {
     display_->setFrameShape(QFrame::StyledPanel);
     display_->setAlignment(Qt::AlignCenter);
-    display_->setMinimumWidth(display_->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 16);
+    display_->setMinimumWidth(display_->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) +
+                              16);
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
     for (QToolButton* button : {up_, down_}) {

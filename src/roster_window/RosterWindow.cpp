@@ -95,10 +95,7 @@ bool RosterWindow::openFile(WorkingCopy copy, const QString& filePath, int& unti
 
 bool RosterWindow::openNew(std::unique_ptr<RosterDatabase> db, int& untitledCounter)
 {
-    if (!showRoster(Roster::load(std::move(db)), {}, true, untitledCounter))
-        return false;
-    recordWorkFile();
-    return true;
+    return showRoster(Roster::load(std::move(db)), {}, true, untitledCounter);
 }
 
 bool RosterWindow::openRecovered(std::unique_ptr<RosterDatabase> db, const WorkRecord& record,
@@ -106,7 +103,7 @@ bool RosterWindow::openRecovered(std::unique_ptr<RosterDatabase> db, const WorkR
 {
     if (!showRoster(Roster::load(std::move(db)), record.filePath, true, untitledCounter))
         return false;
-    fileStamp_ = StampOf(record.filePath);
+    fileStamp_ = record.fileStamp;
     lastEdit_ = record.lastEdit;
     recordWorkFile();
     return true;
@@ -135,6 +132,8 @@ bool RosterWindow::showRoster(std::unique_ptr<Roster> roster, const QString& fil
     lastEdit_ = QDateTime::currentDateTime();
     sectorLabel_->setText(roster_->sector());
     rebuildParticipantMenus();
+    if (modified_)
+        recordWorkFile();
     return true;
 }
 
@@ -306,8 +305,8 @@ void RosterWindow::recoverWorkFile()
     ui_.tell(QStringLiteral("Le fichier de travail de ce tour de garde a été supprimé ou "
                             "remplacé par un autre programme : le tour de garde n'a pas été "
                             "enregistré.\r\n"
-                            "Il a été recréé avec toutes vos modifications. Enregistrez de "
-                            "nouveau le tour de garde."),
+                            "Le fichier de travail a été recréé avec toutes vos modifications. "
+                            "Enregistrez de nouveau le tour de garde."),
              MessageIcon::Warning);
 }
 
@@ -315,7 +314,7 @@ void RosterWindow::recordWorkFile()
 {
     // Without its record a working file is not offered back; the roster itself is unharmed.
     if (WorkFile* work = roster_->database().workFile())
-        work->writeRecord({filePath_, windowTitle(), lastEdit_, modified_});
+        work->writeRecord({filePath_, fileStamp_, windowTitle(), lastEdit_, modified_});
 }
 
 bool RosterWindow::mayClose()
@@ -439,12 +438,18 @@ bool RosterWindow::attempt(const std::function<void()>& work, Scope scope)
 
 bool RosterWindow::edit(const std::function<void()>& change, Scope scope)
 {
-    if (!attempt(change, scope))
-        return false;
+    // Recorded before the change is written: a program killed just after the write still
+    // leaves a roster that is offered back.
+    const bool wasModified = modified_;
     modified_ = true;
     lastEdit_ = QDateTime::currentDateTime();
     recordWorkFile();
-    return true;
+    if (attempt(change, scope))
+        return true;
+    modified_ = wasModified;
+    if (!wasModified)
+        recordWorkFile();
+    return false;
 }
 
 const RosterDay* RosterWindow::currentRosterDay() const

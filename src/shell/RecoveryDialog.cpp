@@ -1,5 +1,7 @@
 #include "RecoveryDialog.h"
 
+#include "AppInfo.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,11 +36,13 @@ RecoveryDialog::RecoveryDialog(const QList<WorkRecord>& rosters, QWidget* parent
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Rotalis s'est arrêté sans fermer ces tours de "
-                                                "garde, qui contiennent des modifications non "
-                                                "enregistrées.\nLes tours de garde cochés seront "
-                                                "rouverts, les autres abandonnés."),
-                                 this));
+    layout->addWidget(new QLabel(
+        QStringLiteral("%1 s'est arrêté sans fermer ces tours de garde, qui contiennent des "
+                       "modifications non enregistrées.\nLes tours de garde cochés seront "
+                       "rouverts ; les autres seront supprimés, avec leurs modifications non "
+                       "enregistrées.")
+            .arg(AppInfo::Title()),
+        this));
     layout->addWidget(list_);
     layout->addWidget(new QLabel(QStringLiteral("« Plus tard » les proposera de nouveau au "
                                                 "prochain démarrage."),

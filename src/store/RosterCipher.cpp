@@ -25,8 +25,12 @@ constexpr int MacKeyIterations = 2;
 // Where the page's own data ends: after it come the vector, then the code.
 constexpr int DataEnd = PageSize - ReservedSize;
 // The database header fields the engine reads first, in the decrypted first page: the page
-// size (big-endian) at byte 16 and the reserved space at byte 20.
+// size (big-endian) at byte 16, the write and read versions at 18 and 19 (1: a rollback
+// journal, as the program keeps; 2 would switch to a write-ahead log the program never copies),
+// and the reserved space at byte 20.
 constexpr int PageSizeField = 16;
+constexpr int WriteVersionField = 18;
+constexpr int ReadVersionField = 19;
 constexpr int ReservedSizeField = 20;
 
 using Bytes = std::span<const unsigned char>;
@@ -115,7 +119,8 @@ std::optional<QByteArray> RawKeyFor(const QByteArray& firstPage)
         return static_cast<unsigned char>(header->at(offset - SaltSize));
     };
     const int declaredPageSize = field(PageSizeField) << 8 | field(PageSizeField + 1);
-    if (declaredPageSize != PageSize || field(ReservedSizeField) != ReservedSize)
+    if (declaredPageSize != PageSize || field(WriteVersionField) != 1 ||
+        field(ReadVersionField) != 1 || field(ReservedSizeField) != ReservedSize)
         return std::nullopt;
     return RawKeyText(key);
 }

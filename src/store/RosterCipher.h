@@ -15,9 +15,9 @@ QByteArray Password();
 
 // The engine's raw key ("x'…'") of the file that begins with this page, derived once from the
 // password and the page's salt. Empty unless the page is the first page of a roster file: its
-// authentication code proves the password, and its header declares the page size and the
-// reserved space the engine works with (the engine itself would read and write past its
-// buffers on a page size smaller than its own).
+// authentication code proves the password, and its header declares the page size, the
+// journal and the reserved space the engine works with here (the engine itself would read and
+// write past its buffers on a page size smaller than its own).
 std::optional<QByteArray> RawKeyFor(const QByteArray& firstPage);
 
 } // namespace RosterCipher

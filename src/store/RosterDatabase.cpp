@@ -109,15 +109,10 @@ bool RosterDatabase::isAtItsPath() const
 
 void RosterDatabase::checkIsRoster() const
 {
-    // Views, triggers and virtual tables would run the file's own code inside the program.
-    if (prepare(RosterSchema::UnexpectedSchema).step())
-        throw DatabaseError(SQLITE_CORRUPT, "the roster holds foreign schema objects");
+    checkSchemaIsTheProgramsOwn();
     // The same full check as before a save: a roster that opens can be saved.
     if (!passesIntegrityCheck())
         throw DatabaseError(SQLITE_CORRUPT, "the roster file is damaged");
-    for (int i = 0; i < RosterSchema::SchemaProbeCount; ++i)
-        prepare(RosterSchema::SchemaProbes[i]);
-    // The tables' own checks hold only for files this program wrote.
     for (int i = 0; i < RosterSchema::ContentCheckCount; ++i) {
         if (prepare(RosterSchema::ContentChecks[i]).step())
             throw DatabaseError(SQLITE_CONSTRAINT, "the roster holds values it cannot hold");
@@ -125,6 +120,28 @@ void RosterDatabase::checkIsRoster() const
     checkHoldsOneYear();
     if (!property(RosterSchema::SectorProperty))
         throw DatabaseError(SQLITE_NOTFOUND, "the roster has no sector");
+}
+
+void RosterDatabase::checkSchemaIsTheProgramsOwn() const
+{
+    // Exactly the program's tables, keys and indexes: a view, a trigger or a virtual table
+    // would run the file's own code inside the program.
+    QStringList expected;
+    for (int i = 0; i < RosterSchema::ObjectCount; ++i) {
+        const RosterSchema::SchemaObject& object = RosterSchema::Objects[i];
+        expected.append(QStringList{QString::fromUtf8(object.type), QString::fromUtf8(object.name),
+                                    QString::fromUtf8(object.sql)}
+                            .join(QLatin1Char('\n')));
+    }
+    QStringList found;
+    Statement objects = prepare(RosterSchema::SelectObjects);
+    while (objects.step())
+        found.append(
+            QStringList{objects.text(0), objects.text(1), objects.text(2)}.join(QLatin1Char('\n')));
+    expected.sort();
+    found.sort();
+    if (found != expected)
+        throw DatabaseError(SQLITE_CORRUPT, "the roster's schema is not the program's");
 }
 
 void RosterDatabase::checkHoldsOneYear() const

@@ -59,6 +59,7 @@ private:
                                                 std::unique_ptr<WorkFile> workFile);
     static sqlite3* openKeyed(const QString& path, const QByteArray& key);
     void checkIsRoster() const;
+    void checkSchemaIsTheProgramsOwn() const;
     void checkHoldsOneYear() const;
 
     // Destroyed last: the working file goes once the engine has let go of it.

@@ -4,23 +4,24 @@
 
 namespace RosterSchema {
 
+namespace {
+
 // A date is ISO text YYYY-MM-DD naming a real day: date() gives it back unchanged.
-const char* const CreateStatements[] = {
-    R"(CREATE TABLE [Garde] (
+constexpr char CreateGarde[] = R"(CREATE TABLE [Garde] (
         [Jour] TEXT NOT NULL CHECK (date([Jour], '+0 days') IS [Jour]),
         [Médecin] TEXT DEFAULT '' CHECK (length([Médecin]) <= 50),
         [Type] INTEGER NOT NULL CHECK (typeof([Type]) = 'integer' AND [Type] BETWEEN 0 AND 255),
         [Indispo] INTEGER NOT NULL DEFAULT 0 CHECK ([Indispo] IN (0, 1)),
-        CONSTRAINT [Jour] PRIMARY KEY ([Jour])))",
+        CONSTRAINT [Jour] PRIMARY KEY ([Jour])))";
 
-    R"(CREATE TABLE [Partagé] (
+constexpr char CreatePartage[] = R"(CREATE TABLE [Partagé] (
         [Jour] TEXT NOT NULL CHECK (date([Jour], '+0 days') IS [Jour]),
         [Médecin] TEXT DEFAULT '' CHECK (length([Médecin]) <= 50),
         [HDébut] REAL NOT NULL,
         [HFin] REAL NOT NULL,
-        CONSTRAINT [Jour] PRIMARY KEY ([Jour], [HDébut])))",
+        CONSTRAINT [Jour] PRIMARY KEY ([Jour], [HDébut])))";
 
-    R"(CREATE TABLE [Participants] (
+constexpr char CreateParticipants[] = R"(CREATE TABLE [Participants] (
         [Médecin] TEXT NOT NULL CHECK (length([Médecin]) BETWEEN 1 AND 50),
         [Semaine] INTEGER NOT NULL DEFAULT 0 CHECK ([Semaine] IN (0, 1)),
         [WE] INTEGER NOT NULL DEFAULT 0 CHECK ([WE] IN (0, 1)),
@@ -28,35 +29,35 @@ const char* const CreateStatements[] = {
         [Identification] TEXT DEFAULT '' CHECK (length([Identification]) <= 25),
         [Adresse] TEXT DEFAULT '' CHECK (length([Adresse]) <= 50),
         [CP] TEXT DEFAULT '' CHECK (length([CP]) <= 7),
-        [Ville] TEXT DEFAULT '' CHECK (length([Ville]) <= 25)))",
+        [Ville] TEXT DEFAULT '' CHECK (length([Ville]) <= 25)))";
 
-    R"(CREATE INDEX [Médecin] ON [Participants] ([Médecin]))",
+constexpr char CreateDoctorIndex[] = R"(CREATE INDEX [Médecin] ON [Participants] ([Médecin]))";
 
-    // The database properties VersionID and Secteur.
-    R"(CREATE TABLE [Propriétés] (
+// The database properties VersionID and Secteur.
+constexpr char CreateProperties[] = R"(CREATE TABLE [Propriétés] (
         [Nom] TEXT NOT NULL PRIMARY KEY,
-        [Valeur] TEXT NOT NULL))",
+        [Valeur] TEXT NOT NULL))";
+
+} // namespace
+
+const char* const CreateStatements[] = {
+    CreateGarde, CreatePartage, CreateParticipants, CreateDoctorIndex, CreateProperties,
 };
 const int CreateStatementCount = static_cast<int>(std::size(CreateStatements));
 
-const char* const SchemaProbes[] = {
-    R"(SELECT [Jour], [Médecin], [Type], [Indispo] FROM [Garde] LIMIT 0)",
-    R"(SELECT [Jour], [Médecin], [HDébut], [HFin] FROM [Partagé] LIMIT 0)",
-    R"(SELECT [Médecin], [Semaine], [WE], [Etat-Civil], [Identification], [Adresse], [CP], [Ville]
-       FROM [Participants] LIMIT 0)",
+const SchemaObject Objects[] = {
+    {"table", "Garde", CreateGarde},
+    {"index", "sqlite_autoindex_Garde_1", nullptr},
+    {"table", "Partagé", CreatePartage},
+    {"index", "sqlite_autoindex_Partagé_1", nullptr},
+    {"table", "Participants", CreateParticipants},
+    {"index", "Médecin", CreateDoctorIndex},
+    {"table", "Propriétés", CreateProperties},
+    {"index", "sqlite_autoindex_Propriétés_1", nullptr},
 };
-const int SchemaProbeCount = static_cast<int>(std::size(SchemaProbes));
+const int ObjectCount = static_cast<int>(std::size(Objects));
 
-const char* const UnexpectedSchema = R"(
-    SELECT 1 FROM sqlite_master WHERE NOT (
-        (type = 'table' AND name IN ('Garde', 'Partagé', 'Participants', 'Propriétés')
-            AND sql NOT LIKE 'CREATE VIRTUAL%')
-        OR (type = 'index' AND name = 'Médecin' AND tbl_name = 'Participants')
-        OR (type = 'index' AND sql IS NULL AND tbl_name IN ('Garde', 'Partagé', 'Propriétés')
-            AND name = 'sqlite_autoindex_' || tbl_name || '_1'))
-    UNION ALL
-    SELECT 1 WHERE (SELECT count(*) FROM sqlite_master WHERE type = 'index') != 4
-    LIMIT 1)";
+const char* const SelectObjects = R"(SELECT type, name, sql FROM sqlite_master)";
 
 const char* const ContentChecks[] = {
     R"(SELECT 1 FROM [Garde] WHERE typeof([Jour]) != 'text' OR date([Jour], '+0 days') IS NOT [Jour]

@@ -8,15 +8,21 @@ namespace RosterSchema {
 extern const char* const CreateStatements[];
 extern const int CreateStatementCount;
 
-// Reads every column of every roster table; fails to prepare unless the schema is complete.
-extern const char* const SchemaProbes[];
-extern const int SchemaProbeCount;
+// The schema objects a roster holds, every one of them, as the statements above make them.
+struct SchemaObject {
+    const char* type;
+    const char* name;
+    // Null for the index the engine makes for a key.
+    const char* sql;
+};
+extern const SchemaObject Objects[];
+extern const int ObjectCount;
 
-// A row when the file holds a schema object the program does not make (a view, a trigger, a
-// virtual table, another table or index), or lacks one of its indexes.
-extern const char* const UnexpectedSchema;
+// Every schema object of a file: its type, name and statement.
+extern const char* const SelectObjects;
 
-// Each gives a row when a table holds a value the program cannot hold: a day that is not an
+// Each gives a row when a table holds a value the program cannot hold (a file's own checks
+// can be switched off by whoever writes it): a day that is not an
 // ISO date, a type or a flag out of range, a text that is not text or too long, an interval
 // outside the duty day.
 extern const char* const ContentChecks[];

@@ -29,15 +29,44 @@ QString RandomName()
     return name + QStringLiteral(".tmp");
 }
 
-QJsonObject ToJson(const WorkRecord& record)
+// Numbers as text: a JSON number would round an inode beyond 2^53.
+QJsonObject ToJson(const FileStamp& stamp)
 {
     return {
+        {QStringLiteral("peripherique"), QString::number(stamp.device)},
+        {QStringLiteral("inode"), QString::number(stamp.inode)},
+        {QStringLiteral("taille"), QString::number(stamp.size)},
+        {QStringLiteral("modifieNs"), QString::number(stamp.modifiedNs)},
+    };
+}
+
+std::optional<FileStamp> StampFromJson(const QJsonValue& value)
+{
+    if (!value.isObject())
+        return std::nullopt;
+    const QJsonObject json = value.toObject();
+    bool ok[4] = {};
+    const FileStamp stamp{json.value(QStringLiteral("peripherique")).toString().toULongLong(&ok[0]),
+                          json.value(QStringLiteral("inode")).toString().toULongLong(&ok[1]),
+                          json.value(QStringLiteral("taille")).toString().toLongLong(&ok[2]),
+                          json.value(QStringLiteral("modifieNs")).toString().toLongLong(&ok[3])};
+    if (!(ok[0] && ok[1] && ok[2] && ok[3]))
+        return std::nullopt;
+    return stamp;
+}
+
+QJsonObject ToJson(const WorkRecord& record)
+{
+    QJsonObject json{
         {QStringLiteral("fichier"), record.filePath},
         {QStringLiteral("titre"), record.caption},
         {QStringLiteral("derniereModification"),
          record.lastEdit.toUTC().toString(Qt::ISODateWithMs)},
         {QStringLiteral("nonEnregistre"), record.unsaved},
     };
+    if (record.fileStamp)
+        json.insert(QStringLiteral("etatDuFichier"), ToJson(*record.fileStamp));
+    return json;
 }
 
 std::optional<WorkRecord> FromJson(const QJsonObject& json)
@@ -47,8 +76,10 @@ std::optional<WorkRecord> FromJson(const QJsonObject& json)
     const QJsonValue caption = json.value(QStringLiteral("titre"));
     if (!lastEdit.isValid() || !caption.isString() || caption.toString().isEmpty())
         return std::nullopt;
-    return WorkRecord{json.value(QStringLiteral("fichier")).toString(), caption.toString(),
-                      lastEdit.toLocalTime(), json.value(QStringLiteral("nonEnregistre")).toBool()};
+    return WorkRecord{json.value(QStringLiteral("fichier")).toString(),
+                      StampFromJson(json.value(QStringLiteral("etatDuFichier"))),
+                      caption.toString(), lastEdit.toLocalTime(),
+                      json.value(QStringLiteral("nonEnregistre")).toBool()};
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// A program that edits rosters and then waits to be killed: opens each roster file given, opens
-// a blank 2013 roster, edits all but the last file, says "prêt" and runs until it is stopped.
+// A program that edits rosters and then waits to be killed. It opens the three roster files
+// given and a blank 2013 roster, edits all but the second file, saves the third, says "prêt"
+// and runs until it is stopped.
 #include "MainWindow.h"
 #include "RosterGrid.h"
 #include "RosterWindow.h"
@@ -20,7 +21,7 @@ int main(int argc, char** argv)
     ui.promptAnswers = {"2013"};
     window.newBlankRoster();
     for (RosterWindow* roster : window.rosterWindows()) {
-        if (roster->filePath() == files.last())
+        if (roster->filePath() == files.at(1))
             continue;
         ui.sectorNames = {SectorName{"Ubaye", false}};
         roster->nameSector();
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
         roster->addParticipant();
         roster->grid()->setCurrentGridCell(1, 4);
         roster->assignCurrentDay("Zoé");
+        if (roster->filePath() == files.at(2))
+            roster->saveRoster(false);
     }
     std::printf("prêt\n");
     std::fflush(stdout);

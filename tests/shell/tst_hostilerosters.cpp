@@ -18,16 +18,29 @@ const QString NotARoster = QStringLiteral("Impossible d'ouvrir le tour de garde.
                                           "qu'il s'agit bien d'un tour de garde de l'application.");
 const QString NoWorkingFile = QStringLiteral("Impossible de créer le fichier de travail.");
 
+// Between two statements of a change: the next ones run in a new connection, which reads the
+// schema anew.
+const QString Reconnect = QStringLiteral("-- reconnect");
+
 // Changes a roster file as any other SQLCipher client can, without the program's checks.
 void Alter(const QString& path, const QStringList& statements)
 {
     sqlite3* db = nullptr;
-    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-    QCOMPARE(sqlite3_key(db, "790415 Korbu", 12), SQLITE_OK);
-    for (const QString& statement : statements)
+    const auto connect = [&] {
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_key(db, "790415 Korbu", 12), SQLITE_OK);
+    };
+    connect();
+    for (const QString& statement : statements) {
+        if (statement == Reconnect) {
+            sqlite3_close(db);
+            connect();
+            continue;
+        }
         QVERIFY2(sqlite3_exec(db, statement.toUtf8().constData(), nullptr, nullptr, nullptr) ==
                      SQLITE_OK,
                  sqlite3_errmsg(db));
+    }
     sqlite3_close(db);
 }
 
@@ -81,18 +94,23 @@ void DeclarePageSize(const QString& path, int pageSize)
     QVERIFY(file.open(QIODevice::ReadWrite) && file.write(page) == 1024);
 }
 
-// Garde as another client can write it: the same columns and key, none of the checks.
-const QStringList GardeWithoutChecks = {
-    R"(ALTER TABLE [Garde] RENAME TO [Ancienne])",
-    R"(CREATE TABLE [Garde] ([Jour], [Médecin], [Type], [Indispo],
-                             CONSTRAINT [Jour] PRIMARY KEY ([Jour])))",
-    R"(INSERT INTO [Garde] SELECT * FROM [Ancienne])",
-    R"(DROP TABLE [Ancienne])",
-};
-
-QStringList GardeWithoutChecksAnd(const QString& change)
+// Another client can switch the file's own checks off while it writes.
+QStringList WithoutChecks(const QString& change)
 {
-    return GardeWithoutChecks + QStringList{change};
+    return {"PRAGMA ignore_check_constraints = ON", change};
+}
+
+// The statement that makes Garde, with its NOT NULL on Jour dropped for a while.
+QStringList WithJourNullable(const QString& change)
+{
+    const QString nullable =
+        R"(UPDATE sqlite_master SET sql = replace(sql, '[Jour] TEXT NOT NULL', '[Jour] TEXT')
+           WHERE name = 'Garde')";
+    const QString restored =
+        R"(UPDATE sqlite_master SET sql = replace(sql, '[Jour] TEXT CHECK', '[Jour] TEXT NOT NULL CHECK')
+           WHERE name = 'Garde')";
+    return {"PRAGMA writable_schema = ON", nullable, Reconnect, change,
+            "PRAGMA writable_schema = ON", restored};
 }
 
 } // namespace
@@ -153,22 +171,29 @@ private slots:
                  R"(UPDATE sqlite_master SET sql = 'CREATE INDEX [Médecin] ON [Participants]
                     ([Ville])' WHERE name = 'Médecin')"});
 
-        refused("first day without a date",
-                GardeWithoutChecksAnd(R"(UPDATE [Garde] SET [Jour] = NULL
-                                         WHERE [Jour] = '2011-01-01')"));
+        refused(
+            "first day without a date",
+            WithJourNullable(R"(UPDATE [Garde] SET [Jour] = NULL WHERE [Jour] = '2011-01-01')"));
         refused("first day as a French date",
-                GardeWithoutChecksAnd(R"(UPDATE [Garde] SET [Jour] = '01/01/2011'
-                                         WHERE [Jour] = '2011-01-01')"));
+                WithoutChecks(R"(UPDATE [Garde] SET [Jour] = '01/01/2011'
+                                 WHERE [Jour] = '2011-01-01')"));
         refused("first day with one byte changed",
-                GardeWithoutChecksAnd(R"(UPDATE [Garde] SET [Jour] = '2O11-01-01'
-                                         WHERE [Jour] = '2011-01-01')"));
+                WithoutChecks(R"(UPDATE [Garde] SET [Jour] = '2O11-01-01'
+                                 WHERE [Jour] = '2011-01-01')"));
+        refused("a day of June that is not a date",
+                WithoutChecks(R"(UPDATE [Garde] SET [Jour] = '2011-06-1!'
+                                 WHERE [Jour] = '2011-06-15')"));
         refused("a day of another year",
                 {R"(INSERT INTO [Garde] ([Jour], [Type]) VALUES ('2012-01-01', 2))"});
-        refused("a type as text", GardeWithoutChecksAnd(R"(UPDATE [Garde] SET [Type] = 'samedi'
-                                                           WHERE [Jour] = '2011-03-05')"));
+        refused("a type as text", WithoutChecks(R"(UPDATE [Garde] SET [Type] = 'samedi'
+                                                   WHERE [Jour] = '2011-03-05')"));
+        refused("a type beyond a byte",
+                WithoutChecks(R"(UPDATE [Garde] SET [Type] = 300 WHERE [Jour] = '2011-03-05')"));
         refused("unavailability neither 0 nor 1",
-                GardeWithoutChecksAnd(R"(UPDATE [Garde] SET [Indispo] = 2
-                                         WHERE [Jour] = '2011-03-05')"));
+                WithoutChecks(R"(UPDATE [Garde] SET [Indispo] = 2 WHERE [Jour] = '2011-03-05')"));
+        refused("a participant's flag as text",
+                WithoutChecks(R"(INSERT INTO [Participants] ([Médecin], [Semaine])
+                                 VALUES ('A', 'oui'))"));
         refused("a name that is not text",
                 {R"(UPDATE [Garde] SET [Médecin] = x'00ff' WHERE [Jour] = '2011-03-05')"});
         refused("an interval beyond the duty day",
@@ -186,6 +211,13 @@ private slots:
                  R"(CREATE VIRTUAL TABLE [Participants] USING fts4([Médecin], [Semaine], [WE],
                         [Etat-Civil], [Identification], [Adresse], [CP], [Ville]))"});
         refused("another table", {R"(CREATE TABLE [Notes] ([Texte]))"});
+        refused("write-ahead log", {"PRAGMA journal_mode = WAL"});
+        refused("Garde keyed on other columns",
+                {R"(ALTER TABLE [Garde] RENAME TO [Ancienne])",
+                 R"(CREATE TABLE [Garde] ([Jour], [Médecin], [Type], [Indispo],
+                                          UNIQUE ([Indispo], [Type], [Médecin], [Jour])))",
+                 R"(INSERT INTO [Garde] SELECT * FROM [Ancienne])", R"(DROP TABLE [Ancienne])",
+                 R"(INSERT INTO [Garde] VALUES ('2011-01-01', 'A', 2, 0))"});
         refused("no key on Partagé",
                 {R"(ALTER TABLE [Partagé] RENAME TO [Ancien])",
                  R"(CREATE TABLE [Partagé] ([Jour], [Médecin], [HDébut], [HFin]))",

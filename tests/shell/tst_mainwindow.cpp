@@ -209,8 +209,8 @@ private slots:
         QCOMPARE(ui_->texts(),
                  QStringList{"Le fichier de travail de ce tour de garde a été supprimé ou "
                              "remplacé par un autre programme : le tour de garde n'a pas été "
-                             "enregistré.\r\nIl a été recréé avec toutes vos modifications. "
-                             "Enregistrez de nouveau le tour de garde."});
+                             "enregistré.\r\nLe fichier de travail a été recréé avec toutes vos "
+                             "modifications. Enregistrez de nouveau le tour de garde."});
         QCOMPARE(ui_->shown.first().icon, MessageIcon::Warning);
         QVERIFY(roster->isModified());
         QCOMPARE(ReadFile(path_), before);
@@ -286,24 +286,6 @@ private slots:
         QCOMPARE(QFile::exists(env_->tempPath() + "/Premier.dat"), firstSaved);
         if (!quit)
             QCOMPARE(first->isModified(), !firstSaved);
-    }
-
-    // The kinds of files refused are in the database's test.
-    void openingWhatIsNotARosterLeavesNothingBehind()
-    {
-        const QByteArray content("Date;Médecin;Début;Fin\r\n");
-        QVERIFY(WriteFile(path_, content));
-        ui_->filesToOpen = {path_};
-
-        main_->openRoster({});
-
-        QCOMPARE(ui_->texts(),
-                 QStringList{"Impossible d'ouvrir le tour de garde.\r\nAssurez-vous "
-                             "qu'il s'agit bien d'un tour de garde de l'application."});
-        QCOMPARE(ui_->shown.first().icon, MessageIcon::Critical);
-        QVERIFY(main_->rosterWindows().isEmpty());
-        QVERIFY(env_->workFiles().isEmpty());
-        QCOMPARE(ReadFile(path_), content);
     }
 
     void vanishedRecentFileStaysInTheList()

@@ -18,13 +18,20 @@ class TestRecovery : public QObject {
     std::unique_ptr<ScriptedInteraction> ui_;
     QString edited_;
     QString untouched_;
+    QString saved_;
+    // When the child started editing, and when it had done.
+    QDateTime editsBegan_;
+    QDateTime editsEnded_;
 
-    // A running program that edited a roster file and a new roster, and opened another file.
+    // A running program that edited a roster file and a new roster, opened another file, and
+    // edited and saved a third.
     void startEditing(QProcess& child)
     {
-        child.start(RECOVERY_CHILD, {edited_, untouched_});
+        editsBegan_ = QDateTime::currentDateTime();
+        child.start(RECOVERY_CHILD, {edited_, untouched_, saved_});
         QVERIFY(child.waitForReadyRead(30000));
         QCOMPARE(child.readAllStandardOutput(), "prêt\n");
+        editsEnded_ = QDateTime::currentDateTime();
     }
 
     // What a start of the program offers and reopens.
@@ -41,8 +48,10 @@ private slots:
         ui_ = std::make_unique<ScriptedInteraction>();
         edited_ = env_->tempPath() + "/Garde.dat";
         untouched_ = env_->tempPath() + "/Autre.dat";
+        saved_ = env_->tempPath() + "/Enregistré.dat";
         QVERIFY(QFile::rename(CreateBlankRoster(2011), edited_));
         QVERIFY(QFile::rename(CreateBlankRoster(2012), untouched_));
+        QVERIFY(QFile::rename(CreateBlankRoster(2012), saved_));
     }
 
     void cleanup()
@@ -62,9 +71,12 @@ private slots:
             QVERIFY(start(running).isEmpty());
             QVERIFY(ui_->recoveryOffers.isEmpty());
         }
-        QCOMPARE(env_->workFiles().size(), 3);
+        QCOMPARE(env_->workFiles().size(), 4);
         child.kill();
         QVERIFY(child.waitForFinished());
+        // Meanwhile another copy of the program saved the roster file the child was editing.
+        QVERIFY(QFile::remove(edited_));
+        QVERIFY(QFile::rename(CreateBlankRoster(2011), edited_));
         // A working file no program can read, left with a record that says it holds changes.
         const QString damaged = WorkFolder() + "/vdoABCDEF.tmp";
         QVERIFY(WriteFile(damaged, "pas un tour de garde"));
@@ -78,6 +90,8 @@ private slots:
 
         QCOMPARE(ui_->recoveryOffers.size(), 1);
         QCOMPARE(ui_->recoveryOffers.first().size(), 2);
+        for (const WorkRecord& offered : ui_->recoveryOffers.first())
+            QVERIFY(offered.lastEdit >= editsBegan_ && offered.lastEdit <= editsEnded_);
         QVERIFY(ui_->shown.isEmpty());
         QCOMPARE(windows.size(), 2);
         QStringList captions;
@@ -93,39 +107,51 @@ private slots:
         }
         captions.sort();
         QCOMPARE(captions, (QStringList{"Garde", "Tour 1"}));
-        for (const WorkRecord& offered : ui_->recoveryOffers.first())
-            QVERIFY(offered.lastEdit.secsTo(QDateTime::currentDateTime()) < 60);
         QCOMPARE(env_->workFiles().size(), 2);
+        // The file changed since the child read it: saving over it asks first.
+        RosterWindow* fileRoster =
+            windows.first()->filePath() == edited_ ? windows.first() : windows.last();
+        ui_->answers = {AnswerNo};
+        QVERIFY(!fileRoster->saveRoster(false));
+        QCOMPARE(ui_->questions.size(), 1);
+        QVERIFY(
+            ui_->questions.first().message.startsWith("Le fichier " + edited_ + " a été modifié"));
     }
 
     void answersToTheOffer_data()
     {
-        QTest::addColumn<bool>("later");
-        QTest::addColumn<int>("kept"); // working files left once the program has closed
-        QTest::newRow("discard both") << false << 0;
-        QTest::newRow("later") << true << 2;
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("reopened");
+        QTest::addColumn<bool>("offeredAgain");
+        QTest::newRow("reopen one, discard the other") << "one" << 1 << false;
+        QTest::newRow("discard both") << "none" << 0 << false;
+        QTest::newRow("later") << "later" << 0 << true;
     }
 
+    // Reopened and discarded rosters are not offered again; those put off are.
     void answersToTheOffer()
     {
-        QFETCH(bool, later);
-        QFETCH(int, kept);
+        QFETCH(QString, answer);
+        QFETCH(int, reopened);
+        QFETCH(bool, offeredAgain);
         QProcess child;
         startEditing(child);
         child.kill();
         QVERIFY(child.waitForFinished());
-        if (!later)
-            ui_->recoveries = {QList<bool>{false, false}};
+        if (answer != "later")
+            ui_->recoveries = {QList<bool>{answer == "one", false}};
 
         {
             MainWindow restarted(ui_.get());
-            QVERIFY(start(restarted).isEmpty());
+            QCOMPARE(start(restarted).size(), reopened);
+            QCOMPARE(env_->workFiles().size(), offeredAgain ? 2 : reopened);
+            for (RosterWindow* window : restarted.rosterWindows())
+                window->approveClose();
         }
 
-        QCOMPARE(env_->workFiles().size(), kept);
         MainWindow next(ui_.get());
         start(next);
-        QCOMPARE(ui_->recoveryOffers.size(), later ? 2 : 1);
+        QCOMPARE(ui_->recoveryOffers.size(), offeredAgain ? 2 : 1);
     }
 };
 
