@@ -11,6 +11,7 @@ packages=(
   libssl-dev    # the cipher of a roster file's first page, checked before SQLCipher reads it
   qt6-translations-l10n  # Qt's own dialogs in French
   sqlcipher     # the command-line shell the tests read a roster file with
+  poppler-utils # pdftotext and pdfinfo, with which the tests read the printed PDF files
   xvfb xauth    # a virtual display for running the program on a machine without one
 )
 

@@ -3,13 +3,13 @@
 // from scratch into a window. Prints the medians in milliseconds and the ratio program/floor.
 #include "BenchTiming.h"
 #include "BlankRoster.h"
-#include "Interaction.h"
 #include "OrganiserAnswers.h"
 #include "Roster.h"
 #include "RosterDatabase.h"
 #include "RosterFile.h"
 #include "RosterGenerator.h"
 #include "RosterWindow.h"
+#include "ScriptedInteraction.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -25,33 +25,6 @@
 #include <vector>
 
 namespace {
-
-// The benchmark never asks anything: any question would be a failure of the run.
-class SilentInteraction : public Interaction {
-public:
-    void tell(const QString& message, MessageIcon) override { Fail(message); }
-    int ask(const Question& question) override { return Fail(question.message), 0; }
-    QString promptText(const QString& prompt) override { return Fail(prompt), QString(); }
-    int chooseParticipant(const QStringList&, int) override { return -1; }
-    QString askNewParticipant() override { return {}; }
-    int chooseReplacement(const QStringList&, int) override { return -1; }
-    std::optional<QList<SharedInterval>> editShare(const ShareRequest&) override { return {}; }
-    std::optional<DayProperties> editDayProperties(QDate, const DayProperties&) override
-    {
-        return {};
-    }
-    std::optional<SectorName> nameSector(const QString&) override { return {}; }
-    QString chooseFileToOpen(const FileChoice&) override { return {}; }
-    QString chooseFileToSave(const FileChoice&) override { return {}; }
-    std::optional<QList<bool>> chooseRecoveries(const QList<WorkRecord>&) override { return {}; }
-
-private:
-    static void Fail(const QString& text)
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
-        std::exit(1);
-    }
-};
 
 constexpr int Year = 2012;
 
@@ -122,7 +95,7 @@ int main(int argc, char** argv)
     // Nothing of the run lands in the user's own working folder.
     qputenv("TMPDIR", temp.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", temp.path().toLocal8Bit());
-    SilentInteraction ui;
+    ScriptedInteraction ui;
 
     const QString saved = temp.filePath(QStringLiteral("Garde 2012.dat"));
     WriteYear(saved);
@@ -142,6 +115,11 @@ int main(int argc, char** argv)
             RosterWindow window(ui);
             ShowFilled(window, window.openNew(MakeBlankRoster(Year), untitled));
         }));
+    }
+    // The runs must have asked and told nothing.
+    if (!ui.shown.isEmpty()) {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(ui.shown.first().text));
+        return 1;
     }
     std::printf("roster file of %lld bytes to a filled window, median of %d runs\n",
                 static_cast<long long>(QFileInfo(saved).size()), iterations);

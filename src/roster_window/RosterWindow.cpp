@@ -2,13 +2,18 @@
 
 #include "AppSettings.h"
 #include "DatabaseError.h"
+#include "DutyList.h"
+#include "DutyListLayout.h"
 #include "FilePaths.h"
 #include "Interaction.h"
 #include "ParticipantNames.h"
+#include "PrintJob.h"
 #include "Roster.h"
 #include "RosterFile.h"
 #include "RosterGrid.h"
 #include "ShareRules.h"
+#include "Statistics.h"
+#include "StatisticsLayout.h"
 #include "WorkFile.h"
 #include "YearGrid.h"
 
@@ -385,6 +390,11 @@ void RosterWindow::buildToolsMenu()
                           &RosterWindow::nameSector);
     toolsMenu_->addAction(QStringLiteral("&Vider la liste de mes jours indisponibles"), this,
                           &RosterWindow::clearUnavailableDays);
+    toolsMenu_->addSeparator();
+    toolsMenu_->addAction(QStringLiteral("&Statistiques sur le tour de garde"), this,
+                          &RosterWindow::showStatistics);
+    toolsMenu_->addAction(QStringLiteral("Voir la &liste des gardes d'un médecin"), this,
+                          &RosterWindow::chooseDutyList);
 }
 
 void RosterWindow::rebuildParticipantMenus()
@@ -430,6 +440,18 @@ bool RosterWindow::attempt(const std::function<void()>& work, Scope scope)
                                       "de garde. Le jour est resté tel qu'il était.")
                      : QStringLiteral("Une erreur s'est produite pendant la modification du tour "
                                       "de garde. Le tour de garde est resté tel qu'il était."),
+                 MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+bool RosterWindow::read(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const DatabaseError&) {
+        ui_.tell(QStringLiteral("Une erreur s'est produite pendant la lecture du tour de garde."),
                  MessageIcon::Critical);
         return false;
     }
@@ -638,4 +660,43 @@ void RosterWindow::nameSector()
     sectorLabel_->setText(sector->name);
     if (sector->asDefault)
         OpenAppSettings()->setValue(QStringLiteral("Options/Secteur"), sector->name);
+}
+
+void RosterWindow::showStatistics()
+{
+    if (!hasParticipants())
+        return;
+    StatisticsReport report;
+    if (!read([&] { report.lines = ComputeStatistics(*roster_); }))
+        return;
+    report.title = StatisticsTitle(yearLabel_->text());
+    report.commands = MakePrintCommands(
+        ui_, report.title, [title = report.title, lines = report.lines](PageCanvas& canvas) {
+            return DrawStatistics(canvas, title, lines);
+        });
+    report.showDetails = [this](const QString& doctor) { showDutyList(doctor); };
+    ui_.showStatistics(report);
+}
+
+void RosterWindow::chooseDutyList()
+{
+    const QStringList& participants = roster_->participants();
+    if (!hasParticipants())
+        return;
+    const int chosen = ui_.chooseParticipant(participants, 0);
+    if (chosen >= 0 && chosen < participants.size())
+        showDutyList(participants.at(chosen));
+}
+
+void RosterWindow::showDutyList(const QString& doctor)
+{
+    DutyListReport report;
+    if (!read([&] { report.rows = PersonalDuties(*roster_, doctor); }))
+        return;
+    report.title = DutyListTitle(yearLabel_->text(), doctor);
+    report.commands = MakePrintCommands(
+        ui_, report.title, [title = report.title, rows = report.rows](PageCanvas& canvas) {
+            return DrawDutyList(canvas, title, rows);
+        });
+    ui_.showDutyList(report);
 }

@@ -79,6 +79,12 @@ public:
     void clearUnavailableDays();
     void addParticipant();
     void nameSector();
+    // The reports of "&Outils": every participant's statistics; the duty list of the
+    // participant chosen.
+    void showStatistics();
+    void chooseDutyList();
+    // PersonalList: one participant's duty days, with the hours of his intervals.
+    void showDutyList(const QString& doctor);
 
     // The status bar texts for the current cell: the day, then who is on duty.
     QString statusDay() const { return statusDay_; }
@@ -102,6 +108,8 @@ private:
     enum class Scope { Day, Roster };
     // Runs database work; a failure is told to the user and changes nothing.
     bool attempt(const std::function<void()>& work, Scope scope);
+    // Reads the roster for a report; a failure is told to the user.
+    bool read(const std::function<void()>& work);
     // The same for an edit, which marks the roster modified.
     bool edit(const std::function<void()>& change, Scope scope = Scope::Day);
     const RosterDay* currentRosterDay() const;

@@ -4,21 +4,24 @@
 #include "AppInfo.h"
 #include "ChangeNameDialog.h"
 #include "DayPropertiesDialog.h"
+#include "DutyListDialog.h"
 #include "Help.h"
 #include "MessageBox.h"
 #include "ParticipantsDialog.h"
+#include "PrintSetupDialog.h"
 #include "RecoveryDialog.h"
 #include "SectorDialog.h"
 #include "SharingDialog.h"
+#include "StatisticsDialog.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinterInfo>
 
 namespace {
-
-const QString RosterFilter = QStringLiteral("Données (*.dat)");
-const QString RosterSuffix = QStringLiteral("dat");
 
 QMessageBox::Icon StandardIcon(MessageIcon icon)
 {
@@ -52,16 +55,24 @@ DialogInteraction::DialogInteraction(QWidget* owner)
 {
 }
 
+QWidget* DialogInteraction::owner() const
+{
+    // A dialog opened from a modal window (a report, the wizard) stays above that window.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return owner_;
+}
+
 void DialogInteraction::tell(const QString& message, MessageIcon icon)
 {
-    QMessageBox box(StandardIcon(icon), AppInfo::Title(), message, QMessageBox::Ok, owner_);
+    QMessageBox box(StandardIcon(icon), AppInfo::Title(), message, QMessageBox::Ok, owner());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 int DialogInteraction::ask(const Question& question)
 {
-    MessageBox box(owner_);
+    MessageBox box(owner());
     box.setMessage(question.message);
     box.setPictureType(static_cast<int>(question.icon));
     box.setFormType(static_cast<int>(question.buttons));
@@ -75,32 +86,32 @@ int DialogInteraction::ask(const Question& question)
 
 QString DialogInteraction::promptText(const QString& prompt)
 {
-    return QInputDialog::getText(owner_, AppInfo::Title(), prompt);
+    return QInputDialog::getText(owner(), AppInfo::Title(), prompt);
 }
 
 int DialogInteraction::chooseParticipant(const QStringList& participants, int preselected)
 {
-    ParticipantsDialog dialog(participants, preselected, owner_);
+    ParticipantsDialog dialog(participants, preselected, owner());
     return dialog.exec() == QDialog::Accepted ? dialog.chosenIndex() : -1;
 }
 
 QString DialogInteraction::askNewParticipant()
 {
-    AddParticipantDialog dialog(owner_);
+    AddParticipantDialog dialog(owner());
     dialog.exec();
     return dialog.name();
 }
 
 int DialogInteraction::chooseReplacement(const QStringList& entries, int preselected)
 {
-    ChangeNameDialog dialog(entries, preselected, owner_);
+    ChangeNameDialog dialog(entries, preselected, owner());
     dialog.exec();
     return dialog.chosenIndex();
 }
 
 std::optional<QList<SharedInterval>> DialogInteraction::editShare(const ShareRequest& request)
 {
-    SharingDialog dialog(*this, request, owner_);
+    SharingDialog dialog(*this, request, owner());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.intervals();
@@ -109,7 +120,7 @@ std::optional<QList<SharedInterval>> DialogInteraction::editShare(const ShareReq
 std::optional<DayProperties> DialogInteraction::editDayProperties(QDate day,
                                                                   const DayProperties& current)
 {
-    DayPropertiesDialog dialog(day, current, owner_);
+    DayPropertiesDialog dialog(day, current, owner());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.properties();
@@ -117,7 +128,7 @@ std::optional<DayProperties> DialogInteraction::editDayProperties(QDate day,
 
 std::optional<SectorName> DialogInteraction::nameSector(const QString& current)
 {
-    SectorDialog dialog(current, owner_);
+    SectorDialog dialog(current, owner());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.sector();
@@ -125,28 +136,62 @@ std::optional<SectorName> DialogInteraction::nameSector(const QString& current)
 
 QString DialogInteraction::chooseFileToOpen(const FileChoice& choice)
 {
-    QFileDialog dialog(owner_, QStringLiteral("Ouvrir un tour de garde"), choice.proposedPath,
-                       RosterFilter);
+    QFileDialog dialog(owner(), QStringLiteral("Ouvrir un tour de garde"), choice.proposedPath,
+                       choice.filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(RosterSuffix);
+    dialog.setDefaultSuffix(choice.defaultSuffix);
     return ChosenFile(dialog);
 }
 
 QString DialogInteraction::chooseFileToSave(const FileChoice& choice)
 {
-    QFileDialog dialog(owner_, QStringLiteral("Enregistrer sous"), choice.proposedPath,
-                       RosterFilter);
+    QFileDialog dialog(owner(), QStringLiteral("Enregistrer sous"), choice.proposedPath,
+                       choice.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(RosterSuffix);
+    dialog.setDefaultSuffix(choice.defaultSuffix);
     return ChosenFile(dialog);
 }
 
 std::optional<QList<bool>> DialogInteraction::chooseRecoveries(const QList<WorkRecord>& rosters)
 {
-    RecoveryDialog dialog(rosters, owner_);
+    RecoveryDialog dialog(rosters, owner());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.reopened();
+}
+
+std::optional<PrintChoice> DialogInteraction::choosePrinter(const PrintPreset& preset)
+{
+    PrintSetupDialog dialog(owner());
+    if (preset.landscape)
+        dialog.setOrientation(*preset.landscape);
+    if (preset.paperMm)
+        dialog.setPaperSize(*preset.paperMm);
+    if (!dialog.showPrinter())
+        return std::nullopt;
+    return dialog.choice();
+}
+
+void DialogInteraction::previewPages(const std::function<void(QPagedPaintDevice&)>& draw)
+{
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, owner());
+    preview.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&draw](QPrinter* device) { draw(*device); });
+    preview.exec();
+}
+
+void DialogInteraction::showStatistics(const StatisticsReport& report)
+{
+    StatisticsDialog dialog(report, owner());
+    dialog.exec();
+}
+
+void DialogInteraction::showDutyList(const DutyListReport& report)
+{
+    DutyListDialog dialog(report, owner());
+    dialog.exec();
 }

@@ -22,7 +22,13 @@ public:
     QString chooseFileToOpen(const FileChoice& choice) override;
     QString chooseFileToSave(const FileChoice& choice) override;
     std::optional<QList<bool>> chooseRecoveries(const QList<WorkRecord>& rosters) override;
+    std::optional<PrintChoice> choosePrinter(const PrintPreset& preset) override;
+    void previewPages(const std::function<void(QPagedPaintDevice&)>& draw) override;
+    void showStatistics(const StatisticsReport& report) override;
+    void showDutyList(const DutyListReport& report) override;
 
 private:
+    QWidget* owner() const;
+
     QWidget* owner_;
 };

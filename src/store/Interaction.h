@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Calendar.h"
+#include "ReportViews.h"
 #include "Roster.h"
 #include "WorkRecord.h"
 
@@ -8,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+class QPagedPaintDevice;
 
 enum class MessageIcon {
     None = 0,
@@ -43,10 +46,12 @@ struct Question {
     QString title = {};
 };
 
-// A roster file to open or save: "Données (*.dat)", default extension "dat".
+// A file to open or save: a roster file unless told otherwise.
 struct FileChoice {
     // The name (and folder) the dialog proposes; may be empty.
     QString proposedPath;
+    QString filter = QStringLiteral("Données (*.dat)");
+    QString defaultSuffix = QStringLiteral("dat");
 };
 
 // What the sharing dialog starts from.
@@ -117,4 +122,15 @@ public:
     // each, true to reopen it, false to discard it. Nothing when the user puts the choice off
     // until the next start.
     virtual std::optional<QList<bool>> chooseRecoveries(const QList<WorkRecord>& rosters) = 0;
+
+    // The printer set-up dialog (cPrintDlg), opened on the default printer with the preset
+    // applied: the printer and settings chosen, or nothing when the user cancels.
+    virtual std::optional<PrintChoice> choosePrinter(const PrintPreset& preset) = 0;
+
+    // Shows pages on screen before they are printed; draw paints them on the device given.
+    virtual void previewPages(const std::function<void(QPagedPaintDevice&)>& draw) = 0;
+
+    // The report windows, modal over the main window.
+    virtual void showStatistics(const StatisticsReport& report) = 0;
+    virtual void showDutyList(const DutyListReport& report) = 0;
 };

@@ -2,7 +2,9 @@
 
 #include "Interaction.h"
 
+#include <QBuffer>
 #include <QList>
+#include <QPdfWriter>
 #include <QStringList>
 
 // Answers the program's questions from a script and records every text it shows. What the
@@ -27,6 +29,7 @@ public:
     QList<int> replacements;
     // Answers to the offer of abandoned rosters; put off to the next start when none is left.
     QList<std::optional<QList<bool>>> recoveries;
+    QList<std::optional<PrintChoice>> printChoices;
 
     // What was shown: every message, question and prompt text, in order.
     QList<Shown> shown;
@@ -37,6 +40,12 @@ public:
     QList<QStringList> replacementLists;
     QList<ShareRequest> shareRequests;
     QList<QList<WorkRecord>> recoveryOffers;
+    QList<PrintPreset> printPresets;
+    // The pages of every preview, as a PDF document.
+    QList<QByteArray> previews;
+    // The report windows shown, with their commands.
+    QList<StatisticsReport> statistics;
+    QList<DutyListReport> dutyLists;
 
     void tell(const QString& message, MessageIcon icon) override { shown.append({message, icon}); }
 
@@ -104,6 +113,27 @@ public:
         recoveryOffers.append(rosters);
         return recoveries.isEmpty() ? std::nullopt : recoveries.takeFirst();
     }
+
+    std::optional<PrintChoice> choosePrinter(const PrintPreset& preset) override
+    {
+        printPresets.append(preset);
+        return printChoices.isEmpty() ? std::nullopt : printChoices.takeFirst();
+    }
+
+    void previewPages(const std::function<void(QPagedPaintDevice&)>& draw) override
+    {
+        QBuffer pages;
+        pages.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&pages);
+            draw(writer);
+        }
+        previews.append(pages.data());
+    }
+
+    void showStatistics(const StatisticsReport& report) override { statistics.append(report); }
+
+    void showDutyList(const DutyListReport& report) override { dutyLists.append(report); }
 
     QStringList texts() const
     {

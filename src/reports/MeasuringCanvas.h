@@ -1,0 +1,20 @@
+#pragma once
+
+#include "PageCanvas.h"
+
+// A device's printable area, measured without ever painting on it: a layout run on it checks
+// that its pages fit before anything is shown or printed.
+class MeasuringCanvas : public PageCanvas {
+public:
+    explicit MeasuringCanvas(const QPaintDevice& device)
+        : size_(PrintableArea(device))
+    {
+    }
+
+    QSizeF pageSize() const override { return size_; }
+    void drawText(QPointF, const QString&) override {}
+    void newPage() override {}
+
+private:
+    QSizeF size_;
+};

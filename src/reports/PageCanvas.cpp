@@ -1,0 +1,42 @@
+#include "PageCanvas.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+
+namespace {
+
+constexpr double TwipsPerPoint = 20;
+constexpr double TwipsPerInch = 1440;
+
+} // namespace
+
+void PageCanvas::setFont(const QFont& font)
+{
+    font_ = font;
+    font_.setPixelSize(qRound(font.pointSizeF() * TwipsPerPoint));
+}
+
+double PageCanvas::textWidth(const QString& text) const
+{
+    return QFontMetricsF(font_).horizontalAdvance(text);
+}
+
+double PageCanvas::textHeight(const QString&) const
+{
+    return QFontMetricsF(font_).height();
+}
+
+QFont ArialFont(double points, bool bold, bool underline)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+QSizeF PrintableArea(const QPaintDevice& device)
+{
+    return {device.width() * TwipsPerInch / device.logicalDpiX(),
+            device.height() * TwipsPerInch / device.logicalDpiY()};
+}

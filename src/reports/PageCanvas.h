@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QFont>
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+
+class QPaintDevice;
+
+// A page to draw a printed product on. Lengths are twips (1440 to the inch, 567 to the
+// centimetre), measured from the top-left corner of the printable area; a text is placed by the
+// top of its line, as a printer's print position.
+class PageCanvas {
+public:
+    virtual ~PageCanvas() = default;
+
+    // The printable area.
+    virtual QSizeF pageSize() const = 0;
+
+    // The font of the texts drawn and measured from now on, its size in points.
+    void setFont(const QFont& font);
+    double textWidth(const QString& text) const;
+    // The height of a line of the current font.
+    double textHeight(const QString& text) const;
+
+    virtual void drawText(QPointF topLeft, const QString& text) = 0;
+    virtual void newPage() = 0;
+
+protected:
+    // The current font, sized in twips as pixels: drawn on a painter that counts in twips.
+    const QFont& twipsFont() const { return font_; }
+
+private:
+    QFont font_;
+};
+
+// The printable area of a device, in twips.
+QSizeF PrintableArea(const QPaintDevice& device);
+
+// "Arial" of the printed products, in points; the system's font matching gives a face with
+// Arial's metrics (Liberation Sans).
+QFont ArialFont(double points, bool bold = false, bool underline = false);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ReportViews.h"
+
+#include <QList>
+#include <QString>
+
+class Roster;
+
+// Every participant's duty days by day type, in the roster's participant order. A shared day
+// on which he holds any interval counts once, and once as shared. Names are compared exactly.
+// Throws DatabaseError.
+QList<StatisticsLine> ComputeStatistics(const Roster& roster);
+
+// A count as the statistics show it: empty for none, "12", or "12 dont 2 partagé(s)".
+QString StatisticsCell(int days, int shared);
+
+// The window's title: "Statistiques du tour de garde " and the year shown by the roster window.
+QString StatisticsTitle(const QString& yearText);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ReportPage.h"
+#include "ReportViews.h"
+
+#include <functional>
+
+class Interaction;
+class PageCanvas;
+
+// Draws a report's pages on a canvas.
+using PageDrawing = std::function<ReportPage::Outcome(PageCanvas&)>;
+
+// The buttons of a report window, over the same drawing: print after the printer set-up,
+// preview on screen, save as a PDF file (proposed in the documents folder under the report's
+// title). A cancelled dialog does nothing; every failure is told to the user.
+PrintCommands MakePrintCommands(Interaction& ui, const QString& title, const PageDrawing& draw);

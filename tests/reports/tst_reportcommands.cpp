@@ -1,0 +1,245 @@
+#include "FilePaths.h"
+#include "ReportRoster.h"
+#include "RosterFile.h"
+#include "RosterWindow.h"
+#include "ScriptedInteraction.h"
+
+#include <QMenu>
+#include <QPageSize>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The text of a PDF file, and its page count, as poppler reads them.
+QString PdfText(const QString& path)
+{
+    QProcess process;
+    process.start("pdftotext", {"-layout", path, "-"});
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int PdfPages(const QString& path)
+{
+    QProcess process;
+    process.start("pdfinfo", {path});
+    process.waitForFinished();
+    const QString info = QString::fromUtf8(process.readAllStandardOutput());
+    const qsizetype at = info.indexOf("Pages:");
+    return at < 0 ? 0 : info.mid(at + 6).section('\n', 0, 0).trimmed().toInt();
+}
+
+PrintChoice PdfOutput(const QString& path, QSizeF paperMm = {210, 297})
+{
+    return {{}, path, false, paperMm, {}, 0, 0, 1};
+}
+
+PrintChoice OnPrinter(const QString& name)
+{
+    PrintChoice choice;
+    choice.printerName = name;
+    return choice;
+}
+
+// Where the first word of the text given starts, in points from the top-left of the page.
+QPointF PdfWordPosition(const QString& path, const QString& word)
+{
+    QProcess process;
+    process.start("pdftotext", {"-bbox", path, "-"});
+    process.waitForFinished();
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpression box(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>)re" +
+                                 QRegularExpression::escape(word) + "</word>");
+    const QRegularExpressionMatch match = box.match(html);
+    return match.hasMatch() ? QPointF(match.captured(1).toDouble(), match.captured(2).toDouble())
+                            : QPointF(-1, -1);
+}
+
+} // namespace
+
+class TestReportCommands : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> env_;
+    std::unique_ptr<ScriptedInteraction> ui_;
+    std::unique_ptr<RosterWindow> window_;
+
+    std::unique_ptr<RosterWindow> open(const QString& path)
+    {
+        int untitled = 0;
+        auto window = std::make_unique<RosterWindow>(*ui_);
+        return window->openFile(MakeWorkingCopy(path), path, untitled) ? std::move(window)
+                                                                       : nullptr;
+    }
+
+    static void trigger(RosterWindow& window, const QString& entry)
+    {
+        for (QAction* action : window.menus().at(2)->actions()) {
+            if (action->text() == entry)
+                return action->trigger();
+        }
+        QFAIL(qPrintable("no entry " + entry));
+    }
+
+    // The commands of the first report window shown, statistics or duty list.
+    PrintCommands reportCommands(bool statistics)
+    {
+        if (statistics) {
+            trigger(*window_, u"&Statistiques sur le tour de garde"_s);
+            return ui_->statistics.value(0).commands;
+        }
+        ui_->participantChoices = {0};
+        trigger(*window_, u"Voir la &liste des gardes d'un médecin"_s);
+        return ui_->dutyLists.value(0).commands;
+    }
+
+private slots:
+    void init()
+    {
+        env_ = std::make_unique<TestEnvironment>();
+        ui_ = std::make_unique<ScriptedInteraction>();
+        window_ = open(CreateReportRoster());
+        QVERIFY(window_);
+    }
+
+    void cleanup()
+    {
+        window_.reset();
+        env_.reset();
+    }
+
+    void reportsNeedParticipants()
+    {
+        std::unique_ptr<RosterWindow> blank = open(CreateBlankRoster(2012));
+        trigger(*blank, u"&Statistiques sur le tour de garde"_s);
+        trigger(*blank, u"Voir la &liste des gardes d'un médecin"_s);
+        const QString empty = u"Votre liste de participants est vide.\r\n"
+                              "Ajoutez des participants avant d'utiliser cette fonction."_s;
+        QCOMPARE(ui_->texts(), (QStringList{empty, empty}));
+        QVERIFY(ui_->statistics.isEmpty() && ui_->participantLists.isEmpty());
+    }
+
+    // "&Détails" opens the duty list of the participant given.
+    void statisticsWindow()
+    {
+        trigger(*window_, u"&Statistiques sur le tour de garde"_s);
+
+        QCOMPARE(ui_->statistics.size(), 1);
+        const StatisticsReport& report = ui_->statistics.first();
+        QCOMPARE(report.title, u"Statistiques du tour de garde 2011"_s);
+        QStringList doctors;
+        for (const StatisticsLine& line : report.lines)
+            doctors.append(line.doctor);
+        QCOMPARE(doctors, (QStringList{"A", "O'Brien; \"Doc\"", "B", "C"}));
+        report.showDetails("C");
+        QCOMPARE(ui_->dutyLists.size(), 1);
+        QCOMPARE(ui_->dutyLists.first().title, u"Garde 2011 - C"_s);
+        QCOMPARE(ui_->dutyLists.first().rows.size(), 3);
+    }
+
+    void dutyListOfTheChosenParticipant()
+    {
+        ui_->participantChoices = {2, -1};
+        trigger(*window_, u"Voir la &liste des gardes d'un médecin"_s);
+        trigger(*window_, u"Voir la &liste des gardes d'un médecin"_s);
+
+        QCOMPARE(ui_->participantLists.first(), (QStringList{"A", "O'Brien; \"Doc\"", "B", "C"}));
+        QCOMPARE(ui_->preselections, (QList<int>{0, 0}));
+        QCOMPARE(ui_->dutyLists.size(), 1);
+        QCOMPARE(ui_->dutyLists.first().title, u"Garde 2011 - B"_s);
+        QCOMPARE(ui_->dutyLists.first().rows.size(), 4);
+    }
+
+    // Through the real printer path, with Qt's PDF output as the printer.
+    void printing_data()
+    {
+        QTest::addColumn<bool>("statistics");
+        // "pdf", "cancel", "unknown printer", "tiny paper", "missing folder"
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("printed"); // a line the PDF holds; empty: no file
+        for (const bool statistics : {true, false}) {
+            const char* report = statistics ? "statistics, " : "duty list, ";
+            const QString line =
+                statistics ? u"O'Brien; \"Doc\""_s : u"dimanche 06 mars de 20:00 à 08:00"_s;
+            QTest::addRow("%sprinted", report) << statistics << "pdf" << QString() << line;
+            QTest::addRow("%scancelled", report)
+                << statistics << "cancel" << QString() << QString();
+            QTest::addRow("%sunknown printer", report)
+                << statistics << "unknown printer" << u"Imprimante non trouvée"_s << QString();
+            QTest::addRow("%stoo narrow", report)
+                << statistics << "tiny paper" << u"La largeur de page est insuffisante."_s
+                << QString();
+            QTest::addRow("%sunwritable file", report)
+                << statistics << "missing folder"
+                << u"Une erreur s'est produite pendant l'enregistrement du fichier PDF."_s
+                << QString();
+        }
+    }
+
+    void printing()
+    {
+        QFETCH(bool, statistics);
+        QFETCH(QString, choice);
+        QFETCH(QString, message);
+        QFETCH(QString, printed);
+        const QString pdf = env_->tempPath() + "/imprimé.pdf";
+        if (choice == "pdf")
+            ui_->printChoices = {PdfOutput(pdf)};
+        else if (choice == "unknown printer")
+            ui_->printChoices = {OnPrinter(u"Imprimante disparue"_s)};
+        else if (choice == "tiny paper")
+            ui_->printChoices = {PdfOutput(pdf, {26, 37})};
+        else if (choice == "missing folder")
+            ui_->printChoices = {PdfOutput(env_->tempPath() + "/disparu/imprimé.pdf")};
+        const PrintCommands commands = reportCommands(statistics);
+
+        commands.print();
+
+        QCOMPARE(ui_->printPresets.size(), 1);
+        QCOMPARE(ui_->texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(QFile::exists(pdf), !printed.isEmpty());
+        if (!printed.isEmpty()) {
+            const QString text = PdfText(pdf);
+            QVERIFY2(text.contains(statistics ? u"Statistiques du tour de garde 2011"_s
+                                              : u"Garde 2011 - A"_s) &&
+                         text.contains(printed),
+                     qPrintable(text));
+            QCOMPARE(PdfPages(pdf), 1);
+            // The title's line starts at (850, 850) twips of the margin-less page.
+            const QPointF title = PdfWordPosition(pdf, statistics ? u"Statistiques"_s : u"Garde"_s);
+            QVERIFY2(std::abs(title.x() - 42.5) < 0.5 && std::abs(title.y() - 42.5) < 1,
+                     qPrintable(u"%1, %2"_s.arg(title.x()).arg(title.y())));
+        }
+    }
+
+    void savingAsPdf()
+    {
+        const QString pdf = env_->tempPath() + "/Statistiques.pdf";
+        ui_->filesToSave = {QString(), pdf};
+        const PrintCommands commands = reportCommands(true);
+
+        commands.saveAsPdf();
+        QVERIFY(!QFile::exists(pdf));
+        commands.saveAsPdf();
+
+        const FileChoice& asked = ui_->saveChoices.first();
+        QCOMPARE(asked.proposedPath, DocumentsFolder() + "/Statistiques du tour de garde 2011");
+        QCOMPARE(asked.filter, u"Document PDF (*.pdf)"_s);
+        QCOMPARE(asked.defaultSuffix, u"pdf"_s);
+        QVERIFY(ui_->shown.isEmpty());
+        QVERIFY(PdfText(pdf).contains(u"3 dont 3 partagé(s)"_s));
+        commands.preview();
+        QCOMPARE(ui_->previews.size(), 1);
+        const QString shown = env_->tempPath() + "/aperçu.pdf";
+        QVERIFY(WriteFile(shown, ui_->previews.first()));
+        QVERIFY(PdfText(shown).contains(u"Statistiques du tour de garde 2011"_s));
+    }
+};
+
+QTEST_MAIN(TestReportCommands)
+#include "tst_reportcommands.moc"
