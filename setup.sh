@@ -9,9 +9,11 @@ packages=(
   g++ make cmake pkg-config
   qt6-base-dev libsqlcipher-dev libxlsxwriter-dev fonts-liberation
   libssl-dev    # the cipher of a roster file's first page, checked before SQLCipher reads it
+  libical-dev   # each doctor's duties as a calendar file
   qt6-translations-l10n  # Qt's own dialogs in French
   sqlcipher     # the command-line shell the tests read a roster file with
   poppler-utils # pdftotext and pdfinfo, with which the tests read the printed PDF files
+  python3-openpyxl python3-icalendar  # the tests read the workbook and the calendars back
   xvfb xauth    # a virtual display for running the program on a machine without one
 )
 

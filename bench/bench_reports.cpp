@@ -2,16 +2,14 @@
 // participant's duty list, each computed and shown in its window, and the duty list written to
 // a PDF file. Prints the medians in milliseconds.
 #include "BenchTiming.h"
-#include "BlankRoster.h"
+#include "BenchYear.h"
 #include "DutyList.h"
 #include "DutyListDialog.h"
 #include "DutyListLayout.h"
 #include "PainterCanvas.h"
 #include "Roster.h"
-#include "RosterDatabase.h"
 #include "Statistics.h"
 #include "StatisticsDialog.h"
-#include "Transaction.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,47 +22,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int Year = 2012;
-const QStringList Doctors = {"Arnaud", "Benoît", "Chloé",    "Denis", "Emma",  "Fabre",
-                             "Gilles", "Henri",  "Isabelle", "Jean",  "Karim", "Léa"};
-
-// Every day held in turn; every ninth day shared between two participants.
-std::unique_ptr<Roster> FullYear()
-{
-    std::unique_ptr<RosterDatabase> db = MakeBlankRoster(Year);
-    {
-        Transaction transaction(*db);
-        Statement participant =
-            db->prepare(R"(INSERT INTO [Participants] ([Médecin]) VALUES (?1))");
-        for (const QString& doctor : Doctors) {
-            participant.bind(1, doctor).execute();
-            participant.reset();
-        }
-        Statement day = db->prepare(R"(UPDATE [Garde] SET [Médecin] = ?2 WHERE [Jour] = ?1)");
-        Statement interval = db->prepare(R"(INSERT INTO [Partagé] VALUES (?1, ?2, ?3, ?4))");
-        int shared = 0;
-        int index = 0;
-        for (QDate date(Year, 1, 1); date.year() == Year; date = date.addDays(1), ++index) {
-            const bool isShared = index % 9 == 0 && shared < 40;
-            day.bind(1, date)
-                .bind(2, isShared ? SharedDutyMarker : Doctors.at(index % 12))
-                .execute();
-            day.reset();
-            if (!isShared)
-                continue;
-            ++shared;
-            for (const auto& [doctor, start, end] :
-                 {std::tuple{index % 12, 0.0, 12.0}, std::tuple{(index + 5) % 12, 12.0, 24.0}}) {
-                interval.bind(1, date).bind(2, Doctors.at(doctor)).bind(3, start).bind(4, end);
-                interval.execute();
-                interval.reset();
-            }
-        }
-        transaction.commit();
-    }
-    return Roster::load(std::move(db));
-}
 
 double MedianMilliseconds(int iterations, const std::function<void()>& run)
 {

@@ -4,6 +4,7 @@
 #include "DatabaseError.h"
 #include "DutyList.h"
 #include "DutyListLayout.h"
+#include "Exports.h"
 #include "FilePaths.h"
 #include "Interaction.h"
 #include "ParticipantNames.h"
@@ -395,6 +396,17 @@ void RosterWindow::buildToolsMenu()
                           &RosterWindow::showStatistics);
     toolsMenu_->addAction(QStringLiteral("Voir la &liste des gardes d'un médecin"), this,
                           &RosterWindow::chooseDutyList);
+    toolsMenu_->addSeparator();
+    QMenu* exports = toolsMenu_->addMenu(QStringLiteral("&Exporter"));
+    exports->addAction(QStringLiteral("Exporter au format &Excel"), this, [this] {
+        ExportWorkbook(ui_, *roster_, yearLabel_->text(), proposedSavePath());
+    });
+    exports->addAction(QStringLiteral("Exporter au format &texte"), this,
+                       [this] { ExportCsv(ui_, *roster_, proposedSavePath()); });
+    exports->addAction(QStringLiteral("Exporter l'&agenda d'un médecin..."), this, [this] {
+        if (hasParticipants())
+            ExportCalendars(ui_, *roster_, yearLabel_->text());
+    });
 }
 
 void RosterWindow::rebuildParticipantMenus()

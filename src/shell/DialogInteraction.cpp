@@ -13,6 +13,7 @@
 #include "SectorDialog.h"
 #include "SharingDialog.h"
 #include "StatisticsDialog.h"
+#include "WaitingDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -194,4 +195,16 @@ void DialogInteraction::showDutyList(const DutyListReport& report)
 {
     DutyListDialog dialog(report, owner());
     dialog.exec();
+}
+
+std::unique_ptr<WaitingWindow> DialogInteraction::showWaiting(const QString& text, int maximum)
+{
+    // Over the main window, whatever asked for it.
+    return std::make_unique<WaitingDialog>(text, maximum, owner_);
+}
+
+QString DialogInteraction::chooseFolder(const QString& proposed)
+{
+    return QFileDialog::getExistingDirectory(owner(), QStringLiteral("Choisir un dossier"),
+                                             proposed);
 }

@@ -26,6 +26,8 @@ public:
     void previewPages(const std::function<void(QPagedPaintDevice&)>& draw) override;
     void showStatistics(const StatisticsReport& report) override;
     void showDutyList(const DutyListReport& report) override;
+    std::unique_ptr<WaitingWindow> showWaiting(const QString& text, int maximum) override;
+    QString chooseFolder(const QString& proposed) override;
 
 private:
     QWidget* owner() const;

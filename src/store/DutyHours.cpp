@@ -30,9 +30,10 @@ QString HoursToText(double hours)
     const double whole = std::floor(hours);
     const int clockHour = static_cast<int>(whole < 16 ? whole + DutyDayStartHour : whole - 16);
     const bool halfPast = hours - whole != 0;
-    return QStringLiteral("%1:%2")
-        .arg(clockHour, 2, 10, QLatin1Char('0'))
-        .arg(halfPast ? QStringLiteral("30") : QStringLiteral("00"));
+    // Written by hand: the exports write one per interval of the year.
+    const char16_t text[] = {char16_t(u'0' + clockHour / 10 % 10), char16_t(u'0' + clockHour % 10),
+                             u':', halfPast ? u'3' : u'0', u'0'};
+    return QString(reinterpret_cast<const QChar*>(text), 5);
 }
 
 std::optional<DutyInterval> TextToHours(const QString& start, const QString& end)

@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class QPagedPaintDevice;
@@ -74,6 +75,14 @@ struct SectorName {
     bool asDefault;
 };
 
+// frmBePatient: a small window with the text of a long operation and its progress, shown for
+// as long as the object lives.
+class WaitingWindow {
+public:
+    virtual ~WaitingWindow() = default;
+    virtual void setProgress(int value) = 0;
+};
+
 // Everything the program says to the user or asks of them goes through here: the program
 // shows real dialogs, tests answer from a script and record every text shown.
 class Interaction {
@@ -129,6 +138,12 @@ public:
 
     // Shows pages on screen before they are printed; draw paints them on the device given.
     virtual void previewPages(const std::function<void(QPagedPaintDevice&)>& draw) = 0;
+
+    // The please-wait window, owned by the main window; it does not block the operation.
+    virtual std::unique_ptr<WaitingWindow> showWaiting(const QString& text, int maximum) = 0;
+
+    // A folder chosen by the user, or empty text when they cancel.
+    virtual QString chooseFolder(const QString& proposed) = 0;
 
     // The report windows, modal over the main window.
     virtual void showStatistics(const StatisticsReport& report) = 0;

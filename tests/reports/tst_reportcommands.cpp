@@ -1,3 +1,4 @@
+#include "BlankRoster.h"
 #include "FilePaths.h"
 #include "ReportRoster.h"
 #include "RosterFile.h"
@@ -215,6 +216,32 @@ private slots:
             QVERIFY2(std::abs(title.x() - 42.5) < 0.5 && std::abs(title.y() - 42.5) < 1,
                      qPrintable(u"%1, %2"_s.arg(title.x()).arg(title.y())));
         }
+    }
+
+    // A roster never saved proposes "Garde " and its year in the documents folder; a saved
+    // one, its own name.
+    void exportsProposeTheRostersName()
+    {
+        int untitled = 0;
+        RosterWindow blank(*ui_);
+        QVERIFY(blank.openNew(MakeBlankRoster(2012), untitled));
+        for (RosterWindow* window : {&blank, window_.get()}) {
+            QMenu* exports = nullptr;
+            for (QAction* action : window->menus().at(2)->actions()) {
+                if (action->text() == u"&Exporter"_s)
+                    exports = action->menu();
+            }
+            QVERIFY(exports);
+            for (QAction* action : exports->actions().mid(0, 2))
+                action->trigger();
+        }
+        QCOMPARE(ui_->saveChoices.size(), 4);
+        QCOMPARE(ui_->saveChoices.at(0).proposedPath, DocumentsFolder() + "/Garde 2012");
+        QCOMPARE(ui_->saveChoices.at(1).proposedPath, DocumentsFolder() + "/Garde 2012");
+        QCOMPARE(ui_->saveChoices.at(2).proposedPath, StripExtension(window_->filePath()));
+        QCOMPARE(ui_->saveChoices.at(2).defaultSuffix, u"xlsx"_s);
+        QCOMPARE(ui_->saveChoices.at(3).defaultSuffix, u"csv"_s);
+        QVERIFY(ui_->shown.isEmpty() && ui_->waitings.isEmpty());
     }
 
     void savingAsPdf()

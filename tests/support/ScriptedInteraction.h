@@ -7,6 +7,8 @@
 #include <QPdfWriter>
 #include <QStringList>
 
+#include <algorithm>
+
 // Answers the program's questions from a script and records every text it shows. What the
 // script does not answer is cancelled.
 class ScriptedInteraction : public Interaction {
@@ -14,6 +16,8 @@ public:
     struct Shown {
         QString text;
         MessageIcon icon;
+        // A please-wait window was still open.
+        bool whileWaiting = false;
     };
 
     // Scripted answers, each list taken in order.
@@ -30,6 +34,7 @@ public:
     // Answers to the offer of abandoned rosters; put off to the next start when none is left.
     QList<std::optional<QList<bool>>> recoveries;
     QList<std::optional<PrintChoice>> printChoices;
+    QStringList folders;
 
     // What was shown: every message, question and prompt text, in order.
     QList<Shown> shown;
@@ -46,12 +51,24 @@ public:
     // The report windows shown, with their commands.
     QList<StatisticsReport> statistics;
     QList<DutyListReport> dutyLists;
+    // Every please-wait window: its text and maximum, the progress it was given, and whether
+    // it is still open.
+    struct Waiting {
+        QString text;
+        int maximum;
+        QList<int> progress;
+        bool open = true;
+    };
+    QList<Waiting> waitings;
 
-    void tell(const QString& message, MessageIcon icon) override { shown.append({message, icon}); }
+    void tell(const QString& message, MessageIcon icon) override
+    {
+        shown.append({message, icon, isWaiting()});
+    }
 
     int ask(const Question& question) override
     {
-        shown.append({question.message, question.icon});
+        shown.append({question.message, question.icon, isWaiting()});
         questions.append(question);
         return answers.isEmpty() ? CancelPosition(question.buttons) : answers.takeFirst();
     }
@@ -135,6 +152,17 @@ public:
 
     void showDutyList(const DutyListReport& report) override { dutyLists.append(report); }
 
+    std::unique_ptr<WaitingWindow> showWaiting(const QString& text, int maximum) override
+    {
+        waitings.append({text, maximum, {}});
+        return std::make_unique<ScriptedWaiting>(waitings, waitings.size() - 1);
+    }
+
+    QString chooseFolder(const QString&) override
+    {
+        return folders.isEmpty() ? QString() : folders.takeFirst();
+    }
+
     QStringList texts() const
     {
         QStringList result;
@@ -144,6 +172,27 @@ public:
     }
 
 private:
+    bool isWaiting() const
+    {
+        return std::any_of(waitings.begin(), waitings.end(),
+                           [](const Waiting& waiting) { return waiting.open; });
+    }
+
+    class ScriptedWaiting : public WaitingWindow {
+    public:
+        ScriptedWaiting(QList<Waiting>& waitings, qsizetype index)
+            : waitings_(waitings)
+            , index_(index)
+        {
+        }
+        ~ScriptedWaiting() override { waitings_[index_].open = false; }
+        void setProgress(int value) override { waitings_[index_].progress.append(value); }
+
+    private:
+        QList<Waiting>& waitings_;
+        qsizetype index_;
+    };
+
     static int CancelPosition(ButtonSet buttons)
     {
         switch (buttons) {
