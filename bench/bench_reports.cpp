@@ -8,11 +8,15 @@
 #include "DutyListLayout.h"
 #include "PainterCanvas.h"
 #include "Roster.h"
+#include "RosterTable.h"
+#include "RosterTableLayout.h"
 #include "Statistics.h"
 #include "StatisticsDialog.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -33,6 +37,52 @@ double MedianMilliseconds(int iterations, const std::function<void()>& run)
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     return Median(times);
+}
+
+// Counts what a layout draws, on A4.
+class CountingCanvas : public PageCanvas {
+public:
+    QSizeF pageSize() const override
+    {
+        return landscape_ ? QSizeF(16838, 11906) : QSizeF(11906, 16838);
+    }
+    void drawText(QPointF, const QString&) override { ++texts; }
+    void fillRect(const QRectF&, QColor) override { ++fills; }
+    void setLandscape(bool landscape) override { landscape_ = landscape; }
+    void newPage() override { ++pages; }
+
+    int texts = 0;
+    int fills = 0;
+    int pages = 1;
+
+private:
+    bool landscape_ = false;
+};
+
+// The year table's floor: as many texts and boxes drawn with bare QPainter calls, in Arial 10,
+// on as many pages, the last in portrait.
+void TableFloor(QIODevice& output, const CountingCanvas& counts)
+{
+    QPdfWriter writer(&output);
+    writer.setResolution(1200);
+    writer.setPageOrientation(QPageLayout::Landscape);
+    QPainter painter(&writer);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(200);
+    painter.setFont(font);
+    const int perPage = counts.texts / counts.pages;
+    for (int i = 0; i < counts.texts; ++i) {
+        if (i > 0 && i % perPage == 0 && i / perPage < counts.pages) {
+            if (i / perPage == counts.pages - 1)
+                writer.setPageOrientation(QPageLayout::Portrait);
+            writer.newPage();
+        }
+        if (i < counts.fills)
+            painter.fillRect(QRectF(i % 6 * 2000, i % 33 * 300, 2000, 300),
+                             QColor(0xC0, 0xC0, 0xC0));
+        painter.drawText(QPointF(i % 6 * 2000 + 100, i % 33 * 300 + 200),
+                         QStringLiteral("Dr Exemple"));
+    }
 }
 
 template <typename Dialog, typename Report> void Show(const Report& report)
@@ -75,6 +125,23 @@ int main(int argc, char** argv)
             std::exit(1);
         }
     });
+    RosterTable table = ReadRosterTable(*roster, "2012", "Ubaye");
+    const TablePages allPages{true, true, true};
+    CountingCanvas counts;
+    DrawRosterTable(counts, table, allPages, PrintColours());
+    const double tablePdf = MedianMilliseconds(iterations, [&] {
+        QBuffer output;
+        output.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&output);
+        writer.setResolution(1200);
+        PainterCanvas canvas(writer);
+        DrawRosterTable(canvas, table, allPages, PrintColours());
+    });
+    const double tableFloor = MedianMilliseconds(iterations, [&] {
+        QBuffer output;
+        output.open(QIODevice::WriteOnly);
+        TableFloor(output, counts);
+    });
     std::printf("reports of %d, 12 participants, 40 shared days, median of %d runs "
                 "(target < 100 ms each)\n",
                 Year, iterations);
@@ -82,5 +149,9 @@ int main(int argc, char** argv)
     std::printf("  duty list computed and shown:   %8.2f ms (%lld rows)\n", dutyList,
                 static_cast<long long>(rows.size()));
     std::printf("  duty list written to PDF:       %8.2f ms\n", pdf);
+    std::printf("  year table and shared list to PDF: %8.2f ms, floor %8.2f ms (%d texts, %d "
+                "boxes, %d pages), ratio %.2f (target <= 1.5)\n",
+                tablePdf, tableFloor, counts.texts, counts.fills, counts.pages,
+                tablePdf / tableFloor);
     return 0;
 }

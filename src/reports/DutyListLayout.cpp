@@ -13,9 +13,10 @@ Outcome DrawDutyList(PageCanvas& canvas, const QString& title, const QList<DutyR
     // The widest line a row can make.
     const QString sample = QStringLiteral("dimanche 29 septembre de 24:00 à 24:00");
     const double lineHeight = canvas.textHeight(sample);
-    // Whole twips, as a printer's print position counts them.
+    // The difference in whole twips, halves to even, then halved toward zero, as a printer's
+    // print position counts.
     const long left =
-        (std::lround(canvas.pageSize().width()) - std::lround(canvas.textWidth(sample))) / 2;
+        static_cast<long>(std::nearbyint(canvas.pageSize().width() - canvas.textWidth(sample))) / 2;
     if (left < 0)
         return Outcome::PageTooNarrow;
     const double bottom = canvas.pageSize().height() - FootReserve;

@@ -14,16 +14,17 @@ void PageCanvas::setFont(const QFont& font)
 {
     font_ = font;
     font_.setPixelSize(qRound(font.pointSizeF() * TwipsPerPoint));
+    metrics_ = QFontMetricsF(font_);
 }
 
 double PageCanvas::textWidth(const QString& text) const
 {
-    return QFontMetricsF(font_).horizontalAdvance(text);
+    return metrics_.horizontalAdvance(text);
 }
 
 double PageCanvas::textHeight(const QString&) const
 {
-    return QFontMetricsF(font_).height();
+    return metrics_.height();
 }
 
 QFont ArialFont(double points, bool bold, bool underline)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
@@ -23,15 +26,26 @@ public:
     // The height of a line of the current font.
     double textHeight(const QString& text) const;
 
+    // The colour of the texts drawn from now on; black at first.
+    void setTextColour(QColor colour) { textColour_ = colour; }
+
     virtual void drawText(QPointF topLeft, const QString& text) = 0;
+    virtual void fillRect(const QRectF& area, QColor colour) = 0;
+    // The orientation of the pages from the next one on (or of the first, before anything is
+    // drawn).
+    virtual void setLandscape(bool landscape) = 0;
     virtual void newPage() = 0;
 
 protected:
     // The current font, sized in twips as pixels: drawn on a painter that counts in twips.
     const QFont& twipsFont() const { return font_; }
+    const QFontMetricsF& twipsMetrics() const { return metrics_; }
+    QColor textColour() const { return textColour_; }
 
 private:
     QFont font_;
+    QFontMetricsF metrics_{font_};
+    QColor textColour_ = Qt::black;
 };
 
 // The printable area of a device, in twips.

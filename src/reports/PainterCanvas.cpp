@@ -9,8 +9,9 @@ constexpr double TwipsPerInch = 1440;
 
 } // namespace
 
-PainterCanvas::PainterCanvas(QPagedPaintDevice& device)
+PainterCanvas::PainterCanvas(QPaintDevice& device)
     : device_(device)
+    , paged_(dynamic_cast<QPagedPaintDevice*>(&device))
 {
 }
 
@@ -40,14 +41,33 @@ void PainterCanvas::drawText(QPointF topLeft, const QString& text)
 {
     if (!begin())
         return;
-    painter_.setFont(twipsFont());
-    painter_.drawText(topLeft + QPointF(0, QFontMetricsF(twipsFont()).ascent()), text);
+    // The painter changes state only when the layout did.
+    if (painter_.font() != twipsFont())
+        painter_.setFont(twipsFont());
+    if (painter_.pen().color() != textColour())
+        painter_.setPen(textColour());
+    painter_.drawText(topLeft + QPointF(0, twipsMetrics().ascent()), text);
+}
+
+void PainterCanvas::fillRect(const QRectF& area, QColor colour)
+{
+    if (begin())
+        painter_.fillRect(area, colour);
+}
+
+void PainterCanvas::setLandscape(bool landscape)
+{
+    // A device that cannot turn the next page (some printers, while printing) fails the job
+    // rather than printing it in the wrong orientation.
+    if (paged_ &&
+        !paged_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait))
+        failed_ = true;
 }
 
 void PainterCanvas::newPage()
 {
-    if (begin())
-        device_.newPage();
+    if (paged_ && begin() && !paged_->newPage())
+        failed_ = true;
 }
 
 bool PainterCanvas::finish()

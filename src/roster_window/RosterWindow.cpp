@@ -12,6 +12,7 @@
 #include "Roster.h"
 #include "RosterFile.h"
 #include "RosterGrid.h"
+#include "RosterTable.h"
 #include "ShareRules.h"
 #include "Statistics.h"
 #include "StatisticsLayout.h"
@@ -407,6 +408,16 @@ void RosterWindow::buildToolsMenu()
         if (hasParticipants())
             ExportCalendars(ui_, *roster_, yearLabel_->text());
     });
+    toolsMenu_->addSeparator();
+    toolsMenu_->addAction(QStringLiteral("&Imprimer le tableau de garde"), this,
+                          &RosterWindow::printRosterTable);
+}
+
+void RosterWindow::printRosterTable()
+{
+    RosterTable table;
+    if (read([&] { table = ReadRosterTable(*roster_, yearLabel_->text(), sectorLabel_->text()); }))
+        PrintRosterTable(ui_, table);
 }
 
 void RosterWindow::rebuildParticipantMenus()

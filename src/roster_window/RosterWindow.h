@@ -85,6 +85,8 @@ public:
     void chooseDutyList();
     // PersonalList: one participant's duty days, with the hours of his intervals.
     void showDutyList(const QString& doctor);
+    // PrintRoster: the year table for the wall.
+    void printRosterTable();
 
     // The status bar texts for the current cell: the day, then who is on duty.
     QString statusDay() const { return statusDay_; }

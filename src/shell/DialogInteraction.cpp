@@ -10,6 +10,7 @@
 #include "ParticipantsDialog.h"
 #include "PrintSetupDialog.h"
 #include "RecoveryDialog.h"
+#include "RosterPrintDialog.h"
 #include "SectorDialog.h"
 #include "SharingDialog.h"
 #include "StatisticsDialog.h"
@@ -175,9 +176,12 @@ std::optional<PrintChoice> DialogInteraction::choosePrinter(const PrintPreset& p
     return dialog.choice();
 }
 
-void DialogInteraction::previewPages(const std::function<void(QPagedPaintDevice&)>& draw)
+void DialogInteraction::previewPages(std::optional<QSizeF> paperMm,
+                                     const std::function<void(QPagedPaintDevice&)>& draw)
 {
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    if (paperMm)
+        printer.setPageSize(QPageSize(*paperMm, QPageSize::Millimeter));
     QPrintPreviewDialog preview(&printer, owner());
     preview.setWindowTitle(QStringLiteral("Aperçu avant impression"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
@@ -207,4 +211,13 @@ QString DialogInteraction::chooseFolder(const QString& proposed)
 {
     return QFileDialog::getExistingDirectory(owner(), QStringLiteral("Choisir un dossier"),
                                              proposed);
+}
+
+std::optional<RosterPrintRequest>
+DialogInteraction::chooseRosterPages(const RosterPrintOffer& offer)
+{
+    RosterPrintDialog dialog(*this, offer, owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.request();
 }

@@ -23,7 +23,9 @@ public:
     QString chooseFileToSave(const FileChoice& choice) override;
     std::optional<QList<bool>> chooseRecoveries(const QList<WorkRecord>& rosters) override;
     std::optional<PrintChoice> choosePrinter(const PrintPreset& preset) override;
-    void previewPages(const std::function<void(QPagedPaintDevice&)>& draw) override;
+    void previewPages(std::optional<QSizeF> paperMm,
+                      const std::function<void(QPagedPaintDevice&)>& draw) override;
+    std::optional<RosterPrintRequest> chooseRosterPages(const RosterPrintOffer& offer) override;
     void showStatistics(const StatisticsReport& report) override;
     void showDutyList(const DutyListReport& report) override;
     std::unique_ptr<WaitingWindow> showWaiting(const QString& text, int maximum) override;

@@ -6,6 +6,7 @@
 #include "WorkRecord.h"
 
 #include <QDate>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -136,14 +137,20 @@ public:
     // applied: the printer and settings chosen, or nothing when the user cancels.
     virtual std::optional<PrintChoice> choosePrinter(const PrintPreset& preset) = 0;
 
-    // Shows pages on screen before they are printed; draw paints them on the device given.
-    virtual void previewPages(const std::function<void(QPagedPaintDevice&)>& draw) = 0;
+    // Shows pages on screen before they are printed, on the paper given (the default printer's
+    // when none is); draw paints them on the device given.
+    virtual void previewPages(std::optional<QSizeF> paperMm,
+                              const std::function<void(QPagedPaintDevice&)>& draw) = 0;
 
     // The please-wait window, owned by the main window; it does not block the operation.
     virtual std::unique_ptr<WaitingWindow> showWaiting(const QString& text, int maximum) = 0;
 
     // A folder chosen by the user, or empty text when they cancel.
     virtual QString chooseFolder(const QString& proposed) = 0;
+
+    // frmImpressionGarde: the pages of the year table to print, and how; nothing when the user
+    // cancels.
+    virtual std::optional<RosterPrintRequest> chooseRosterPages(const RosterPrintOffer& offer) = 0;
 
     // The report windows, modal over the main window.
     virtual void showStatistics(const StatisticsReport& report) = 0;

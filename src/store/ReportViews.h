@@ -70,3 +70,22 @@ struct DutyListReport {
     QList<DutyRow> rows;
     PrintCommands commands;
 };
+
+// What the year table's print dialog (frmImpressionGarde) starts from.
+struct RosterPrintOffer {
+    QString yearText;
+    // The list of the shared intervals can be asked for.
+    bool hasSharedIntervals = false;
+};
+
+// What the year table's print dialog was left with.
+struct RosterPrintRequest {
+    enum class Output { Printer, Preview, Pdf };
+    Output output = Output::Printer;
+    int copies = 1;
+    bool firstHalf = false;
+    bool secondHalf = false;
+    bool sharedList = false;
+    // The printer set up in the dialog; the default printer when none was.
+    std::optional<PrintChoice> printer;
+};

@@ -218,6 +218,35 @@ private slots:
         }
     }
 
+    // Both half-years on landscape pages, then the shared list on a portrait one, into the PDF
+    // file chosen as the printer; the offer knows the roster has shared days.
+    void printingTheYearTable()
+    {
+        const QString pdf = env_->tempPath() + "/tableau.pdf";
+        RosterPrintRequest request{
+            RosterPrintRequest::Output::Printer, 1, true, true, true, PdfOutput(pdf)};
+        ui_->rosterPages = {std::nullopt, request};
+        trigger(*window_, u"&Imprimer le tableau de garde"_s);
+        QVERIFY(!QFile::exists(pdf));
+        trigger(*window_, u"&Imprimer le tableau de garde"_s);
+
+        QCOMPARE(ui_->rosterPrintOffers.first().yearText, u"2011"_s);
+        QVERIFY(ui_->rosterPrintOffers.first().hasSharedIntervals);
+        QVERIFY(ui_->shown.isEmpty());
+        QProcess info;
+        info.start("pdfinfo", {"-f", "1", "-l", "3", pdf});
+        info.waitForFinished();
+        const QString sizes = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(sizes.contains(QRegularExpression(R"(Page +1 size: +842 x 595)")) &&
+                     sizes.contains(QRegularExpression(R"(Page +2 size: +842 x 595)")) &&
+                     sizes.contains(QRegularExpression(R"(Page +3 size: +595 x 842)")),
+                 qPrintable(sizes));
+        QCOMPARE(PdfPages(pdf), 3);
+        const QString text = PdfText(pdf);
+        QVERIFY(text.contains(u"Garde médicale 2011 - Secteur"_s) && text.contains(u"juillet"_s) &&
+                text.contains(u"dimanche 06 mars de 20:00 à 08:00"_s));
+    }
+
     // A roster never saved proposes "Garde " and its year in the documents folder; a saved
     // one, its own name.
     void exportsProposeTheRostersName()

@@ -1,5 +1,6 @@
 #include "DutyListLayout.h"
 #include "PageCanvas.h"
+#include "RecordingCanvas.h"
 #include "StatisticsLayout.h"
 
 #include <QGuiApplication>
@@ -11,36 +12,6 @@ using namespace Qt::StringLiterals;
 using Outcome = ReportPage::Outcome;
 
 namespace {
-
-// Records what a layout draws, measured with the fonts the printer uses.
-class RecordingCanvas : public PageCanvas {
-public:
-    struct Text {
-        int page;
-        QPointF at;
-        QString text;
-        bool bold;
-        bool underline;
-    };
-
-    explicit RecordingCanvas(QSizeF size)
-        : size_(size)
-    {
-    }
-
-    QSizeF pageSize() const override { return size_; }
-    void drawText(QPointF topLeft, const QString& text) override
-    {
-        texts.append({page_, topLeft, text, twipsFont().bold(), twipsFont().underline()});
-    }
-    void newPage() override { ++page_; }
-
-    QList<Text> texts;
-
-private:
-    QSizeF size_;
-    int page_ = 1;
-};
 
 // Measures in a font as the layouts do.
 double Width(const QString& text, bool bold = false)
@@ -213,8 +184,9 @@ private slots:
         DrawDutyList(canvas, u"Garde 2011 - A"_s, Rows(2));
 
         const double h = LineHeight();
-        const long left =
-            (11001 - std::lround(Width(u"dimanche 29 septembre de 24:00 à 24:00"_s))) / 2;
+        const long left = static_cast<long>(std::nearbyint(
+                              11001 - Width(u"dimanche 29 septembre de 24:00 à 24:00"_s))) /
+                          2;
         QCOMPARE(canvas.texts.size(), 3);
         QCOMPARE(canvas.texts.at(0).at, QPointF(850, 850));
         QVERIFY(canvas.texts.at(0).underline);

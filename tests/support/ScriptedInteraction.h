@@ -35,6 +35,7 @@ public:
     QList<std::optional<QList<bool>>> recoveries;
     QList<std::optional<PrintChoice>> printChoices;
     QStringList folders;
+    QList<std::optional<RosterPrintRequest>> rosterPages;
 
     // What was shown: every message, question and prompt text, in order.
     QList<Shown> shown;
@@ -46,6 +47,7 @@ public:
     QList<ShareRequest> shareRequests;
     QList<QList<WorkRecord>> recoveryOffers;
     QList<PrintPreset> printPresets;
+    QList<RosterPrintOffer> rosterPrintOffers;
     // The pages of every preview, as a PDF document.
     QList<QByteArray> previews;
     // The report windows shown, with their commands.
@@ -137,7 +139,8 @@ public:
         return printChoices.isEmpty() ? std::nullopt : printChoices.takeFirst();
     }
 
-    void previewPages(const std::function<void(QPagedPaintDevice&)>& draw) override
+    void previewPages(std::optional<QSizeF>,
+                      const std::function<void(QPagedPaintDevice&)>& draw) override
     {
         QBuffer pages;
         pages.open(QIODevice::WriteOnly);
@@ -146,6 +149,12 @@ public:
             draw(writer);
         }
         previews.append(pages.data());
+    }
+
+    std::optional<RosterPrintRequest> chooseRosterPages(const RosterPrintOffer& offer) override
+    {
+        rosterPrintOffers.append(offer);
+        return rosterPages.isEmpty() ? std::nullopt : rosterPages.takeFirst();
     }
 
     void showStatistics(const StatisticsReport& report) override { statistics.append(report); }

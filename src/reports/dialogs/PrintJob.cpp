@@ -1,10 +1,13 @@
 #include "PrintJob.h"
 
 #include "AppInfo.h"
+#include "AppSettings.h"
 #include "FilePaths.h"
 #include "Interaction.h"
 #include "MeasuringCanvas.h"
 #include "PainterCanvas.h"
+#include "PrintSetupDialog.h"
+#include "RosterTableLayout.h"
 
 #include <QPdfWriter>
 #include <QPrinter>
@@ -66,30 +69,38 @@ void ConfigurePrinter(QPrinter& printer, const PrintChoice& choice)
     printer.setCopyCount(choice.copies);
 }
 
-void Print(Interaction& ui, const QString& title, const PageDrawing& draw)
+// Prints on the chosen printer, or into the chosen PDF file; failed tells the user when the
+// printer fails.
+void PrintOn(Interaction& ui, const PrintChoice& choice, const QString& title,
+             const PageDrawing& draw, const std::function<void()>& failed)
 {
-    const std::optional<PrintChoice> choice = ui.choosePrinter({});
-    if (!choice)
-        return;
-    if (!choice->outputFile.isEmpty())
-        return WritePdf(ui, choice->outputFile, title, PageLayoutOf(*choice), draw);
+    if (!choice.outputFile.isEmpty())
+        return WritePdf(ui, choice.outputFile, title, PageLayoutOf(choice), draw);
     // Qt would fall back on another printer without a word.
-    if (QPrinterInfo::printerInfo(choice->printerName).isNull()) {
+    if (QPrinterInfo::printerInfo(choice.printerName).isNull()) {
         ui.tell(QStringLiteral("Imprimante non trouvée"), MessageIcon::Critical);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    ConfigurePrinter(printer, *choice);
+    ConfigurePrinter(printer, choice);
     printer.setDocName(title);
     PainterCanvas canvas(printer);
     if (draw(canvas) == Outcome::PageTooNarrow)
         ui.tell(PageTooNarrow, MessageIcon::Critical);
     else if (!canvas.finish())
-        ui.tell(QStringLiteral("Une erreur s'est produite pendant l'impression."),
-                MessageIcon::Critical);
+        failed();
 }
 
-void Preview(Interaction& ui, const PageDrawing& draw)
+void Print(Interaction& ui, const QString& title, const PageDrawing& draw)
+{
+    if (const std::optional<PrintChoice> choice = ui.choosePrinter({}))
+        PrintOn(ui, *choice, title, draw, [&ui] {
+            ui.tell(QStringLiteral("Une erreur s'est produite pendant l'impression."),
+                    MessageIcon::Critical);
+        });
+}
+
+void Preview(Interaction& ui, const PageDrawing& draw, std::optional<QSizeF> paperMm = {})
 {
     // Measured first on the printer the preview opens with, so that a page too narrow is told
     // instead of shown blank.
@@ -99,7 +110,7 @@ void Preview(Interaction& ui, const PageDrawing& draw)
         ui.tell(PageTooNarrow, MessageIcon::Critical);
         return;
     }
-    ui.previewPages([&draw](QPagedPaintDevice& device) {
+    ui.previewPages(paperMm, [&draw](QPagedPaintDevice& device) {
         PainterCanvas canvas(device);
         draw(canvas);
     });
@@ -118,6 +129,48 @@ void SaveAsPdf(Interaction& ui, const QString& title, const PageDrawing& draw)
 }
 
 } // namespace
+
+void PrintRosterTable(Interaction& ui, const RosterTable& table)
+{
+    const std::optional<RosterPrintRequest> request =
+        ui.chooseRosterPages({table.yearText, !table.intervals.isEmpty()});
+    if (!request)
+        return;
+    // The colours are read at each print: the colour dialog may have changed them.
+    const PrintColours colours = ReadPrintColours(*OpenAppSettings());
+    const TablePages pages{request->firstHalf, request->secondHalf, request->sharedList};
+    const PageDrawing draw = [&](PageCanvas& canvas) {
+        DrawRosterTable(canvas, table, pages, colours);
+        return Outcome::Drawn;
+    };
+    const QString title = QStringLiteral("Garde ") + table.yearText;
+    switch (request->output) {
+    case RosterPrintRequest::Output::Preview:
+        return Preview(ui, draw, QSizeF(210, 297));
+    case RosterPrintRequest::Output::Pdf:
+        return SaveAsPdf(ui, title, draw);
+    case RosterPrintRequest::Output::Printer:
+        break;
+    }
+    std::optional<PrintChoice> choice = request->printer;
+    if (!choice) {
+        if (QPrinterInfo::defaultPrinterName().isEmpty()) {
+            ui.tell(QStringLiteral("Aucune imprimante trouvée."), MessageIcon::Critical);
+            return;
+        }
+        // The default printer as it is set up: its margins, bin and quality.
+        choice = PrintSetupDialog(nullptr).choice();
+    }
+    // A4 landscape whatever the printer was set up with; its bin and quality are kept.
+    choice->landscape = true;
+    choice->paperMm = QSizeF(210, 297);
+    choice->copies = request->copies;
+    PrintOn(ui, *choice, title, draw, [&ui] {
+        ui.tell(QStringLiteral("L'erreur suivante a été renvoyée par l'application:\r\n"
+                               "Code: 482\r\nErreur d'imprimante."),
+                MessageIcon::Critical);
+    });
+}
 
 PrintCommands MakePrintCommands(Interaction& ui, const QString& title, const PageDrawing& draw)
 {

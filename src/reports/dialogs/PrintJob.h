@@ -7,6 +7,7 @@
 
 class Interaction;
 class PageCanvas;
+struct RosterTable;
 
 // Draws a report's pages on a canvas.
 using PageDrawing = std::function<ReportPage::Outcome(PageCanvas&)>;
@@ -15,3 +16,7 @@ using PageDrawing = std::function<ReportPage::Outcome(PageCanvas&)>;
 // preview on screen, save as a PDF file (proposed in the documents folder under the report's
 // title). A cancelled dialog does nothing; every failure is told to the user.
 PrintCommands MakePrintCommands(Interaction& ui, const QString& title, const PageDrawing& draw);
+
+// "&Imprimer le tableau de garde": the pages chosen in frmImpressionGarde, printed on A4
+// landscape with the copies asked, or previewed, or saved as a PDF file.
+void PrintRosterTable(Interaction& ui, const RosterTable& table);

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "PageCanvas.h"
+
+#include <QFontInfo>
+#include <QList>
+
+// Records what a layout draws, measured with the fonts the printer uses. Its pages are portrait
+// of the size given, or landscape when the layout asks.
+class RecordingCanvas : public PageCanvas {
+public:
+    struct Text {
+        int page;
+        QPointF at;
+        QString text;
+        bool bold;
+        bool underline;
+        QColor colour;
+        // The font's size in points.
+        double points;
+    };
+    struct Fill {
+        int page;
+        QRectF area;
+        QColor colour;
+    };
+
+    explicit RecordingCanvas(QSizeF portrait)
+        : portrait_(portrait)
+    {
+    }
+
+    QSizeF pageSize() const override
+    {
+        return landscapePages.value(page_ - 1, nextLandscape_) ? portrait_.transposed() : portrait_;
+    }
+    void drawText(QPointF topLeft, const QString& text) override
+    {
+        startPage();
+        texts.append({page_, topLeft, text, twipsFont().bold(), twipsFont().underline(),
+                      textColour(), twipsFont().pixelSize() / 20.0});
+    }
+    void fillRect(const QRectF& area, QColor colour) override
+    {
+        startPage();
+        fills.append({page_, area, colour});
+    }
+    void setLandscape(bool landscape) override { nextLandscape_ = landscape; }
+    void newPage() override
+    {
+        startPage();
+        ++page_;
+        landscapePages.append(nextLandscape_);
+    }
+
+    QList<Text> texts;
+    QList<Fill> fills;
+    // Each page's orientation, in order.
+    QList<bool> landscapePages;
+
+private:
+    void startPage()
+    {
+        if (landscapePages.isEmpty())
+            landscapePages.append(nextLandscape_);
+    }
+
+    QSizeF portrait_;
+    int page_ = 1;
+    bool nextLandscape_ = false;
+};
