@@ -6,6 +6,7 @@
 #include "DutyList.h"
 #include "DutyListDialog.h"
 #include "DutyListLayout.h"
+#include "OnCallTable.h"
 #include "PainterCanvas.h"
 #include "Roster.h"
 #include "RosterTable.h"
@@ -48,6 +49,7 @@ public:
     }
     void drawText(QPointF, const QString&) override { ++texts; }
     void fillRect(const QRectF&, QColor) override { ++fills; }
+    void drawLine(QPointF, QPointF) override {}
     void setLandscape(bool landscape) override { landscape_ = landscape; }
     void newPage() override { ++pages; }
 
@@ -142,6 +144,20 @@ int main(int argc, char** argv)
         output.open(QIODevice::WriteOnly);
         TableFloor(output, counts);
     });
+    // The fullest month: the one with the most rows.
+    int fullest = 1;
+    for (int month = 2; month <= 12; ++month) {
+        if (OnCallRows(*roster, month).size() > OnCallRows(*roster, fullest).size())
+            fullest = month;
+    }
+    const double onCall = MedianMilliseconds(iterations, [&] {
+        QBuffer output;
+        output.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&output);
+        writer.setResolution(1200);
+        PainterCanvas canvas(writer);
+        DrawOnCallTable(canvas, OnCallHead(fullest, "2012", "Ubaye"), OnCallRows(*roster, fullest));
+    });
     std::printf("reports of %d, 12 participants, 40 shared days, median of %d runs "
                 "(target < 100 ms each)\n",
                 Year, iterations);
@@ -149,6 +165,8 @@ int main(int argc, char** argv)
     std::printf("  duty list computed and shown:   %8.2f ms (%lld rows)\n", dutyList,
                 static_cast<long long>(rows.size()));
     std::printf("  duty list written to PDF:       %8.2f ms\n", pdf);
+    std::printf("  on-call table of month %d (%lld rows) read and written to PDF: %8.2f ms\n",
+                fullest, static_cast<long long>(OnCallRows(*roster, fullest).size()), onCall);
     std::printf("  year table and shared list to PDF: %8.2f ms, floor %8.2f ms (%d texts, %d "
                 "boxes, %d pages), ratio %.2f (target <= 1.5)\n",
                 tablePdf, tableFloor, counts.texts, counts.fills, counts.pages,

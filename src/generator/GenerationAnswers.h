@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AdministrativeData.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -36,16 +38,6 @@ struct WeekendAnswers {
     QStringList order;
     // Who is on duty on 1 January.
     QString firstHolidayParticipant;
-};
-
-// A participant's administrative data, as imported from an existing roster.
-struct AdministrativeData {
-    QString doctor;
-    QString civilName; // Etat-Civil
-    QString identification;
-    QString address;
-    QString postalCode;
-    QString town;
 };
 
 // Everything the generation of a year needs.

@@ -4,6 +4,7 @@
 #include "DatabaseError.h"
 #include "Interaction.h"
 #include "ParticipantList.h"
+#include "Roster.h"
 #include "RosterDatabase.h"
 #include "RosterFile.h"
 #include "RosterYear.h"
@@ -100,15 +101,17 @@ void WizardFlow::importParticipants(ParticipantListKind kind)
             ui_.tell(NotARoster, MessageIcon::Critical);
             return;
         }
-        Statement select = db->prepare(
-            weekdays ? R"(SELECT [Médecin], [Etat-Civil], [Identification], [Adresse], [CP], [Ville]
-                          FROM [Participants] WHERE [Semaine] = 1 ORDER BY rowid)"
-                     : R"(SELECT [Médecin], [Etat-Civil], [Identification], [Adresse], [CP], [Ville]
-                          FROM [Participants] WHERE [WE] = 1 ORDER BY rowid)");
-        while (select.step()) {
-            names.append(select.text(0));
-            imported.append({select.text(0), select.text(1), select.text(2), select.text(3),
-                             select.text(4), select.text(5)});
+        // The participants as the roster holds them, administrative data included.
+        const std::unique_ptr<Roster> roster = Roster::load(std::move(db));
+        if (!roster) {
+            ui_.tell(NotARoster, MessageIcon::Critical);
+            return;
+        }
+        for (const Participant& participant : roster->participantRows()) {
+            if (weekdays ? participant.weekdays : participant.weekends) {
+                names.append(participant.data.doctor);
+                imported.append(participant.data);
+            }
         }
     } catch (const DatabaseError&) {
         ui_.tell(NotARoster, MessageIcon::Critical);

@@ -31,6 +31,8 @@ public:
 
     virtual void drawText(QPointF topLeft, const QString& text) = 0;
     virtual void fillRect(const QRectF& area, QColor colour) = 0;
+    // A thin black rule.
+    virtual void drawLine(QPointF from, QPointF to) = 0;
     // The orientation of the pages from the next one on (or of the first, before anything is
     // drawn).
     virtual void setLandscape(bool landscape) = 0;

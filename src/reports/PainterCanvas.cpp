@@ -55,6 +55,15 @@ void PainterCanvas::fillRect(const QRectF& area, QColor colour)
         painter_.fillRect(area, colour);
 }
 
+void PainterCanvas::drawLine(QPointF from, QPointF to)
+{
+    if (!begin())
+        return;
+    // About a printer's dot at 600 dots to the inch.
+    painter_.setPen(QPen(Qt::black, 3));
+    painter_.drawLine(from, to);
+}
+
 void PainterCanvas::setLandscape(bool landscape)
 {
     // A device that cannot turn the next page (some printers, while printing) fails the job

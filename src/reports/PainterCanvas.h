@@ -21,6 +21,7 @@ public:
     QSizeF pageSize() const override;
     void drawText(QPointF topLeft, const QString& text) override;
     void fillRect(const QRectF& area, QColor colour) override;
+    void drawLine(QPointF from, QPointF to) override;
     void setLandscape(bool landscape) override;
     void newPage() override;
 

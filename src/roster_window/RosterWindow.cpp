@@ -7,6 +7,7 @@
 #include "Exports.h"
 #include "FilePaths.h"
 #include "Interaction.h"
+#include "OnCallTable.h"
 #include "ParticipantNames.h"
 #include "PrintJob.h"
 #include "Roster.h"
@@ -388,6 +389,8 @@ void RosterWindow::buildToolsMenu()
 {
     toolsMenu_->addAction(QStringLiteral("&Ajouter un participant"), this,
                           &RosterWindow::addParticipant);
+    toolsMenu_->addAction(QStringLiteral("Editer les &données administratives des participants"),
+                          this, &RosterWindow::editAdministrativeData);
     toolsMenu_->addAction(QStringLiteral("&Nommer le secteur de garde"), this,
                           &RosterWindow::nameSector);
     toolsMenu_->addAction(QStringLiteral("&Vider la liste de mes jours indisponibles"), this,
@@ -411,6 +414,35 @@ void RosterWindow::buildToolsMenu()
     toolsMenu_->addSeparator();
     toolsMenu_->addAction(QStringLiteral("&Imprimer le tableau de garde"), this,
                           &RosterWindow::printRosterTable);
+    toolsMenu_->addAction(QStringLiteral("Imprimer le tableau mensuel des &astreintes"), this,
+                          &RosterWindow::printOnCallTable);
+}
+
+void RosterWindow::editAdministrativeData()
+{
+    if (!hasParticipants())
+        return;
+    AdministrativeDataWindow window;
+    for (const Participant& participant : roster_->participantRows())
+        window.participants.append(participant.data);
+    // Each saved change is an edit of the roster: written at once, and marking it modified.
+    window.save = [this](qsizetype index, const AdministrativeData& data) {
+        return edit([&] { roster_->setAdministrativeData(index, data); }, Scope::Roster);
+    };
+    ui_.showAdministrativeData(window);
+}
+
+void RosterWindow::printOnCallTable()
+{
+    if (!hasParticipants())
+        return;
+    const std::optional<OnCallRequest> request =
+        ui_.chooseOnCallMonth({[this] { editAdministrativeData(); }});
+    QList<OnCallRow> rows;
+    if (!request || !read([&] { rows = OnCallRows(*roster_, request->month); }))
+        return;
+    PrintOnCallTable(ui_, *request,
+                     OnCallHead(request->month, yearLabel_->text(), sectorLabel_->text()), rows);
 }
 
 void RosterWindow::printRosterTable()

@@ -87,6 +87,10 @@ public:
     void showDutyList(const QString& doctor);
     // PrintRoster: the year table for the wall.
     void printRosterTable();
+    // frmEtatCivil: the participants' administrative data.
+    void editAdministrativeData();
+    // PrintOnCallTable: the monthly on-call table for the council.
+    void printOnCallTable();
 
     // The status bar texts for the current cell: the day, then who is on duty.
     QString statusDay() const { return statusDay_; }

@@ -1,12 +1,14 @@
 #include "DialogInteraction.h"
 
 #include "AddParticipantDialog.h"
+#include "AdministrativeDataDialog.h"
 #include "AppInfo.h"
 #include "ChangeNameDialog.h"
 #include "DayPropertiesDialog.h"
 #include "DutyListDialog.h"
 #include "Help.h"
 #include "MessageBox.h"
+#include "OnCallDialog.h"
 #include "ParticipantsDialog.h"
 #include "PrintSetupDialog.h"
 #include "RecoveryDialog.h"
@@ -220,4 +222,18 @@ DialogInteraction::chooseRosterPages(const RosterPrintOffer& offer)
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.request();
+}
+
+std::optional<OnCallRequest> DialogInteraction::chooseOnCallMonth(const OnCallOffer& offer)
+{
+    OnCallDialog dialog(*this, offer, owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.request();
+}
+
+void DialogInteraction::showAdministrativeData(const AdministrativeDataWindow& window)
+{
+    AdministrativeDataDialog dialog(window, owner());
+    dialog.exec();
 }

@@ -26,6 +26,8 @@ public:
     void previewPages(std::optional<QSizeF> paperMm,
                       const std::function<void(QPagedPaintDevice&)>& draw) override;
     std::optional<RosterPrintRequest> chooseRosterPages(const RosterPrintOffer& offer) override;
+    std::optional<OnCallRequest> chooseOnCallMonth(const OnCallOffer& offer) override;
+    void showAdministrativeData(const AdministrativeDataWindow& window) override;
     void showStatistics(const StatisticsReport& report) override;
     void showDutyList(const DutyListReport& report) override;
     std::unique_ptr<WaitingWindow> showWaiting(const QString& text, int maximum) override;

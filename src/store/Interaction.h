@@ -152,6 +152,13 @@ public:
     // cancels.
     virtual std::optional<RosterPrintRequest> chooseRosterPages(const RosterPrintOffer& offer) = 0;
 
+    // frmAstreintes: the month of the on-call table to print, and how; nothing when the user
+    // cancels.
+    virtual std::optional<OnCallRequest> chooseOnCallMonth(const OnCallOffer& offer) = 0;
+
+    // frmEtatCivil, with frmEditEtatCivil for each participant edited.
+    virtual void showAdministrativeData(const AdministrativeDataWindow& window) = 0;
+
     // The report windows, modal over the main window.
     virtual void showStatistics(const StatisticsReport& report) = 0;
     virtual void showDutyList(const DutyListReport& report) = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AdministrativeData.h"
+
 #include <QDate>
 #include <QList>
 #include <QMarginsF>
@@ -78,14 +80,37 @@ struct RosterPrintOffer {
     bool hasSharedIntervals = false;
 };
 
+// Where a print dialog sends the pages.
+enum class PrintOutput { Printer, Preview, Pdf };
+
 // What the year table's print dialog was left with.
 struct RosterPrintRequest {
-    enum class Output { Printer, Preview, Pdf };
-    Output output = Output::Printer;
+    PrintOutput output = PrintOutput::Printer;
     int copies = 1;
     bool firstHalf = false;
     bool secondHalf = false;
     bool sharedList = false;
     // The printer set up in the dialog; the default printer when none was.
     std::optional<PrintChoice> printer;
+};
+
+// What the monthly on-call table's dialog (frmAstreintes) can do beside choosing the month.
+struct OnCallOffer {
+    // "&Editer les données administratives".
+    std::function<void()> editAdministrativeData;
+};
+
+// What the monthly on-call table's dialog was left with.
+struct OnCallRequest {
+    int month = 1;
+    PrintOutput output = PrintOutput::Printer;
+    // The printer set up in the dialog; the default printer when none was.
+    std::optional<PrintChoice> printer;
+};
+
+// frmEtatCivil: every participant's administrative data, in table order.
+struct AdministrativeDataWindow {
+    QList<AdministrativeData> participants;
+    // Writes a participant's data; false, the user told why, when it could not be written.
+    std::function<bool(qsizetype index, const AdministrativeData& data)> save;
 };

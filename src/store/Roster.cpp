@@ -37,9 +37,18 @@ void Roster::read()
         days_.append(
             {days.date(0), days.text(1), static_cast<DayType>(days.integer(2)), days.boolean(3)});
     }
-    Statement participants = db_->prepare(R"(SELECT [Médecin] FROM [Participants] ORDER BY rowid)");
-    while (participants.step())
-        participants_.append(participants.text(0));
+    Statement participants = db_->prepare(
+        R"(SELECT rowid, [Médecin], [Etat-Civil], [Identification], [Adresse], [CP], [Ville],
+                  [Semaine], [WE]
+           FROM [Participants] ORDER BY rowid)");
+    while (participants.step()) {
+        rowIds_.append(participants.integer64(0));
+        participants_.append(participants.text(1));
+        rows_.append({{participants.text(1), participants.text(2), participants.text(3),
+                       participants.text(4), participants.text(5), participants.text(6)},
+                      participants.boolean(7),
+                      participants.boolean(8)});
+    }
     sector_ = db_->property(RosterSchema::SectorProperty).value_or(QString());
 }
 
@@ -170,7 +179,39 @@ void Roster::addParticipant(const QString& name)
     db_->prepare(R"(INSERT INTO [Participants] ([Médecin], [Semaine], [WE]) VALUES (?1, 1, 1))")
         .bind(1, name)
         .execute();
+    rowIds_.append(sqlite3_last_insert_rowid(db_->handle()));
     participants_.append(name);
+    rows_.append({{name, {}, {}, {}, {}, {}}, true, true});
+}
+
+std::optional<AdministrativeData> Roster::administrativeDataOf(const QString& doctor) const
+{
+    for (const Participant& row : rows_) {
+        if (row.data.doctor == doctor)
+            return row.data;
+    }
+    return std::nullopt;
+}
+
+void Roster::setAdministrativeData(qsizetype index, const AdministrativeData& data)
+{
+    Participant& row = rows_[index];
+    Transaction transaction(*db_);
+    db_->prepare(R"(UPDATE [Participants] SET [Etat-Civil] = ?1, [Identification] = ?2,
+                    [Adresse] = ?3, [CP] = ?4, [Ville] = ?5 WHERE rowid = ?6)")
+        .bind(1, data.civilName)
+        .bind(2, data.identification)
+        .bind(3, data.address)
+        .bind(4, data.postalCode)
+        .bind(5, data.town)
+        .bind(6, rowIds_.at(index))
+        .execute();
+    // A row gone from the file (another program's doing) is a failure, not a save.
+    if (sqlite3_changes(db_->handle()) != 1)
+        throw DatabaseError(SQLITE_NOTFOUND, "the participant's row is gone");
+    transaction.commit();
+    row.data = {row.data.doctor, data.civilName,  data.identification,
+                data.address,    data.postalCode, data.town};
 }
 
 void Roster::setSector(const QString& sector)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AdministrativeData.h"
 #include "Calendar.h"
 #include "RosterDatabase.h"
 
@@ -8,6 +9,7 @@
 #include <QList>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 struct RosterDay {
     QDate date;
@@ -24,6 +26,14 @@ struct SharedInterval {
     double end;
 
     bool operator==(const SharedInterval&) const = default;
+};
+
+// A row of Participants: the participant's administrative data and the rotations he takes part
+// in.
+struct Participant {
+    AdministrativeData data;
+    bool weekdays = false; // Semaine
+    bool weekends = false; // WE
 };
 
 // Marks a shared day in Garde.Médecin; its intervals are in Partagé.
@@ -49,6 +59,11 @@ public:
     QString sector() const { return sector_; }
     // Every participant's name, in table order.
     const QStringList& participants() const { return participants_; }
+    // Every participant's row, in table order.
+    const QList<Participant>& participantRows() const { return rows_; }
+    // The administrative data of the first participant of that name (compared exactly); empty
+    // when none has it.
+    std::optional<AdministrativeData> administrativeDataOf(const QString& doctor) const;
 
     // The day's row; null for a date the roster does not hold.
     const RosterDay* day(QDate date) const;
@@ -73,6 +88,8 @@ public:
     void clearUnavailableDays();
     // A new participant of both rotations.
     void addParticipant(const QString& name);
+    // The five administrative fields of the participant at that place in the table.
+    void setAdministrativeData(qsizetype index, const AdministrativeData& data);
     void setSector(const QString& sector);
 
 private:
@@ -88,4 +105,6 @@ private:
     QHash<QDate, qsizetype> dayIndex_;
     QString sector_;
     QStringList participants_;
+    QList<Participant> rows_;
+    QList<qint64> rowIds_;
 };

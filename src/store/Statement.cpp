@@ -47,6 +47,12 @@ Statement& Statement::bind(int index, int value)
     return *this;
 }
 
+Statement& Statement::bind(int index, qint64 value)
+{
+    check(sqlite3_bind_int64(stmt_, index, value));
+    return *this;
+}
+
 Statement& Statement::bind(int index, double value)
 {
     check(sqlite3_bind_double(stmt_, index, value));
@@ -94,6 +100,11 @@ QString Statement::text(int column) const
 int Statement::integer(int column) const
 {
     return sqlite3_column_int(stmt_, column);
+}
+
+qint64 Statement::integer64(int column) const
+{
+    return sqlite3_column_int64(stmt_, column);
 }
 
 double Statement::real(int column) const

@@ -20,6 +20,7 @@ public:
     // Parameters are numbered from 1.
     Statement& bind(int index, const QString& text);
     Statement& bind(int index, int value);
+    Statement& bind(int index, qint64 value);
     Statement& bind(int index, double value);
     Statement& bind(int index, bool value);
     // A day is stored as ISO text, YYYY-MM-DD.
@@ -35,6 +36,7 @@ public:
     // Columns are numbered from 0.
     QString text(int column) const;
     int integer(int column) const;
+    qint64 integer64(int column) const;
     double real(int column) const;
     bool boolean(int column) const;
     QDate date(int column) const;

@@ -19,6 +19,11 @@ public:
         // The font's size in points.
         double points;
     };
+    struct Line {
+        int page;
+        QPointF from;
+        QPointF to;
+    };
     struct Fill {
         int page;
         QRectF area;
@@ -45,6 +50,11 @@ public:
         startPage();
         fills.append({page_, area, colour});
     }
+    void drawLine(QPointF from, QPointF to) override
+    {
+        startPage();
+        lines.append({page_, from, to});
+    }
     void setLandscape(bool landscape) override { nextLandscape_ = landscape; }
     void newPage() override
     {
@@ -55,6 +65,7 @@ public:
 
     QList<Text> texts;
     QList<Fill> fills;
+    QList<Line> lines;
     // Each page's orientation, in order.
     QList<bool> landscapePages;
 

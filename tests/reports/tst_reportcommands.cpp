@@ -1,6 +1,7 @@
 #include "BlankRoster.h"
 #include "FilePaths.h"
 #include "ReportRoster.h"
+#include "Roster.h"
 #include "RosterFile.h"
 #include "RosterWindow.h"
 #include "ScriptedInteraction.h"
@@ -223,8 +224,7 @@ private slots:
     void printingTheYearTable()
     {
         const QString pdf = env_->tempPath() + "/tableau.pdf";
-        RosterPrintRequest request{
-            RosterPrintRequest::Output::Printer, 1, true, true, true, PdfOutput(pdf)};
+        RosterPrintRequest request{PrintOutput::Printer, 1, true, true, true, PdfOutput(pdf)};
         ui_->rosterPages = {std::nullopt, request};
         trigger(*window_, u"&Imprimer le tableau de garde"_s);
         QVERIFY(!QFile::exists(pdf));
@@ -245,6 +245,62 @@ private slots:
         const QString text = PdfText(pdf);
         QVERIFY(text.contains(u"Garde médicale 2011 - Secteur"_s) && text.contains(u"juillet"_s) &&
                 text.contains(u"dimanche 06 mars de 20:00 à 08:00"_s));
+    }
+
+    // Each saved change is written at once and marks the roster modified; clearing the full
+    // name stores the empty text; a failed write is told and changes nothing.
+    void administrativeData()
+    {
+        trigger(*window_, u"Editer les &données administratives des participants"_s);
+        QCOMPARE(ui_->administrativeData.size(), 1);
+        const AdministrativeDataWindow& shown = ui_->administrativeData.first();
+        QCOMPARE(shown.participants.size(), 4);
+        QCOMPARE(shown.participants.at(1).doctor, u"O'Brien; \"Doc\""_s);
+        QVERIFY(!window_->isModified());
+
+        QVERIFY(shown.save(0, {u"A"_s, u"Dr Anne Aubert"_s, u"04 1 23456"_s, u"2 place du Marché"_s,
+                               u"04400"_s, u"Barcelonnette"_s}));
+        QVERIFY(window_->isModified());
+        std::unique_ptr<Roster> written = Roster::load(window_->workPath());
+        QCOMPARE(written->participantRows().first().data.displayedName(), u"Dr Anne Aubert"_s);
+        QCOMPARE(written->participantRows().first().data.postalTown(), u"04400 Barcelonnette"_s);
+        QVERIFY(shown.save(0, {u"A"_s, {}, u"04 1 23456"_s, {}, {}, {}}));
+        QCOMPARE(Roster::load(window_->workPath())->participantRows().first().data.displayedName(),
+                 u"A"_s);
+
+        std::unique_ptr<RosterDatabase> other = RosterDatabase::open(window_->workPath());
+        other->execute("BEGIN EXCLUSIVE");
+        QVERIFY(!shown.save(1, {u"O'Brien; \"Doc\""_s, u"Dr O'Brien"_s, {}, {}, {}, {}}));
+        other->execute("ROLLBACK");
+        QCOMPARE(ui_->texts(), QStringList{"Une erreur s'est produite pendant la modification du "
+                                           "tour de garde. Le tour de garde est resté tel qu'il "
+                                           "était."});
+        QVERIFY(
+            Roster::load(window_->workPath())->participantRows().at(1).data.civilName.isEmpty());
+    }
+
+    // The month asked, into the PDF file chosen as the printer, on an A4 landscape page; the
+    // dialog's button opens the administrative data.
+    void printingTheOnCallTable()
+    {
+        const QString pdf = env_->tempPath() + "/astreintes.pdf";
+        ui_->onCallMonths = {std::nullopt, OnCallRequest{3, PrintOutput::Printer, PdfOutput(pdf)}};
+        trigger(*window_, u"Imprimer le tableau mensuel des &astreintes"_s);
+        QVERIFY(!QFile::exists(pdf));
+        ui_->onCallOffers.first().editAdministrativeData();
+        QCOMPARE(ui_->administrativeData.size(), 1);
+        trigger(*window_, u"Imprimer le tableau mensuel des &astreintes"_s);
+
+        QVERIFY(ui_->shown.isEmpty());
+        const QString text = PdfText(pdf);
+        QVERIFY2(text.contains(u"Tableau des astreintes de MARS 2011 - Secteur"_s) &&
+                     text.contains(u"dimanche 06 mars"_s) && text.contains(u"de 14:00 à 20:00"_s) &&
+                     text.contains(u"Dimanche et férié"_s),
+                 qPrintable(text));
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        info.waitForFinished();
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains("842 x 595"));
     }
 
     // A roster never saved proposes "Garde " and its year in the documents folder; a saved

@@ -1,6 +1,9 @@
+#include "AdministrativeDataDialog.h"
 #include "AppSettings.h"
 #include "ColourSettingsDialog.h"
 #include "DutyListDialog.h"
+#include "EditAdministrativeDataDialog.h"
+#include "OnCallDialog.h"
 #include "PrintSetupDialog.h"
 #include "RosterPrintDialog.h"
 #include "ScriptedInteraction.h"
@@ -8,8 +11,10 @@
 #include "TestEnvironment.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
@@ -117,7 +122,7 @@ private slots:
         QVERIFY(std::any_of(labels.begin(), labels.end(),
                             [](const QLabel* label) { return label->text() == u"Couloir"_s; }));
         Button(dialog, u"Enregistrer en &PDF"_s)->click();
-        QCOMPARE(dialog.request().output, RosterPrintRequest::Output::Pdf);
+        QCOMPARE(dialog.request().output, PrintOutput::Pdf);
         QCOMPARE(dialog.request().printer->printerName, u"Couloir"_s);
     }
 
@@ -161,6 +166,78 @@ private slots:
         save->click();
         QCOMPARE(OpenAppSettings()->value("Printing/Color0").toString(), u"255"_s);
         QVERIFY(!save->isEnabled());
+    }
+
+    // The full name offered is the participant's name when he has none; "&Enregistrer" waits
+    // for a change; each field takes at most what the roster file holds.
+    void editingAParticipantsData()
+    {
+        EditAdministrativeDataDialog dialog({u"B"_s, {}, {}, {}, {}, {}}, nullptr);
+        QCOMPARE(dialog.windowTitle(), u"Etat-civil"_s);
+        const QList<QLineEdit*> fields = dialog.findChildren<QLineEdit*>();
+        QCOMPARE(fields.size(), 5);
+        QCOMPARE(fields.first()->text(), u"B"_s);
+        QList<int> lengths;
+        for (const QLineEdit* field : fields)
+            lengths.append(field->maxLength());
+        QCOMPARE(lengths, (QList<int>{50, 25, 50, 7, 25}));
+        QPushButton* save = Button(dialog, u"&Enregistrer"_s);
+        QVERIFY(!save->isEnabled());
+        QTest::keyClicks(fields.at(3), "04400");
+        QVERIFY(save->isEnabled());
+        QCOMPARE(dialog.data().postalCode, u"04400"_s);
+        QCOMPARE(dialog.data().civilName, u"B"_s);
+    }
+
+    // A saved change refreshes its row; a failed one leaves it.
+    void administrativeDataList()
+    {
+        QList<qsizetype> saved;
+        bool writable = true;
+        AdministrativeDataDialog dialog({{{u"A"_s, u"Dr Anne Aubert"_s, u"04 1"_s, u"2 place"_s,
+                                           u"04400"_s, u"Barcelonnette"_s},
+                                          {u"B"_s, {}, {}, {}, {}, {}}},
+                                         [&](qsizetype index, const AdministrativeData&) {
+                                             saved.append(index);
+                                             return writable;
+                                         }},
+                                        nullptr);
+        QTreeWidget* list = dialog.list();
+        QCOMPARE(list->headerItem()->text(1), u"N° Identification"_s);
+        QCOMPARE(list->currentItem(), list->topLevelItem(0));
+        QCOMPARE(list->topLevelItem(0)->text(3), u"04400 Barcelonnette"_s);
+        QCOMPARE(list->topLevelItem(1)->text(0), u"B"_s);
+        list->setCurrentItem(list->topLevelItem(1));
+        const auto editor =
+            [](const AdministrativeData& data) -> std::optional<AdministrativeData> {
+            AdministrativeData edited = data;
+            edited.civilName = u"Dr Bernard"_s;
+            return edited;
+        };
+        writable = false;
+        dialog.editSelected(editor);
+        QCOMPARE(list->topLevelItem(1)->text(0), u"B"_s);
+        writable = true;
+        dialog.editSelected(editor);
+        QCOMPARE(list->topLevelItem(1)->text(0), u"Dr Bernard"_s);
+        QCOMPARE(saved, (QList<qsizetype>{1, 1}));
+    }
+
+    void onCallDialog()
+    {
+        ScriptedInteraction ui;
+        int edits = 0;
+        OnCallDialog dialog(ui, {[&] { ++edits; }}, nullptr);
+        QCOMPARE(dialog.windowTitle(), u"Impression du tableau mensuel des astreintes"_s);
+        QCOMPARE(dialog.months()->count(), 12);
+        QCOMPARE(dialog.months()->itemText(11), u"Décembre"_s);
+        Button(dialog, u"&Editer les données administratives"_s)->click();
+        QCOMPARE(edits, 1);
+        dialog.months()->setCurrentIndex(3);
+        Button(dialog, u"&Imprimer"_s)->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.request().month, 4);
+        QCOMPARE(dialog.request().output, PrintOutput::Printer);
     }
 
     void emptyDutyListCannotBePrinted_data()

@@ -36,6 +36,7 @@ public:
     QList<std::optional<PrintChoice>> printChoices;
     QStringList folders;
     QList<std::optional<RosterPrintRequest>> rosterPages;
+    QList<std::optional<OnCallRequest>> onCallMonths;
 
     // What was shown: every message, question and prompt text, in order.
     QList<Shown> shown;
@@ -48,6 +49,8 @@ public:
     QList<QList<WorkRecord>> recoveryOffers;
     QList<PrintPreset> printPresets;
     QList<RosterPrintOffer> rosterPrintOffers;
+    QList<OnCallOffer> onCallOffers;
+    QList<AdministrativeDataWindow> administrativeData;
     // The pages of every preview, as a PDF document.
     QList<QByteArray> previews;
     // The report windows shown, with their commands.
@@ -155,6 +158,17 @@ public:
     {
         rosterPrintOffers.append(offer);
         return rosterPages.isEmpty() ? std::nullopt : rosterPages.takeFirst();
+    }
+
+    std::optional<OnCallRequest> chooseOnCallMonth(const OnCallOffer& offer) override
+    {
+        onCallOffers.append(offer);
+        return onCallMonths.isEmpty() ? std::nullopt : onCallMonths.takeFirst();
+    }
+
+    void showAdministrativeData(const AdministrativeDataWindow& window) override
+    {
+        administrativeData.append(window);
     }
 
     void showStatistics(const StatisticsReport& report) override { statistics.append(report); }

@@ -5,6 +5,7 @@
 #include "FilePaths.h"
 #include "Interaction.h"
 #include "MeasuringCanvas.h"
+#include "OnCallTable.h"
 #include "PainterCanvas.h"
 #include "PrintSetupDialog.h"
 #include "RosterTableLayout.h"
@@ -128,31 +129,21 @@ void SaveAsPdf(Interaction& ui, const QString& title, const PageDrawing& draw)
                  draw);
 }
 
-} // namespace
-
-void PrintRosterTable(Interaction& ui, const RosterTable& table)
+// The pages of a print dialog of the tables for the wall and the council: A4 landscape on the
+// printer set up (the default printer as it is set up when none was), or previewed on A4, or
+// saved as a PDF file.
+void PrintA4Landscape(Interaction& ui, PrintOutput output, std::optional<PrintChoice> choice,
+                      int copies, const QString& title, const PageDrawing& draw,
+                      const QString& failure)
 {
-    const std::optional<RosterPrintRequest> request =
-        ui.chooseRosterPages({table.yearText, !table.intervals.isEmpty()});
-    if (!request)
-        return;
-    // The colours are read at each print: the colour dialog may have changed them.
-    const PrintColours colours = ReadPrintColours(*OpenAppSettings());
-    const TablePages pages{request->firstHalf, request->secondHalf, request->sharedList};
-    const PageDrawing draw = [&](PageCanvas& canvas) {
-        DrawRosterTable(canvas, table, pages, colours);
-        return Outcome::Drawn;
-    };
-    const QString title = QStringLiteral("Garde ") + table.yearText;
-    switch (request->output) {
-    case RosterPrintRequest::Output::Preview:
+    switch (output) {
+    case PrintOutput::Preview:
         return Preview(ui, draw, QSizeF(210, 297));
-    case RosterPrintRequest::Output::Pdf:
+    case PrintOutput::Pdf:
         return SaveAsPdf(ui, title, draw);
-    case RosterPrintRequest::Output::Printer:
+    case PrintOutput::Printer:
         break;
     }
-    std::optional<PrintChoice> choice = request->printer;
     if (!choice) {
         if (QPrinterInfo::defaultPrinterName().isEmpty()) {
             ui.tell(QStringLiteral("Aucune imprimante trouvée."), MessageIcon::Critical);
@@ -164,12 +155,42 @@ void PrintRosterTable(Interaction& ui, const RosterTable& table)
     // A4 landscape whatever the printer was set up with; its bin and quality are kept.
     choice->landscape = true;
     choice->paperMm = QSizeF(210, 297);
-    choice->copies = request->copies;
-    PrintOn(ui, *choice, title, draw, [&ui] {
-        ui.tell(QStringLiteral("L'erreur suivante a été renvoyée par l'application:\r\n"
-                               "Code: 482\r\nErreur d'imprimante."),
-                MessageIcon::Critical);
-    });
+    choice->copies = copies;
+    PrintOn(ui, *choice, title, draw, [&ui, &failure] { ui.tell(failure, MessageIcon::Critical); });
+}
+
+} // namespace
+
+void PrintRosterTable(Interaction& ui, const RosterTable& table)
+{
+    const std::optional<RosterPrintRequest> request =
+        ui.chooseRosterPages({table.yearText, !table.intervals.isEmpty()});
+    if (!request)
+        return;
+    // The colours are read at each print: the colour dialog may have changed them.
+    const PrintColours colours = ReadPrintColours(*OpenAppSettings());
+    const TablePages pages{request->firstHalf, request->secondHalf, request->sharedList};
+    PrintA4Landscape(
+        ui, request->output, request->printer, request->copies,
+        QStringLiteral("Garde ") + table.yearText,
+        [&](PageCanvas& canvas) {
+            DrawRosterTable(canvas, table, pages, colours);
+            return Outcome::Drawn;
+        },
+        QStringLiteral("L'erreur suivante a été renvoyée par l'application:\r\n"
+                       "Code: 482\r\nErreur d'imprimante."));
+}
+
+void PrintOnCallTable(Interaction& ui, const OnCallRequest& request, const QString& head,
+                      const QList<OnCallRow>& rows)
+{
+    PrintA4Landscape(
+        ui, request.output, request.printer, 1, head,
+        [&](PageCanvas& canvas) {
+            DrawOnCallTable(canvas, head, rows);
+            return Outcome::Drawn;
+        },
+        QStringLiteral("Une erreur s'est produite pendant l'impression."));
 }
 
 PrintCommands MakePrintCommands(Interaction& ui, const QString& title, const PageDrawing& draw)

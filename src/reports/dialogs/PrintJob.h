@@ -7,6 +7,7 @@
 
 class Interaction;
 class PageCanvas;
+struct OnCallRow;
 struct RosterTable;
 
 // Draws a report's pages on a canvas.
@@ -20,3 +21,7 @@ PrintCommands MakePrintCommands(Interaction& ui, const QString& title, const Pag
 // "&Imprimer le tableau de garde": the pages chosen in frmImpressionGarde, printed on A4
 // landscape with the copies asked, or previewed, or saved as a PDF file.
 void PrintRosterTable(Interaction& ui, const RosterTable& table);
+
+// The monthly on-call table of the month asked, A4 landscape.
+void PrintOnCallTable(Interaction& ui, const OnCallRequest& request, const QString& head,
+                      const QList<OnCallRow>& rows);

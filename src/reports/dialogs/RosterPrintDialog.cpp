@@ -64,11 +64,11 @@ RosterPrintDialog::RosterPrintDialog(Interaction& ui, const RosterPrintOffer& of
     const auto addTo = [&](QDialogButtonBox::ButtonRole role, const QString& caption,
                            auto&& action) { buttons->addButton(add(caption, action), role); };
     addTo(QDialogButtonBox::AcceptRole, QStringLiteral("&Imprimer"),
-          [this] { finish(RosterPrintRequest::Output::Printer); });
+          [this] { finish(PrintOutput::Printer); });
     addTo(QDialogButtonBox::ActionRole, QStringLiteral("&Aperçu avant impression"),
-          [this] { finish(RosterPrintRequest::Output::Preview); });
+          [this] { finish(PrintOutput::Preview); });
     addTo(QDialogButtonBox::ActionRole, QStringLiteral("Enregistrer en &PDF"),
-          [this] { finish(RosterPrintRequest::Output::Pdf); });
+          [this] { finish(PrintOutput::Pdf); });
     addTo(QDialogButtonBox::RejectRole, QStringLiteral("&Annuler"), [this] { reject(); });
     setUp->addWidget(add(QStringLiteral("&Configurer l'imprimante"), [this] { setUpPrinter(); }));
     setUp->addWidget(add(QStringLiteral("C&onfigurer l'impression"), [this] {
@@ -93,7 +93,7 @@ RosterPrintDialog::RosterPrintDialog(Interaction& ui, const RosterPrintOffer& of
     setMinimumWidth(560);
 }
 
-void RosterPrintDialog::finish(RosterPrintRequest::Output output)
+void RosterPrintDialog::finish(PrintOutput output)
 {
     // Only the boxes the user can see count.
     if (!pages_[0]->isChecked() && !pages_[1]->isChecked() &&

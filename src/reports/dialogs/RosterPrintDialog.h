@@ -24,7 +24,7 @@ public:
     QCheckBox* pageBox(int index) const { return pages_[index]; }
 
 private:
-    void finish(RosterPrintRequest::Output output);
+    void finish(PrintOutput output);
     void setUpPrinter();
 
     Interaction& ui_;
@@ -32,5 +32,5 @@ private:
     QLabel* printerName_;
     QCheckBox* pages_[3];
     std::optional<PrintChoice> printer_;
-    RosterPrintRequest::Output output_ = RosterPrintRequest::Output::Printer;
+    PrintOutput output_ = PrintOutput::Printer;
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Calendar.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+class PageCanvas;
+class Roster;
+
+// A row of the monthly on-call table: a day held outright, or an interval of a shared day.
+struct OnCallRow {
+    // The participant's full name, or his name when he has none.
+    QString name;
+    QString identification;
+    // The street address, the postal code and the town.
+    QString address;
+    QDate day;
+    // "de 20:00 à 08:00" for an interval; empty for a whole day.
+    QString hours;
+    DayType type;
+};
+
+// The rows of a month, in date order: one per interval of a shared day, by starting hour, one
+// per day held outright, none for a day held by nobody. A name with no participant's row is
+// printed as stored, without identification or address. Throws DatabaseError.
+QList<OnCallRow> OnCallRows(const Roster& roster, int month);
+
+// "Tableau des astreintes de JANVIER 2012 - Ubaye".
+QString OnCallHead(int month, const QString& yearText, const QString& sector);
+
+// The table on A4 landscape pages: the head and the three headings, a ruled row of two lines
+// per table row, a new page with the head again once the rows pass the bottom limit, and the
+// grid ruled down to the foot of every page.
+void DrawOnCallTable(PageCanvas& canvas, const QString& head, const QList<OnCallRow>& rows);
