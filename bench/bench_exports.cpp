@@ -10,7 +10,6 @@
 #include "WorkbookExport.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -22,24 +21,10 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <functional>
 #include <string>
 #include <unistd.h>
-#include <vector>
 
 namespace {
-
-double MedianMilliseconds(int iterations, const std::function<void()>& run)
-{
-    std::vector<double> times;
-    for (int i = 0; i < iterations; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    return Median(times);
-}
 
 void Fail(const char* what)
 {

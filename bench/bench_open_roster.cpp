@@ -12,7 +12,6 @@
 #include "ScriptedInteraction.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -21,7 +20,6 @@
 #include <sqlite3.h>
 
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 namespace {
@@ -74,14 +72,6 @@ void ShowFilled(RosterWindow& window, bool opened)
         std::exit(1);
     window.show();
     QApplication::processEvents();
-}
-
-double Milliseconds(const std::function<void()>& run)
-{
-    QElapsedTimer timer;
-    timer.start();
-    run();
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
 } // namespace

@@ -16,29 +16,14 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace {
-
-double MedianMilliseconds(int iterations, const std::function<void()>& run)
-{
-    std::vector<double> times;
-    for (int i = 0; i < iterations; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    return Median(times);
-}
 
 // Counts what a layout draws, on A4.
 class CountingCanvas : public PageCanvas {

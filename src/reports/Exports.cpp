@@ -32,16 +32,14 @@ QString Succeeded(const QString& what, const QString& path)
     return what + QStringLiteral("\r\n") + QDir::toNativeSeparators(path);
 }
 
-// The participants' calendar files in a folder: "Garde 2012 - Dupont.ics". A "/" in a name
-// would name a folder; names that would meet in one file get a number.
+// The participants' calendar files in a folder: "Garde 2012 - Dupont.ics"; names that would meet
+// in one file get a number.
 QStringList CalendarPaths(const QString& folder, const QString& yearText,
                           const QStringList& doctors)
 {
     QStringList names;
     for (const QString& doctor : doctors) {
-        const QString base =
-            QStringLiteral("Garde %1 - %2")
-                .arg(yearText, QString(doctor).replace(QLatin1Char('/'), QLatin1Char('-')));
+        const QString base = QStringLiteral("Garde %1 - %2").arg(yearText, FileNameFor(doctor));
         QString name = base;
         for (int number = 2; names.contains(name + QStringLiteral(".ics"), Qt::CaseInsensitive);
              ++number)

@@ -43,6 +43,14 @@ QList<StatisticsLine> ComputeStatistics(const Roster& roster)
     return lines;
 }
 
+const std::array<QString, DayTypeCount>& DayTypeHeadings()
+{
+    static const std::array<QString, DayTypeCount> headings = {
+        QStringLiteral("Jours de semaine"), QStringLiteral("Samedis"),
+        QStringLiteral("Dimanches et fériés")};
+    return headings;
+}
+
 QString StatisticsCell(int days, int shared)
 {
     if (days == 0)

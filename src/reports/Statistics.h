@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <array>
 
 class Roster;
 
@@ -11,6 +12,9 @@ class Roster;
 // on which he holds any interval counts once, and once as shared. Names are compared exactly.
 // Throws DatabaseError.
 QList<StatisticsLine> ComputeStatistics(const Roster& roster);
+
+// The headings of the day-type columns: "Jours de semaine", "Samedis", "Dimanches et fériés".
+const std::array<QString, DayTypeCount>& DayTypeHeadings();
 
 // A count as the statistics show it: empty for none, "12", or "12 dont 2 partagé(s)".
 QString StatisticsCell(int days, int shared);

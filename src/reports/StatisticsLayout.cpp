@@ -9,10 +9,6 @@ using namespace ReportPage;
 
 namespace {
 
-const std::array<QString, DayTypeCount> Headings = {QStringLiteral("Jours de semaine"),
-                                                    QStringLiteral("Samedis"),
-                                                    QStringLiteral("Dimanches et fériés")};
-
 // A text centred in a column.
 void DrawCentred(PageCanvas& canvas, const QString& text, double columnStart, double columnWidth,
                  double y)
@@ -27,7 +23,7 @@ Outcome DrawStatistics(PageCanvas& canvas, const QString& title, const QList<Sta
     canvas.setFont(ArialFont(9));
     // The widest cell a column is made for.
     const double column = canvas.textWidth(QStringLiteral("99 dont 99 partagés"));
-    const double lineHeight = canvas.textHeight(Headings[2]);
+    const double lineHeight = canvas.textHeight(DayTypeHeadings()[2]);
     const double width = canvas.pageSize().width();
     if (width - 2 * Margin < 4 * column + 100)
         return Outcome::PageTooNarrow;
@@ -40,8 +36,8 @@ Outcome DrawStatistics(PageCanvas& canvas, const QString& title, const QList<Sta
     canvas.setFont(ArialFont(9, true));
     canvas.drawText({Margin, y}, QStringLiteral("Medecins"));
     for (int type = 0; type < DayTypeCount; ++type)
-        DrawCentred(canvas, Headings[type], starts[type], column, y);
-    y += canvas.textHeight(Headings[0]);
+        DrawCentred(canvas, DayTypeHeadings()[type], starts[type], column, y);
+    y += canvas.textHeight(DayTypeHeadings()[0]);
 
     canvas.setFont(ArialFont(9));
     for (const StatisticsLine& line : lines) {

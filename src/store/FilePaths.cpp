@@ -18,6 +18,11 @@ QString RosterCaption(const QString& filePath)
     return StripExtension(FileNameFromPath(filePath));
 }
 
+QString FileNameFor(const QString& text)
+{
+    return QString(text).replace(QLatin1Char('/'), QLatin1Char('-'));
+}
+
 QString DocumentsFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -119,10 +119,8 @@ void Preview(Interaction& ui, const PageDrawing& draw, std::optional<QSizeF> pap
 
 void SaveAsPdf(Interaction& ui, const QString& title, const PageDrawing& draw)
 {
-    // A "/" in a participant's name would name a folder.
-    const QString name = QString(title).replace(QLatin1Char('/'), QLatin1Char('-'));
     const QString path =
-        ui.chooseFileToSave({DocumentsFolder() + QLatin1Char('/') + name,
+        ui.chooseFileToSave({DocumentsFolder() + QLatin1Char('/') + FileNameFor(title),
                              QStringLiteral("Document PDF (*.pdf)"), QStringLiteral("pdf")});
     if (!path.isEmpty())
         WritePdf(ui, path, title, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}),

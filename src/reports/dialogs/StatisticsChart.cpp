@@ -1,5 +1,7 @@
 #include "StatisticsChart.h"
 
+#include "Statistics.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -10,9 +12,6 @@ namespace {
 
 const std::array<QColor, DayTypeCount> TypeColours = {
     QColor(0x4e, 0x79, 0xa7), QColor(0xf2, 0x8e, 0x2b), QColor(0xe1, 0x57, 0x59)};
-const std::array<QString, DayTypeCount> TypeNames = {QStringLiteral("Jours de semaine"),
-                                                     QStringLiteral("Samedis"),
-                                                     QStringLiteral("Dimanches et fériés")};
 constexpr int Gap = 6;
 
 int Total(const StatisticsLine& line)
@@ -49,8 +48,8 @@ void StatisticsChart::paintEvent(QPaintEvent*)
         const QRect swatch(x, Gap + 2, rowHeight() - 6, rowHeight() - 6);
         painter.fillRect(swatch, TypeColours[type]);
         x = swatch.right() + Gap;
-        painter.drawText(QPoint(x, Gap + metrics.ascent() + 2), TypeNames[type]);
-        x += metrics.horizontalAdvance(TypeNames[type]) + 3 * Gap;
+        painter.drawText(QPoint(x, Gap + metrics.ascent() + 2), DayTypeHeadings()[type]);
+        x += metrics.horizontalAdvance(DayTypeHeadings()[type]) + 3 * Gap;
     }
 
     int nameWidth = 0;

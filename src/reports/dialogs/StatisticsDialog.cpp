@@ -15,8 +15,10 @@ StatisticsDialog::StatisticsDialog(const StatisticsReport& report, QWidget* pare
     , table_(new QTreeWidget(this))
 {
     setWindowTitle(report.title);
-    table_->setHeaderLabels({QStringLiteral("Médecin"), QStringLiteral("Jours de semaine"),
-                             QStringLiteral("Samedis"), QStringLiteral("Dimanches et fériés")});
+    QStringList headings{QStringLiteral("Médecin")};
+    for (const QString& heading : DayTypeHeadings())
+        headings.append(heading);
+    table_->setHeaderLabels(headings);
     table_->setRootIsDecorated(false);
     for (const StatisticsLine& line : report.lines) {
         QStringList cells{line.doctor};
