@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -16,6 +17,8 @@ namespace {
 constexpr int LabelColumnTwips = 500;
 constexpr int DutyColumnTwips = 1500;
 constexpr int TwipsPerInch = 1440;
+// A narrowed duty column still shows about this many characters of a name.
+constexpr int NarrowestDutyCharacters = 8;
 // A day dragged within the grid, as ISO text.
 const QString DayMimeType = QStringLiteral("application/x-rotalis-day");
 
@@ -35,13 +38,22 @@ RosterGrid::RosterGrid(QWidget* parent)
     // The widths in twips suit the classic small dialog font; a larger font widens the label
     // column so that the widest label stays whole.
     const int dpi = logicalDpiX();
-    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    cellPadding_ = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
     const int labelWidth =
         std::max(LabelColumnTwips * dpi / TwipsPerInch,
-                 fontMetrics().horizontalAdvance(QStringLiteral("M 30")) + padding);
-    const int dutyWidth = DutyColumnTwips * dpi / TwipsPerInch;
+                 fontMetrics().horizontalAdvance(QStringLiteral("M 30")) + cellPadding_);
+    fullDutyWidth_ = DutyColumnTwips * dpi / TwipsPerInch;
+    narrowestDutyWidth_ = std::min(
+        fullDutyWidth_, NarrowestDutyCharacters * fontMetrics().averageCharWidth() + cellPadding_);
     for (int column = 0; column < YearGrid::ColumnCount; ++column)
-        setColumnWidth(column, YearGrid::IsLabelColumn(column) ? labelWidth : dutyWidth);
+        setColumnWidth(column, YearGrid::IsLabelColumn(column) ? labelWidth : fullDutyWidth_);
+
+    normal_ = {palette().color(QPalette::Base), palette().color(QPalette::Text)};
+    header_ = HeaderColours(palette());
+    QPalette headerPalette = horizontalHeader()->palette();
+    headerPalette.setColor(QPalette::Button, header_.background);
+    headerPalette.setColor(QPalette::ButtonText, header_.text);
+    horizontalHeader()->setPalette(headerPalette);
     for (int row = 0; row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column)
             setItem(row, column, new QTableWidgetItem);
@@ -53,8 +65,10 @@ RosterGrid::RosterGrid(QWidget* parent)
     horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(horizontalHeader(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) {
-                emit contextMenuRequested(0, horizontalHeader()->logicalIndexAt(pos),
-                                          horizontalHeader()->mapToGlobal(pos));
+                // Past December, a wide window's header names no month.
+                const int column = horizontalHeader()->logicalIndexAt(pos);
+                if (column >= 0)
+                    emit contextMenuRequested(0, column, horizontalHeader()->mapToGlobal(pos));
             });
 }
 
@@ -77,20 +91,19 @@ void RosterGrid::setDay(QDate day, const QString& duty)
 
 void RosterGrid::setHighlighted(QDate day, bool highlighted)
 {
-    const QPalette& colours = palette();
-    const QBrush background = highlighted ? colours.button() : colours.base();
-    const QBrush text = highlighted ? colours.buttonText() : colours.text();
+    const ColourPair& colours = highlighted ? header_ : normal_;
     const int column = YearGrid::LabelColumnOf(day);
     for (int c : {column, column + 1}) {
         QTableWidgetItem* item = cell(day.day(), c);
-        item->setBackground(background);
-        item->setForeground(text);
+        item->setBackground(colours.background);
+        item->setForeground(colours.text);
     }
 }
 
 bool RosterGrid::isHighlighted(QDate day) const
 {
-    return cell(day.day(), YearGrid::LabelColumnOf(day))->background() == palette().button();
+    return cell(day.day(), YearGrid::LabelColumnOf(day))->background().color() ==
+           header_.background;
 }
 
 QString RosterGrid::cellText(int row, int column) const
@@ -168,4 +181,56 @@ void RosterGrid::dropEvent(QDropEvent* event)
     const QModelIndex target = indexAt(event->position().toPoint());
     if (source.isValid() && target.isValid())
         emit dayDropped(source, target.row() + 1, target.column());
+}
+
+void RosterGrid::keyPressEvent(QKeyEvent* event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey || !currentIndex().isValid()) {
+        QTableWidget::keyPressEvent(event);
+        return;
+    }
+    const QRect cellRect = visualRect(currentIndex());
+    emit contextMenuRequested(currentRow() + 1, currentColumn(),
+                              viewport()->mapToGlobal(cellRect.bottomLeft()));
+}
+
+void RosterGrid::resizeEvent(QResizeEvent* event)
+{
+    QTableWidget::resizeEvent(event);
+    fitColumnsToWidth();
+}
+
+void RosterGrid::fitColumnsToWidth()
+{
+    int labelsWidth = 0;
+    for (int column = 0; column < YearGrid::ColumnCount; column += 2)
+        labelsWidth += columnWidth(column);
+    const int monthCount = YearGrid::ColumnCount / 2;
+    const int dutyWidth = std::clamp((viewport()->width() - labelsWidth) / monthCount,
+                                     narrowestDutyWidth_, fullDutyWidth_);
+    for (int column = 1; column < YearGrid::ColumnCount; column += 2)
+        setColumnWidth(column, dutyWidth);
+}
+
+bool RosterGrid::isCut(const QModelIndex& index) const
+{
+    const QString text = index.data().toString();
+    return !text.isEmpty() &&
+           fontMetrics().horizontalAdvance(text) + cellPadding_ > columnWidth(index.column());
+}
+
+bool RosterGrid::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTableWidget::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    if (index.isValid() && isCut(index))
+        QToolTip::showText(help->globalPos(), index.data().toString(), viewport(),
+                           visualRect(index));
+    else
+        QToolTip::hideText();
+    return true;
 }

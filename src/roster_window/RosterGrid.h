@@ -1,11 +1,14 @@
 #pragma once
 
+#include "GridColours.h"
+
 #include <QDate>
 #include <QTableWidget>
 #include <optional>
 
 // flxGarde: the whole year, one row per day of the month and two columns per month (the day
-// label, then who is on duty). Cells of dates that do not exist stay empty.
+// label, then who is on duty). Cells of dates that do not exist stay empty. When the window is
+// too narrow for the whole year the duty columns narrow, down to about eight characters.
 class RosterGrid : public QTableWidget {
     Q_OBJECT
 
@@ -32,19 +35,31 @@ public:
 
 signals:
     void currentDayChanged();
-    // The right button was pressed on a cell, or on a month's name (row 0).
+    // The right button was pressed on a cell, or on a month's name (row 0), or the menu key
+    // (Shift+F10) on the current cell.
     void contextMenuRequested(int row, int column, const QPoint& globalPos);
     // A day dragged with Ctrl was dropped on a cell.
     void dayDropped(QDate source, int row, int column);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     QTableWidgetItem* cell(int row, int column) const;
+    void fitColumnsToWidth();
+    // Whether a cell's text is wider than its column shows.
+    bool isCut(const QModelIndex& index) const;
 
     int year_ = 0;
+    ColourPair normal_;
+    ColourPair header_;
+    int cellPadding_ = 0;
+    int fullDutyWidth_ = 0;
+    int narrowestDutyWidth_ = 0;
 };
