@@ -40,6 +40,7 @@ RosterWindow::RosterWindow(Interaction& ui, QWidget* parent)
     , ui_(ui)
     , sectorLabel_(new QLabel(QStringLiteral("Secteur"), this))
     , yearLabel_(new QLabel(QStringLiteral("2002"), this))
+    , findLabel_(new QLabel(this))
     , grid_(new RosterGrid(this))
     , viewMenu_(new QMenu(QStringLiteral("&Affichage"), this))
     , dutyMenu_(new QMenu(QStringLiteral("&Garde"), this))
@@ -47,8 +48,8 @@ RosterWindow::RosterWindow(Interaction& ui, QWidget* parent)
     , contextMenu_(new QMenu(this))
     , toolsMenu_(new QMenu(QStringLiteral("&Outils"), this))
 {
-    sectorLabel_->setTextFormat(Qt::PlainText);
-    yearLabel_->setTextFormat(Qt::PlainText);
+    for (QLabel* label : {sectorLabel_, yearLabel_, findLabel_})
+        label->setTextFormat(Qt::PlainText);
     QFont labelFont = sectorLabel_->font();
     labelFont.setBold(true);
     labelFont.setPointSizeF(labelFont.pointSizeF() * 1.25);
@@ -57,6 +58,8 @@ RosterWindow::RosterWindow(Interaction& ui, QWidget* parent)
 
     auto* labels = new QHBoxLayout;
     labels->addWidget(sectorLabel_);
+    labels->addStretch();
+    labels->addWidget(findLabel_);
     labels->addStretch();
     labels->addWidget(yearLabel_);
     auto* layout = new QVBoxLayout(this);
@@ -132,17 +135,30 @@ bool RosterWindow::showRoster(std::unique_ptr<Roster> roster, const QString& fil
     filePath_ = filePath;
     if (filePath.isEmpty()) {
         ++untitledCounter;
-        setWindowTitle(QStringLiteral("Tour %1").arg(untitledCounter));
+        setCaption(QStringLiteral("Tour %1").arg(untitledCounter));
     } else {
-        setWindowTitle(RosterCaption(filePath));
+        setCaption(RosterCaption(filePath));
     }
-    modified_ = modified;
+    setModified(modified);
     lastEdit_ = QDateTime::currentDateTime();
     sectorLabel_->setText(roster_->sector());
     rebuildParticipantMenus();
     if (modified_)
         recordWorkFile();
     return true;
+}
+
+void RosterWindow::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    // The platform marks the title of a roster with unsaved changes.
+    setWindowTitle(caption + QStringLiteral("[*]"));
+}
+
+void RosterWindow::setModified(bool modified)
+{
+    modified_ = modified;
+    setWindowModified(modified);
 }
 
 void RosterWindow::fillGrid()
@@ -219,6 +235,10 @@ void RosterWindow::chooseViewMode(ViewMode mode)
     if (chosen) {
         viewMode_ = mode;
         recolour();
+        // The menu ticks the mode; only here can the user see whose duties stand out.
+        findLabel_->setText(mode == ViewMode::Doctor
+                                ? QStringLiteral("Gardes de %1 en surbrillance").arg(findTarget_)
+                                : QString());
     }
     tickViewMode();
 }
@@ -273,8 +293,8 @@ bool RosterWindow::saveRoster(bool saveAs)
     }
     filePath_ = target;
     fileStamp_ = StampOf(target);
-    setWindowTitle(RosterCaption(target));
-    modified_ = false;
+    setCaption(RosterCaption(target));
+    setModified(false);
     recordWorkFile();
     emit saved(target);
     return true;
@@ -322,7 +342,7 @@ void RosterWindow::recordWorkFile()
 {
     // Without its record a working file is not offered back; the roster itself is unharmed.
     if (WorkFile* work = roster_->database().workFile())
-        work->writeRecord({filePath_, fileStamp_, windowTitle(), lastEdit_, modified_});
+        work->writeRecord({filePath_, fileStamp_, caption_, lastEdit_, modified_});
 }
 
 bool RosterWindow::mayClose()
@@ -331,7 +351,7 @@ bool RosterWindow::mayClose()
         return true;
     const int answer = ui_.ask({QStringLiteral("Les données de %1 ont changées.\r\n"
                                                "Voulez-vous les sauvegarder ?")
-                                    .arg(windowTitle()),
+                                    .arg(caption_),
                                 ButtonSet::YesNoCancel, MessageIcon::Question});
     if (answer == AnswerYes)
         return saveRoster(false);
@@ -368,6 +388,11 @@ QString RosterWindow::sectorText() const
 QString RosterWindow::yearText() const
 {
     return yearLabel_->text();
+}
+
+QString RosterWindow::findText() const
+{
+    return findLabel_->text();
 }
 
 void RosterWindow::buildDutyMenus()
@@ -412,8 +437,10 @@ void RosterWindow::buildToolsMenu()
             ExportCalendars(ui_, *roster_, yearLabel_->text());
     });
     toolsMenu_->addSeparator();
-    toolsMenu_->addAction(QStringLiteral("&Imprimer le tableau de garde"), this,
-                          &RosterWindow::printRosterTable);
+    toolsMenu_
+        ->addAction(QStringLiteral("&Imprimer le tableau de garde"), this,
+                    &RosterWindow::printRosterTable)
+        ->setShortcuts(QKeySequence::Print);
     toolsMenu_->addAction(QStringLiteral("Imprimer le tableau mensuel des &astreintes"), this,
                           &RosterWindow::printOnCallTable);
 }
@@ -518,12 +545,12 @@ bool RosterWindow::edit(const std::function<void()>& change, Scope scope)
     // Recorded before the change is written: a program killed just after the write still
     // leaves a roster that is offered back.
     const bool wasModified = modified_;
-    modified_ = true;
+    setModified(true);
     lastEdit_ = QDateTime::currentDateTime();
     recordWorkFile();
     if (attempt(change, scope))
         return true;
-    modified_ = wasModified;
+    setModified(wasModified);
     if (!wasModified)
         recordWorkFile();
     return false;

@@ -51,6 +51,8 @@ public:
     void approveClose() { closeApproved_ = true; }
 
     QString filePath() const { return filePath_; }
+    // The window's title without the unsaved marker: the roster file's name, or "Tour 1"...
+    QString caption() const { return caption_; }
     QString workPath() const;
     bool isModified() const { return modified_; }
     ViewMode viewMode() const { return viewMode_; }
@@ -58,6 +60,8 @@ public:
     RosterGrid* grid() const { return grid_; }
     QString sectorText() const;
     QString yearText() const;
+    // Whose duties the doctor mode shows, above the grid; empty in the other modes.
+    QString findText() const;
 
     // The menus this window adds to the menu bar while it is active.
     QList<QMenu*> menus() const { return {dutyMenu_, viewMenu_, toolsMenu_}; }
@@ -105,6 +109,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void setCaption(const QString& caption);
+    void setModified(bool modified);
     void buildViewMenu();
     void buildDutyMenus();
     void buildToolsMenu();
@@ -144,6 +150,7 @@ private:
     Interaction& ui_;
     std::unique_ptr<Roster> roster_;
     QString filePath_;
+    QString caption_;
     // The roster file as this window last read or wrote it.
     std::optional<FileStamp> fileStamp_;
     bool modified_ = false;
@@ -156,6 +163,7 @@ private:
 
     QLabel* sectorLabel_;
     QLabel* yearLabel_;
+    QLabel* findLabel_;
     RosterGrid* grid_;
     QMenu* viewMenu_;
     QList<QAction*> viewActions_;

@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 
 #include <cmath>
 
@@ -55,6 +56,14 @@ std::optional<QRect> StoredPlace(QSettings& settings, int dpi)
     return FitOnScreens(stored, screens);
 }
 
+// The platform's keys for a command, or the usual ones where the platform has none (many
+// desktops have no key for "save as" or "quit").
+QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command, const QKeySequence& usual)
+{
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+    return keys.isEmpty() ? QList<QKeySequence>{usual} : keys;
+}
+
 } // namespace
 
 MainWindow::MainWindow(Interaction* ui)
@@ -77,7 +86,8 @@ MainWindow::MainWindow(Interaction* ui)
     windowMenu_->addAction(QStringLiteral("Mosaïque &horizontale"), this, [this] { arrange(1); });
     windowMenu_->addAction(QStringLiteral("Mosaïque &verticale"), this, [this] { arrange(2); });
     windowMenu_->addAction(QStringLiteral("&Réorganiser les icônes"), this, [this] { arrange(3); });
-    helpMenu_->addAction(QStringLiteral("&Aide sur Rotalis"), this, &OpenHelp);
+    helpMenu_->addAction(QStringLiteral("&Aide sur Rotalis"), this, &OpenHelp)
+        ->setShortcuts(QKeySequence::HelpContents);
     helpMenu_->addAction(QStringLiteral("A &propos de Rotalis..."), this, [this] {
         AboutDialog about(this);
         about.exec();
@@ -151,18 +161,25 @@ void MainWindow::rebuildMenus()
 void MainWindow::fillFileMenu(RosterWindow* active)
 {
     fileMenu_->clear();
-    fileMenu_->addAction(QStringLiteral("&Nouveau tour de garde"), this,
-                         &MainWindow::newGeneratedRoster);
-    fileMenu_->addAction(QStringLiteral("&Ouvrir un tour de garde existant"), this,
-                         [this] { openRoster({}); });
+    fileMenu_
+        ->addAction(QStringLiteral("&Nouveau tour de garde"), this, &MainWindow::newGeneratedRoster)
+        ->setShortcuts(QKeySequence::New);
+    fileMenu_
+        ->addAction(QStringLiteral("&Ouvrir un tour de garde existant"), this,
+                    [this] { openRoster({}); })
+        ->setShortcuts(QKeySequence::Open);
     fileMenu_->addAction(QStringLiteral("&Tour de garde vierge"), this,
                          &MainWindow::newBlankRoster);
     if (active) {
         fileMenu_->addSeparator();
-        fileMenu_->addAction(QStringLiteral("&Enregister"), active,
-                             [active] { active->saveRoster(false); });
-        fileMenu_->addAction(QStringLiteral("Enregistrer &sous"), active,
-                             [active] { active->saveRoster(true); });
+        fileMenu_
+            ->addAction(QStringLiteral("&Enregister"), active,
+                        [active] { active->saveRoster(false); })
+            ->setShortcuts(QKeySequence::Save);
+        fileMenu_
+            ->addAction(QStringLiteral("Enregistrer &sous"), active,
+                        [active] { active->saveRoster(true); })
+            ->setShortcuts(StandardKeys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     }
     if (!recentFiles_.paths().isEmpty()) {
         fileMenu_->addSeparator();
@@ -174,10 +191,13 @@ void MainWindow::fillFileMenu(RosterWindow* active)
     }
     fileMenu_->addSeparator();
     if (active) {
-        fileMenu_->addAction(QStringLiteral("&Fermer"), this,
-                             [this] { mdiArea_->closeActiveSubWindow(); });
+        fileMenu_
+            ->addAction(QStringLiteral("&Fermer"), this,
+                        [this] { mdiArea_->closeActiveSubWindow(); })
+            ->setShortcuts(QKeySequence::Close);
     }
-    fileMenu_->addAction(QStringLiteral("&Quitter"), this, &QWidget::close);
+    fileMenu_->addAction(QStringLiteral("&Quitter"), this, &QWidget::close)
+        ->setShortcuts(StandardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 }
 
 void MainWindow::openRoster(const QString& path)
@@ -254,8 +274,16 @@ void MainWindow::addRosterWindow(std::unique_ptr<RosterWindow> window)
     connect(roster, &RosterWindow::closed, this, [this] { showStatusOf(nullptr); });
     QMdiSubWindow* subWindow = mdiArea_->addSubWindow(roster);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    // "&Fermer" of the File menu carries the closing keys: the same keys on the window's own
+    // menu would leave both commands without them.
+    for (QAction* action : subWindow->systemMenu()->actions()) {
+        if (QKeySequence::keyBindings(QKeySequence::Close).contains(action->shortcut()))
+            action->setShortcuts({});
+    }
     subWindow->resize(mdiArea_->viewport()->size() * 0.9);
     subWindow->show();
+    // The area's own placer may put it partly out of sight beside large windows.
+    subWindow->setGeometry(FitInside(subWindow->geometry(), mdiArea_->viewport()->size()));
     mdiArea_->setActiveSubWindow(subWindow);
 }
 
@@ -296,7 +324,7 @@ void MainWindow::arrange(int code)
 {
     switch (code) {
     case 0:
-        mdiArea_->cascadeSubWindows();
+        cascade();
         break;
     case 1:
         tile(Qt::Horizontal);
@@ -307,6 +335,26 @@ void MainWindow::arrange(int code)
     case 3:
         arrangeIcons();
         break;
+    }
+}
+
+void MainWindow::cascade()
+{
+    // Bottom to top: the window in front stays in front, at the last step.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::StackingOrder)) {
+        if (!window->isMinimized())
+            windows.append(window);
+    }
+    if (windows.isEmpty())
+        return;
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.first());
+    const QList<QRect> places =
+        CascadePlaces(static_cast<int>(windows.size()), mdiArea_->viewport()->size(), step);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        windows.at(i)->showNormal();
+        windows.at(i)->setGeometry(places.at(i));
+        windows.at(i)->raise();
     }
 }
 

@@ -57,6 +57,7 @@ private:
     void showStatusOf(RosterWindow* window);
     void rosterSaved(const QString& filePath);
     void storePlacement();
+    void cascade();
     // Side by side in horizontal bands (one above the other) or in vertical bands.
     void tile(Qt::Orientation bands);
     void arrangeIcons();

@@ -33,3 +33,27 @@ std::optional<QRect> FitOnScreens(const QRect& stored, const QList<QRect>& scree
     }
     return fitted(screens.first().topLeft(), screens.first());
 }
+
+QRect FitInside(const QRect& window, const QSize& area)
+{
+    const QSize size = window.size().boundedTo(area);
+    const int left = std::clamp(window.left(), 0, area.width() - size.width());
+    const int top = std::clamp(window.top(), 0, area.height() - size.height());
+    return QRect(QPoint(left, top), size);
+}
+
+QList<QRect> CascadePlaces(int count, const QSize& area, int step)
+{
+    QList<QRect> places;
+    if (count <= 0)
+        return places;
+    const QSize smallest = area * 2 / 3;
+    const QSize size = (area - QSize(step, step) * (count - 1)).expandedTo(smallest);
+    const QSize room = area - size;
+    const int steps = step > 0 ? std::min(room.width(), room.height()) / step + 1 : 1;
+    for (int i = 0; i < count; ++i) {
+        const int offset = (i % steps) * step;
+        places.append(QRect(QPoint(offset, offset), size));
+    }
+    return places;
+}

@@ -1,6 +1,7 @@
 #include "OnCallDialog.h"
 
 #include "Interaction.h"
+#include "PrintButtons.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -55,14 +56,16 @@ OnCallDialog::OnCallDialog(Interaction& ui, const OnCallOffer& offer, QWidget* p
          {std::pair{QStringLiteral("&Imprimer"), PrintOutput::Printer},
           std::pair{QStringLiteral("&Aperçu avant impression"), PrintOutput::Preview},
           std::pair{QStringLiteral("Enregistrer en &PDF"), PrintOutput::Pdf}}) {
-        buttons->addButton(button(caption,
-                                  [this, output = output] {
-                                      request_.month = months_->currentIndex() + 1;
-                                      request_.output = output;
-                                      accept();
-                                  }),
-                           output == PrintOutput::Printer ? QDialogButtonBox::AcceptRole
-                                                          : QDialogButtonBox::ActionRole);
+        QPushButton* added = button(caption, [this, output = output] {
+            request_.month = months_->currentIndex() + 1;
+            request_.output = output;
+            accept();
+        });
+        const bool print = output == PrintOutput::Printer;
+        buttons->addButton(added,
+                           print ? QDialogButtonBox::AcceptRole : QDialogButtonBox::ActionRole);
+        if (print)
+            AddPrintShortcut(*added);
     }
     buttons->addButton(button(QStringLiteral("&Annuler"), [this] { reject(); }),
                        QDialogButtonBox::RejectRole);

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QShortcut>
 
 QList<QPushButton*> AddPrintButtons(QDialogButtonBox& buttons, const PrintCommands& commands)
 {
@@ -16,5 +17,14 @@ QList<QPushButton*> AddPrintButtons(QDialogButtonBox& buttons, const PrintComman
         QObject::connect(button, &QPushButton::clicked, button, command);
         added.append(button);
     }
+    AddPrintShortcut(*added.first());
     return added;
+}
+
+void AddPrintShortcut(QAbstractButton& print)
+{
+    // A shortcut of the button itself would replace the access key of its caption.
+    auto* shortcut = new QShortcut(QKeySequence::Print, &print);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, &print, &QAbstractButton::click);
 }

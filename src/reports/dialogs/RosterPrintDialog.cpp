@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 #include "ColourSettingsDialog.h"
 #include "Interaction.h"
+#include "PrintButtons.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -62,9 +63,13 @@ RosterPrintDialog::RosterPrintDialog(Interaction& ui, const RosterPrintOffer& of
         return button;
     };
     const auto addTo = [&](QDialogButtonBox::ButtonRole role, const QString& caption,
-                           auto&& action) { buttons->addButton(add(caption, action), role); };
-    addTo(QDialogButtonBox::AcceptRole, QStringLiteral("&Imprimer"),
-          [this] { finish(PrintOutput::Printer); });
+                           auto&& action) {
+        QPushButton* added = add(caption, action);
+        buttons->addButton(added, role);
+        return added;
+    };
+    AddPrintShortcut(*addTo(QDialogButtonBox::AcceptRole, QStringLiteral("&Imprimer"),
+                            [this] { finish(PrintOutput::Printer); }));
     addTo(QDialogButtonBox::ActionRole, QStringLiteral("&Aperçu avant impression"),
           [this] { finish(PrintOutput::Preview); });
     addTo(QDialogButtonBox::ActionRole, QStringLiteral("Enregistrer en &PDF"),
