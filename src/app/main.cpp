@@ -1,5 +1,6 @@
 #include "AppInfo.h"
 #include "MainWindow.h"
+#include "ProgramIcon.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -12,6 +13,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(AppInfo::Title());
     QApplication::setApplicationVersion(AppInfo::VersionText());
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    // Every window, dialogs and roster windows alike, shows the program's icon, not Qt's.
+    QApplication::setWindowIcon(ProgramIcon());
 
     // Qt's own dialogs (file choosers, standard buttons) in French.
     QTranslator qtTranslator;
