@@ -84,7 +84,7 @@ private slots:
         int untitled = 0;
         RosterWindow window(ui);
         QVERIFY(window.openNew(std::move(db), untitled));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Tour 1"));
+        QCOMPARE(window.caption(), QStringLiteral("Tour 1"));
         QVERIFY(window.isModified());
         std::unique_ptr<Roster> written = Roster::load(window.workPath());
         QCOMPARE(written->days().size(), engine.days.size());

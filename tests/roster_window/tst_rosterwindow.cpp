@@ -1,14 +1,20 @@
+#include "GridColours.h"
 #include "Roster.h"
 #include "RosterDatabase.h"
 #include "RosterFile.h"
 #include "RosterGrid.h"
 #include "RosterWindow.h"
 #include "ScriptedInteraction.h"
+#include "Statement.h"
 #include "TestEnvironment.h"
 #include "YearGrid.h"
 
+#include <QHeaderView>
 #include <QMenu>
+#include <QMimeData>
+#include <QPalette>
 #include <QTest>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -51,6 +57,15 @@ QString Ticks(const RosterWindow& window)
     for (const QAction* mode : window.menus().at(1)->actions())
         marks.append(mode->isChecked() ? 'x' : '.');
     return marks;
+}
+
+// The width the duty columns of a grid show, the same for all twelve.
+int DutyWidth(const RosterGrid& grid)
+{
+    QSet<int> widths;
+    for (int column = 1; column < YearGrid::ColumnCount; column += 2)
+        widths.insert(grid.columnWidth(column));
+    return widths.size() == 1 ? *widths.begin() : -1;
 }
 
 } // namespace
@@ -109,7 +124,7 @@ private slots:
     void newWindowShowsTheRosterUntitledAndModified()
     {
         std::unique_ptr<RosterWindow> window = open(CreateBlankRoster(2012));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Tour 1"));
+        QCOMPARE(window->caption(), QStringLiteral("Tour 1"));
         QVERIFY(window->isModified());
         QCOMPARE(window->yearText(), QStringLiteral("2012"));
         QCOMPARE(window->sectorText(), QStringLiteral("Secteur"));
@@ -184,6 +199,191 @@ private slots:
         QCOMPARE(Ticks(*window).count('x'), 1);
         QCOMPARE(HighlightedDays(*window), highlighted);
         QVERIFY(ui_.shown.isEmpty());
+        QCOMPARE(window->findText(),
+                 mode == 1 ? "Gardes de " + window->findTarget() + " en surbrillance" : QString());
+    }
+
+    // The header pair is the platform's button face unless it is hardly told from the cells.
+    void headerColours_data()
+    {
+        QTest::addColumn<QColor>("button");
+        QTest::addColumn<QColor>("cells");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("light grey face on white, too pale")
+            << QColor(239, 239, 239) << QColor(Qt::white) << false;
+        QTest::newRow("bluish face on white, too pale")
+            << QColor(236, 240, 248) << QColor(Qt::white) << false;
+        QTest::newRow("classic grey on white")
+            << QColor(212, 208, 200) << QColor(Qt::white) << true;
+        QTest::newRow("dark theme, face too close")
+            << QColor(50, 50, 52) << QColor(42, 42, 42) << false;
+        QTest::newRow("white face on white") << QColor(Qt::white) << QColor(Qt::white) << false;
+    }
+
+    void headerColours()
+    {
+        QFETCH(QColor, button);
+        QFETCH(QColor, cells);
+        QFETCH(bool, kept);
+        QPalette palette;
+        palette.setColor(QPalette::Button, button);
+        palette.setColor(QPalette::ButtonText, Qt::black);
+        palette.setColor(QPalette::Base, cells);
+
+        const ColourPair header = HeaderColours(palette);
+
+        QCOMPARE(header.text, QColor(Qt::black));
+        QCOMPARE(header.background == button, kept);
+        QVERIFY(ContrastRatio(header.background, cells) >= 1.25);
+        if (!kept) {
+            QVERIFY(ContrastRatio(header.background, cells) >= 1.5);
+            QCOMPARE(header.background.hslHue(), button.hslHue());
+            QVERIFY(ContrastRatio(header.background, cells) < 1.6); // no more than needed
+        }
+    }
+
+    // On screen a weekend shows the header's grey, a weekday the cells' white.
+    void highlightedDaysShowOnScreen()
+    {
+        std::unique_ptr<RosterWindow> window = open(MarchRoster());
+        window->resize(1366, 700);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        RosterGrid& grid = *window->grid();
+        const QImage shown = grid.viewport()->grab().toImage();
+        const auto colourOf = [&](int row, int column) {
+            const QRect cell = grid.visualRect(grid.model()->index(row - 1, column));
+            return shown.pixel(cell.right() - 3, cell.center().y());
+        };
+        const ColourPair header = HeaderColours(grid.palette());
+
+        QCOMPARE(colourOf(5, 5), header.background.rgb()); // Saturday 5 March 2011
+        QCOMPARE(colourOf(7, 5), grid.palette().color(QPalette::Base).rgb()); // Monday 7 March
+    }
+
+    // Narrower than the full widths, the duty columns narrow until the year fits, but keep
+    // about eight characters; wide enough, they keep 1500 twips.
+    void theYearFitsTheWindow_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("wholeYear"); // no scrolling to reach December
+        QTest::addColumn<bool>("fullWidth"); // 1500 twips
+        QTest::newRow("maximised on a 1366-pixel screen") << 1366 << true << false;
+        QTest::newRow("wide") << 2600 << true << true;
+        QTest::newRow("too narrow even for eight characters") << 500 << false << false;
+    }
+
+    void theYearFitsTheWindow()
+    {
+        QFETCH(int, width);
+        QFETCH(bool, wholeYear);
+        QFETCH(bool, fullWidth);
+        std::unique_ptr<RosterWindow> window = open(MarchRoster());
+        RosterGrid& grid = *window->grid();
+        window->resize(width, 700);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+        const int dutyWidth = DutyWidth(grid);
+        QCOMPARE(grid.horizontalHeader()->length() <= grid.viewport()->width(), wholeYear);
+        QCOMPARE(dutyWidth == 1500 * grid.logicalDpiX() / 1440, fullWidth);
+        QVERIFY(dutyWidth >= 8 * grid.fontMetrics().averageCharWidth());
+    }
+
+    // A name the column cuts shows whole in a tooltip; a name that fits has none.
+    void aCutNameShowsWholeInATooltip()
+    {
+        const QString work = MarchRoster();
+        const QString name = u"Marie-Christine de La Tour du Pin-Chambly"_s;
+        Statement rename = RosterDatabase::open(work)->prepare(
+            R"(UPDATE [Garde] SET [Médecin] = ? WHERE [Jour] = '2011-03-03')");
+        rename.bind(1, name);
+        rename.step();
+        std::unique_ptr<RosterWindow> window = open(work);
+        window->resize(900, 700);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        RosterGrid& grid = *window->grid();
+        const auto tooltipAt = [&grid](int row, int column) {
+            const QModelIndex cell = grid.model()->index(row - 1, column);
+            const QPoint pos = grid.visualRect(cell).center();
+            QHelpEvent help(QEvent::ToolTip, pos, grid.viewport()->mapToGlobal(pos));
+            QApplication::sendEvent(grid.viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+
+        QCOMPARE(tooltipAt(1, 5), QString());
+        QCOMPARE(tooltipAt(3, 5), name);
+        grid.setCurrentGridCell(3, 5);
+        QCOMPARE(window->statusDuty(), name);
+    }
+
+    // Shift+F10 and the menu key open the day's commands where the current day is.
+    void theKeyboardOpensTheDayMenu_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("menu key") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+    }
+
+    void theKeyboardOpensTheDayMenu()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        std::unique_ptr<RosterWindow> window = open(MarchRoster());
+        window->grid()->setCurrentGridCell(2, 5);
+
+        QTest::keyClick(window->grid(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+        QVERIFY(window->contextMenu()->isVisible());
+        QCOMPARE(window->grid()->currentDay(), QDate(2011, 3, 2));
+        window->contextMenu()->hide();
+        QTest::keyClick(window->grid(), Qt::Key_F10);
+        QVERIFY(!window->contextMenu()->isVisible());
+    }
+
+    // Past December a wide grid's header names no month: the current day stays.
+    void rightClickOnTheHeader()
+    {
+        std::unique_ptr<RosterWindow> window = open(MarchRoster());
+        window->resize(2600, 700);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QHeaderView* header = window->grid()->horizontalHeader();
+        window->grid()->setCurrentGridCell(2, 5);
+        const auto rightClickAt = [header](int x) {
+            const QPoint pos(x, header->height() / 2);
+            QContextMenuEvent click(QContextMenuEvent::Mouse, pos, header->mapToGlobal(pos));
+            QApplication::sendEvent(header->viewport(), &click);
+        };
+
+        rightClickAt(header->length() + 20);
+        QVERIFY(!window->contextMenu()->isVisible());
+        QCOMPARE(window->grid()->currentDay(), QDate(2011, 3, 2));
+        QVERIFY(window->menus().first()->isEnabled());
+
+        rightClickAt(header->sectionViewportPosition(22) + 5);
+        QVERIFY(window->contextMenu()->isVisible());
+        QCOMPARE(window->grid()->currentDay(), QDate(2011, 12, 1));
+        window->contextMenu()->hide();
+    }
+
+    // Only a day dragged within the grid is copied: one dropped from elsewhere changes nothing.
+    void aDropFromElsewhereIsRefused()
+    {
+        std::unique_ptr<RosterWindow> window = open(MarchRoster());
+        RosterGrid& grid = *window->grid();
+        const QPoint target = grid.visualRect(grid.model()->index(2, 5)).center();
+        QMimeData day;
+        day.setData("application/x-rotalis-day", "2011-03-01");
+        QDropEvent drop(target, Qt::CopyAction, &day, Qt::LeftButton, Qt::ControlModifier);
+
+        QApplication::sendEvent(grid.viewport(), &drop);
+
+        QVERIFY(!drop.isAccepted());
+        QVERIFY(ui_.questions.isEmpty());
+        QCOMPARE(grid.cellText(3, 5), QString());
     }
 
     void blankModeHighlightsDaysWithoutAnyone()

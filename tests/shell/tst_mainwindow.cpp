@@ -2,8 +2,10 @@
 #include "BlankRoster.h"
 #include "FilePaths.h"
 #include "MainWindow.h"
+#include "ProgramIcon.h"
 #include "Roster.h"
 #include "RosterDatabase.h"
+#include "RosterGrid.h"
 #include "RosterWindow.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -100,14 +103,14 @@ private slots:
         QCOMPARE(ui_->texts().last(),
                  QStringLiteral("Une erreur s'est produite pendant la sauvegarde."));
         QCOMPARE(ui_->shown.last().icon, MessageIcon::Critical);
-        QCOMPARE(roster->windowTitle(), QStringLiteral("Tour 1"));
+        QCOMPARE(roster->caption(), QStringLiteral("Tour 1"));
         QVERIFY(roster->filePath().isEmpty() && roster->isModified());
         QVERIFY(main_->recentFiles().paths().isEmpty());
 
         QVERIFY(roster->saveRoster(false));
         QCOMPARE(ui_->saveChoices.last().proposedPath, DocumentsFolder() + "/Garde 2012");
         QCOMPARE(roster->filePath(), target);
-        QCOMPARE(roster->windowTitle(), QStringLiteral("Garde 2012"));
+        QCOMPARE(roster->caption(), QStringLiteral("Garde 2012"));
         QVERIFY(!roster->isModified());
         QCOMPARE(Roster::load(target)->year(), 2012);
         QCOMPARE(main_->recentFiles().paths(), QStringList{target});
@@ -122,7 +125,7 @@ private slots:
         const QString other = main_->activeRosterWindow()->workPath();
         QVERIFY(other != roster->workPath());
         const QByteArray otherBefore = ReadFile(other);
-        QCOMPARE(roster->windowTitle(), QStringLiteral("Garde"));
+        QCOMPARE(roster->caption(), QStringLiteral("Garde"));
         QVERIFY(!roster->isModified());
         RosterDatabase::open(roster->workPath())
             ->execute(R"(UPDATE [Garde] SET [Médecin] = 'Dupont' WHERE [Jour] = '2011-03-01')");
@@ -338,6 +341,90 @@ private slots:
         if (normal) {
             QCOMPARE(restored.size(), QSize(700, 500));
             QCOMPARE(restored.pos(), QPoint(40, 30));
+        }
+    }
+
+    // The platform's keys reach the commands of the menus, on the active roster.
+    void standardKeysRunTheCommands_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("rosters"); // open afterwards; -1: the program has quit
+        QTest::addColumn<int>("saveDialogs");
+        QTest::addColumn<int>("printOffers");
+        QTest::newRow("open") << "Ctrl+O" << 2 << 0 << 0;
+        QTest::newRow("save") << "Ctrl+S" << 1 << 1 << 0;
+        QTest::newRow("save as") << "Ctrl+Shift+S" << 1 << 1 << 0;
+        QTest::newRow("close") << "Ctrl+W" << 0 << 0 << 0;
+        QTest::newRow("close, the roster window's own key") << "Ctrl+F4" << 0 << 0 << 0;
+        QTest::newRow("print") << "Ctrl+P" << 1 << 0 << 1;
+        QTest::newRow("quit") << "Ctrl+Q" << -1 << 0 << 0;
+    }
+
+    void standardKeysRunTheCommands()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, rosters);
+        QFETCH(int, saveDialogs);
+        QFETCH(int, printOffers);
+        RosterWindow* roster = newBlank("2012");
+        ui_->answers = {AnswerNo}; // to saving it when closing or quitting
+        ui_->filesToOpen = {CreateBlankRoster(2013)};
+        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+
+        QTest::keySequence(roster->grid(), QKeySequence(keys));
+
+        QCOMPARE(main_->isVisible() ? int(main_->rosterWindows().size()) : -1, rosters);
+        QCOMPARE(ui_->saveChoices.size(), saveDialogs);
+        QCOMPARE(ui_->rosterPrintOffers.size(), printOffers);
+    }
+
+    // Wherever the area's own placer puts a new roster, all of it shows.
+    void aNewRosterShowsWhole()
+    {
+        main_->resize(900, 700);
+        QWidget* first = newBlank("2012")->parentWidget();
+        first->setGeometry(0, 0, 200, 150);
+        const QRect area(QPoint(), first->parentWidget()->size());
+
+        for (const QString& year : {u"2013"_s, u"2014"_s}) {
+            const QRect placed = newBlank(year)->parentWidget()->geometry();
+            QVERIFY2(area.contains(placed), qPrintable(year));
+            QVERIFY(placed.width() > area.width() / 2 && placed.height() > area.height() / 2);
+        }
+    }
+
+    // However many rosters are open, each cascaded one stays large enough to work in, and
+    // none leaves the area; the one in front stays in front.
+    void cascadingKeepsTheRostersUsable()
+    {
+        main_->resize(900, 700);
+        QList<QWidget*> windows;
+        for (int year = 2011; year <= 2018; ++year)
+            windows.append(newBlank(QString::number(year))->parentWidget());
+        const QRect area(QPoint(), windows.first()->parentWidget()->size());
+
+        main_->arrange(0);
+
+        QSet<int> lefts;
+        for (QWidget* window : windows) {
+            QVERIFY(area.contains(window->geometry()));
+            QVERIFY(window->width() >= area.width() * 2 / 3 - 1);
+            QVERIFY(window->height() >= area.height() * 2 / 3 - 1);
+            lefts.insert(window->x());
+        }
+        QVERIFY(lefts.size() > 1);
+        QCOMPARE(main_->activeRosterWindow()->parentWidget(), windows.last());
+    }
+
+    // The icon is built into the program, drawn for each size a desktop asks for.
+    void theProgramHasItsIcon()
+    {
+        const QIcon icon = ProgramIcon();
+        for (int size : {16, 32, 48, 256}) {
+            const QImage drawn = icon.pixmap(size).toImage();
+            QCOMPARE(drawn.size(), QSize(size, size));
+            // The blue frame of the calendar page, not an empty or stretched picture.
+            QCOMPARE(drawn.pixelColor(size / 2, size / 20 + 1).blue() > 100, true);
         }
     }
 

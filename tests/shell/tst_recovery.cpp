@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(windows.size(), 2);
         QStringList captions;
         for (RosterWindow* window : windows) {
-            captions.append(window->windowTitle());
+            captions.append(window->caption());
             QVERIFY(window->isModified());
             std::unique_ptr<Roster> roster = Roster::load(window->workPath());
             QCOMPARE(roster->sector(), u"Ubaye"_s);
