@@ -85,6 +85,7 @@ private slots:
         flow_->setYearText("12");
         QCOMPARE(flow_->next(), Outcome::Moved);
         QCOMPARE(flow_->year(), 2012);
+        QCOMPARE(flow_->yearText(), QStringLiteral("2012"));
     }
 
     void listChecks_data()
