@@ -2,54 +2,39 @@
 
 #include "ShareRules.h"
 
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace {
 
-// Enter on a focused step button steps, as a click does.
-class StepOnEnter : public QObject {
-public:
-    explicit StepOnEnter(QToolButton* button)
-        : QObject(button)
-    {
-        button->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
-            return false;
-        static_cast<QToolButton*>(watched)->click();
-        return true;
-    }
-};
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int WheelNotch = 120;
 
 } // namespace
 
 HourPicker::HourPicker(QWidget* parent)
     : QWidget(parent)
-    , display_(new QLabel(value_, this))
+    , field_(new QLineEdit(value_, this))
     , up_(new QToolButton(this))
     , down_(new QToolButton(this))
 {
-    display_->setFrameShape(QFrame::StyledPanel);
-    display_->setAlignment(Qt::AlignCenter);
-    display_->setMinimumWidth(display_->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) +
-                              16);
+    field_->setAlignment(Qt::AlignCenter);
+    field_->setMaxLength(8);
+    field_->setMinimumWidth(field_->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 16);
+    setFocusProxy(field_);
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
+    field_->installEventFilter(this);
     for (QToolButton* button : {up_, down_}) {
-        button->setFocusPolicy(Qt::StrongFocus);
+        button->setFocusPolicy(Qt::NoFocus);
         button->setAutoRepeat(true);
-        new StepOnEnter(button);
+        // The wheel turns the time over the buttons as over the field.
+        button->installEventFilter(this);
     }
     connect(up_, &QToolButton::clicked, this, [this] { step(true); });
     connect(down_, &QToolButton::clicked, this, [this] { step(false); });
@@ -61,18 +46,77 @@ HourPicker::HourPicker(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->addWidget(display_);
+    layout->addWidget(field_);
     layout->addLayout(buttons);
 }
 
 void HourPicker::setValue(const QString& value)
 {
     value_ = value;
-    display_->setText(value);
+    field_->setText(value);
     emit valueChanged(value);
 }
 
 void HourPicker::step(bool up)
 {
-    setValue(StepClockTime(value_, up));
+    if (commit())
+        setValue(StepClockTime(value_, up));
+}
+
+bool HourPicker::commit()
+{
+    if (field_->text() == value_)
+        return true;
+    if (const std::optional<QString> typed = TypedClockTime(field_->text())) {
+        setValue(*typed);
+        return true;
+    }
+    field_->setText(value_);
+    emit refused(QStringLiteral("Cette heure n'est pas valable.\r\n"
+                                "Indiquez une heure pleine ou une demi-heure, par exemple "
+                                "20:00, 20h, 20h30 ou 8."));
+    return false;
+}
+
+bool HourPicker::eventFilter(QObject* watched, QEvent* event)
+{
+    // The filter sees the wheel before a disabled widget drops it.
+    if (event->type() == QEvent::Wheel) {
+        if (isEnabled())
+            turnWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        return true;
+    }
+    if (watched != field_)
+        return false;
+    if (event->type() == QEvent::FocusOut) {
+        // Leaving for another window (a message box over this one) is no end of the typing.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            commit();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        step(static_cast<QKeyEvent*>(event)->key() == Qt::Key_Up);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A time taken goes on to the dialog's default button; a refused one stops here.
+        return !commit();
+    default:
+        return false;
+    }
+}
+
+void HourPicker::turnWheel(int delta)
+{
+    wheelRest_ += delta;
+    while (wheelRest_ >= WheelNotch || wheelRest_ <= -WheelNotch) {
+        const bool up = wheelRest_ > 0;
+        wheelRest_ -= up ? WheelNotch : -WheelNotch;
+        step(up);
+    }
 }

@@ -73,6 +73,15 @@ void WizardFlow::addParticipant(ParticipantListKind kind)
     listChanged(kind);
 }
 
+bool WizardFlow::confirmAbandon()
+{
+    if (weekdayList_.isEmpty() && weekendList_.isEmpty())
+        return true;
+    // "&Non" has the focus: a second key pressed in haste keeps what was typed.
+    return ui_.ask({QStringLiteral("Abandonner la création du tour de garde ?"), ButtonSet::YesNo,
+                    MessageIcon::Question, AnswerNo}) == AnswerYes;
+}
+
 void WizardFlow::removeParticipant(ParticipantListKind kind, int index)
 {
     QStringList& names = mutableList(kind);
@@ -242,6 +251,9 @@ WizardFlow::Outcome WizardFlow::leaveStep1()
         return Outcome::Stay;
     }
     year_ = static_cast<int>(year);
+    // The field shows the year the text stands for ("27" is 2027); the marks stay as they are,
+    // since the year itself does not change.
+    yearText_ = QString::number(year_);
     if (!includesWeekdays && !includesWeekends) {
         const int answer = ui_.ask(
             {QStringLiteral("Vous n'avez coché aucune des deux cases de type de tour de garde.\r\n"

@@ -41,8 +41,11 @@ public:
     WizardPanel panel() const { return panel_; }
     Outcome next();
     void previous();
+    // Whether the wizard may close when the user leaves it: at once while no name was typed,
+    // otherwise when they confirm that the answers are to be dropped.
+    bool confirmAbandon();
 
-    // Step 1.
+    // Step 1. Once step 1 is left, the year text is the full year it was taken for.
     QString yearText() const { return yearText_; }
     void setYearText(const QString& text);
     int year() const { return year_; }

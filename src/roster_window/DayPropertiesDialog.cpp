@@ -15,6 +15,7 @@ DayPropertiesDialog::DayPropertiesDialog(QDate day, const DayProperties& current
              new QRadioButton(QStringLiteral("un dimanche ou jour férié"), this)}
     , unavailable_(new QCheckBox(QStringLiteral("Marquer ce jour comme étant indisponible"), this))
     , save_(new QPushButton(QStringLiteral("&Enregistrer"), this))
+    , storedType_(current.type)
 {
     setWindowTitle(
         QStringLiteral("Propriété du %1")
@@ -27,7 +28,8 @@ DayPropertiesDialog::DayPropertiesDialog(QDate day, const DayProperties& current
                        "locales.\n\n"
                        "Dans le tour de garde, ce jour est:"),
         this));
-    // A type outside the three a roster knows ticks none of them.
+    // A type outside the three a roster knows ticks none of them, and is kept unless one is
+    // chosen.
     const int type = static_cast<int>(current.type);
     if (type <= 2)
         types_[type]->setChecked(true);
@@ -51,8 +53,9 @@ DayPropertiesDialog::DayPropertiesDialog(QDate day, const DayProperties& current
 
 DayProperties DayPropertiesDialog::properties() const
 {
-    int type = 0;
-    while (type < 2 && !types_[type]->isChecked())
-        ++type;
-    return {static_cast<DayType>(type), unavailable_->isChecked()};
+    for (int index = 0; index < 3; ++index) {
+        if (types_[index]->isChecked())
+            return {static_cast<DayType>(index), unavailable_->isChecked()};
+    }
+    return {storedType_, unavailable_->isChecked()};
 }

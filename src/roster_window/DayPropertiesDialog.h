@@ -21,4 +21,5 @@ private:
     QRadioButton* types_[3];
     QCheckBox* unavailable_;
     QPushButton* save_;
+    DayType storedType_;
 };

@@ -28,6 +28,10 @@ IntervalDialog::IntervalDialog(Interaction& ui, const QStringList& participants,
     doctor_->addItems(participants);
     start_->setValue(DutyDayStart);
     end_->setValue(DutyDayStart);
+    for (HourPicker* picker : {start_, end_}) {
+        connect(picker, &HourPicker::refused, this,
+                [this](const QString& message) { ui_.tell(message, MessageIcon::Warning); });
+    }
 
     auto* info = new QLabel(QStringLiteral("Un jour de garde débute à 08:00 heures et se termine "
                                            "le lendemain matin à 08:00 heures."),
@@ -69,6 +73,9 @@ SharedInterval IntervalDialog::interval() const
 
 void IntervalDialog::accept()
 {
+    // A time still being typed is taken first, so that the checks see what the user sees.
+    if (!start_->commit() || !end_->commit())
+        return;
     const SharedInterval entered = interval();
     if (const std::optional<Notice> problem =
             IntervalProblem(entered.start, entered.end, entered.doctor)) {

@@ -9,6 +9,9 @@ bool IsTooLongForName(const QString& name)
 
 std::optional<QString> ParticipantNameProblem(const QString& name)
 {
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("Un nom de participant ne peut pas être vide ni fait uniquement "
+                              "d'espaces.");
     for (const char* reserved : {"<Variable>", "<Vide>", "<Partagé>"}) {
         if (name == QString::fromUtf8(reserved))
             return QStringLiteral("Le mot %1 est réservé pour l'application.").arg(name);

@@ -10,7 +10,7 @@ inline constexpr int LongestParticipantName = 50;
 // the basic plane (an emoji) counts once, not as its two UTF-16 units.
 bool IsTooLongForName(const QString& name);
 
-// Why a name cannot be a participant's: a word the program keeps for itself ("<Variable>",
-// "<Vide>", "<Partagé>", compared exactly), or a name too long for the roster. Empty when the
-// name can be used.
+// Why a name cannot be a participant's: nothing but blanks, a word the program keeps for itself
+// ("<Variable>", "<Vide>", "<Partagé>", compared exactly), or a name too long for the roster.
+// Empty when the name can be used; a usable name is kept as typed, blanks included.
 std::optional<QString> ParticipantNameProblem(const QString& name);

@@ -1,5 +1,7 @@
 #include "ShareRules.h"
 
+#include <QRegularExpression>
+
 std::optional<Notice> IntervalProblem(double start, double end, const QString& doctor)
 {
     if (start >= end)
@@ -45,4 +47,22 @@ QString StepClockTime(const QString& time, bool up)
     return QStringLiteral("%1:%2")
         .arg(hour, 2, 10, QLatin1Char('0'))
         .arg(halfPast ? QStringLiteral("00") : QStringLiteral("30"));
+}
+
+std::optional<QString> TypedClockTime(const QString& text)
+{
+    static const QRegularExpression time(
+        QStringLiteral("^([0-9]{1,2})(?:[hH]([0-9]{2})?|:([0-9]{2})|([0-9]{2}))?$"));
+    const QRegularExpressionMatch match = time.match(text.trimmed());
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int hour = match.captured(1).toInt();
+    QString minutes = QStringLiteral("00");
+    for (int group = 2; group <= 4; ++group) {
+        if (match.hasCaptured(group))
+            minutes = match.captured(group);
+    }
+    if (hour > 23 || (minutes != QLatin1String("00") && minutes != QLatin1String("30")))
+        return std::nullopt;
+    return QStringLiteral("%1:%2").arg(hour, 2, 10, QLatin1Char('0')).arg(minutes);
 }

@@ -7,6 +7,7 @@
 #include "TestEnvironment.h"
 #include "WeekdayRotation.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -117,6 +118,87 @@ private slots:
         QCOMPARE(wizard.result(), int(QDialog::Accepted));
         QCOMPARE(wizard.blankRosterYear(), 2012);
         QVERIFY(!wizard.takeGeneratedRoster());
+    }
+
+    // Escape and the close box ask before dropping typed names; "&Annuler" does not.
+    void leavingTheWizard_data()
+    {
+        QTest::addColumn<int>("names");
+        QTest::addColumn<QString>("how"); // "Escape", "close box" or "Annuler"
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("step 1, nothing typed") << 0 << "Escape" << QList<int>{} << false << true;
+        QTest::newRow("names, Escape, Non")
+            << 2 << "Escape" << QList<int>{AnswerNo} << true << false;
+        QTest::newRow("names, Escape, Oui")
+            << 2 << "Escape" << QList<int>{AnswerYes} << true << true;
+        QTest::newRow("names, close box, Non")
+            << 2 << "close box" << QList<int>{AnswerNo} << true << false;
+        QTest::newRow("names, close box, Oui")
+            << 1 << "close box" << QList<int>{AnswerYes} << true << true;
+        QTest::newRow("names, Annuler") << 2 << "Annuler" << QList<int>{} << false << true;
+    }
+
+    void leavingTheWizard()
+    {
+        QFETCH(int, names);
+        QFETCH(QString, how);
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, asked);
+        QFETCH(bool, closes);
+        ScriptedInteraction ui;
+        GenerationWizard wizard(ui, 2013);
+        wizard.show();
+        if (names > 0) {
+            wizard.pressNext();
+            ui.newParticipants = Weekdays.mid(0, names);
+            for (int i = 0; i < names; ++i)
+                ButtonCalled(wizard, "Ajouter un participant")->click();
+        }
+        ui.answers = answers;
+
+        if (how == "Escape")
+            QTest::keyClick(&wizard, Qt::Key_Escape);
+        else if (how == "close box")
+            wizard.close();
+        else
+            ButtonCalled(wizard, "&Annuler")->click();
+
+        QCOMPARE(ui.texts(),
+                 asked ? QStringList{"Abandonner la création du tour de garde ?"} : QStringList{});
+        if (asked) {
+            QCOMPARE(ui.questions.first().buttons, ButtonSet::YesNo);
+            QCOMPARE(ui.questions.first().focusedButton, AnswerNo);
+        }
+        QCOMPARE(wizard.isVisible(), !closes);
+        if (closes)
+            QCOMPARE(wizard.result(), int(QDialog::Rejected));
+        QCOMPARE(wizard.flow().list(ParticipantListKind::Weekday), Weekdays.mid(0, names));
+    }
+
+    // A year typed in two digits shows the year it stands for once step 1 is left.
+    void twoDigitYearIsShownInFull()
+    {
+        ScriptedInteraction ui;
+        GenerationWizard wizard(ui, 2013);
+        wizard.show();
+        QLineEdit* year = nullptr;
+        for (QLineEdit* field : wizard.findChildren<QLineEdit*>()) {
+            if (field->text() == QLatin1String("2013"))
+                year = field;
+        }
+        QVERIFY(year);
+        year->selectAll();
+        QTest::keyClicks(year, "27");
+
+        wizard.pressNext();
+        QCOMPARE(year->text(), QStringLiteral("2027"));
+        wizard.pressPrevious();
+
+        QCOMPARE(year->text(), QStringLiteral("2027"));
+        QCOMPARE(wizard.flow().year(), 2027);
+        QVERIFY(ui.shown.isEmpty());
     }
 };
 

@@ -85,6 +85,7 @@ private slots:
         flow_->setYearText("12");
         QCOMPARE(flow_->next(), Outcome::Moved);
         QCOMPARE(flow_->year(), 2012);
+        QCOMPARE(flow_->yearText(), QStringLiteral("2012"));
     }
 
     void listChecks_data()
@@ -99,6 +100,10 @@ private slots:
         QTest::newRow("<Partagé>")
             << false << QStringList{"A", "<Partagé>"} << Reserved("<Partagé>");
         QTest::newRow("same name twice") << false << QStringList{"A", "B", "A"} << Duplicates;
+        QTest::newRow("blanks only")
+            << false << QStringList{"A", "  "}
+            << "Un nom de participant ne peut pas être vide ni fait uniquement d'espaces.";
+        QTest::newRow("blanks around a name") << false << QStringList{"A", " B "} << "";
         QTest::newRow("names differing in case") << false << QStringList{"Martin", "martin"} << "";
         QTest::newRow("50 characters") << false << QStringList{"A", QString(50, 'x')} << "";
         QTest::newRow("51 characters")

@@ -124,7 +124,8 @@ GenerationWizard::GenerationWizard(Interaction& ui, int currentYear, QWidget* pa
     auto* cancel = new QPushButton(QStringLiteral("&Annuler"), this);
     connect(previous_, &QPushButton::clicked, this, &GenerationWizard::pressPrevious);
     connect(next_, &QPushButton::clicked, this, &GenerationWizard::pressNext);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // "&Annuler" is a choice made: only Escape and the close box ask first.
+    connect(cancel, &QPushButton::clicked, this, [this] { QDialog::reject(); });
     next_->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -435,6 +436,12 @@ void GenerationWizard::pressNext()
         done(generated_ ? QDialog::Accepted : QDialog::Rejected);
         break;
     }
+}
+
+void GenerationWizard::reject()
+{
+    if (flow_.confirmAbandon())
+        QDialog::reject();
 }
 
 void GenerationWizard::pressPrevious()

@@ -40,6 +40,9 @@ public:
     void pressNext();
     void pressPrevious();
 
+    // Escape and the close box: asks first when names were typed.
+    void reject() override;
+
 signals:
     void helpRequested();
 

@@ -1,0 +1,242 @@
+#include "AddParticipantDialog.h"
+#include "DayPropertiesDialog.h"
+#include "IntervalDialog.h"
+#include "Roster.h"
+#include "RosterDatabase.h"
+#include "RosterWindow.h"
+#include "ScriptedInteraction.h"
+#include "TestEnvironment.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+const QString EndBeforeStart =
+    QStringLiteral("Vous avez saisi une heure de fin antérieure ou égale à l'heure de début. "
+                   "Veuillez revoir ces valeurs.");
+const QString NoDoctor = QStringLiteral(
+    "Vous n'avez pas indiqué de médecin.\r\n"
+    "Si vous souhaitez indiquer qu'il n'y a pas de médecin désigné pour cet intervalle, ne "
+    "définissez pas cet intervalle.");
+const QString BadTime = QStringLiteral("Cette heure n'est pas valable.\r\n"
+                                       "Indiquez une heure pleine ou une demi-heure, par exemple "
+                                       "20:00, 20h, 20h30 ou 8.");
+const QString BlankName =
+    QStringLiteral("Un nom de participant ne peut pas être vide ni fait uniquement d'espaces.");
+
+QPushButton* ButtonCalled(QWidget& window, const QString& text)
+{
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+// The start and end fields of the interval dialog, in this order.
+QList<QLineEdit*> TimeFields(IntervalDialog& dialog)
+{
+    return dialog.findChildren<QLineEdit*>();
+}
+
+void Retype(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+// Shows the dialog as the active window, so that keys go where the focus is.
+bool ShowActive(QWidget& dialog)
+{
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    return QTest::qWaitForWindowActive(&dialog);
+}
+
+} // namespace
+
+class TestDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Click indices: 0 to 2 the day types, 3 the unavailability box.
+    void dayProperties_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<bool>("saveEnabled");
+        QTest::addColumn<int>("savedType");
+        QTest::addColumn<bool>("savedUnavailable");
+        QTest::newRow("nothing clicked") << 1 << QList<int>{} << false << 1 << false;
+        QTest::newRow("another type") << 1 << QList<int>{0} << true << 0 << false;
+        QTest::newRow("another type, then back") << 1 << QList<int>{2, 1} << true << 1 << false;
+        QTest::newRow("the type already ticked") << 2 << QList<int>{2} << true << 2 << false;
+        QTest::newRow("unavailable") << 0 << QList<int>{3} << true << 0 << true;
+        QTest::newRow("unknown type, unavailable only") << 7 << QList<int>{3} << true << 7 << true;
+        QTest::newRow("unknown type, a type chosen") << 7 << QList<int>{2} << true << 2 << false;
+    }
+
+    void dayProperties()
+    {
+        QFETCH(int, type);
+        QFETCH(QList<int>, clicks);
+        QFETCH(bool, saveEnabled);
+        QFETCH(int, savedType);
+        QFETCH(bool, savedUnavailable);
+        DayPropertiesDialog dialog(QDate(2011, 3, 5), {DayType(type), false}, nullptr);
+        dialog.show();
+        const QList<QRadioButton*> types = dialog.findChildren<QRadioButton*>();
+        QCOMPARE(types.size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(types.at(i)->isChecked(), i == type);
+
+        for (int click : clicks) {
+            if (click < 3)
+                types.at(click)->click();
+            else
+                dialog.findChild<QCheckBox*>()->click();
+        }
+        QPushButton* save = ButtonCalled(dialog, "&Enregistrer");
+        QCOMPARE(save->isEnabled(), saveEnabled);
+        QTest::mouseClick(save, Qt::LeftButton);
+
+        QCOMPARE(dialog.result(), int(saveEnabled ? QDialog::Accepted : QDialog::Rejected));
+        const DayProperties saved = dialog.properties();
+        QCOMPARE(int(saved.type), savedType);
+        QCOMPARE(saved.unavailable, savedUnavailable);
+    }
+
+    // "Ajouter" takes the name as typed; with an empty name it gives up as "Annuler" does.
+    void addParticipantDialog_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("erased"); // characters erased with Backspace after typing
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("a name") << "Martin" << 0 << true << "Martin";
+        QTest::newRow("blanks kept") << " Martin " << 0 << true << " Martin ";
+        QTest::newRow("blanks only, refused by the caller") << "   " << 0 << true << "   ";
+        QTest::newRow("typed then erased") << "ab" << 2 << true << "";
+        QTest::newRow("nothing typed") << "" << 0 << false << "";
+    }
+
+    void addParticipantDialog()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, erased);
+        QFETCH(bool, closes);
+        QFETCH(QString, name);
+        AddParticipantDialog dialog(nullptr);
+        QVERIFY(ShowActive(dialog));
+        QLineEdit* field = dialog.findChild<QLineEdit*>();
+        QTest::keyClicks(field, typed);
+        for (int i = 0; i < erased; ++i)
+            QTest::keyClick(field, Qt::Key_Backspace);
+
+        QTest::keyClick(field, Qt::Key_Return);
+
+        QCOMPARE(dialog.isVisible(), !closes);
+        QCOMPARE(dialog.result(), int(name.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
+        QCOMPARE(dialog.name(), name);
+    }
+
+    // A name of blanks is refused with its message; other names are kept exactly as typed.
+    void blankNamesAreRefused()
+    {
+        const TestEnvironment env;
+        ScriptedInteraction ui;
+        RosterWindow window(ui);
+        int untitled = 0;
+        QVERIFY(window.openNew(RosterDatabase::open(CreateBlankRoster(2011)), untitled));
+        ui.newParticipants = {"   ", "\t", " Martin "};
+
+        for (int i = 0; i < 3; ++i)
+            window.addParticipant();
+
+        QCOMPARE(ui.texts(), (QStringList{BlankName, BlankName}));
+        QCOMPARE(Roster::load(window.workPath())->participants(), QStringList{" Martin "});
+    }
+
+    // The interval's checks, in their order: the end after the start, then a participant;
+    // a refused time comes before both and keeps the dialog open.
+    void intervalChecks_data()
+    {
+        QTest::addColumn<QStringList>("participants");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        const QStringList martin{"Martin"};
+        QTest::newRow("whole day") << martin << "08:00"
+                                   << "08:00"
+                                   << "";
+        QTest::newRow("over midnight") << martin << "22h"
+                                       << "2"
+                                       << "";
+        QTest::newRow("end before start") << martin << "10:00"
+                                          << "9" << EndBeforeStart;
+        QTest::newRow("end before start, no doctor") << QStringList{} << "10:00"
+                                                     << "09:00" << EndBeforeStart;
+        QTest::newRow("no doctor") << QStringList{} << "08:00"
+                                   << "20:00" << NoDoctor;
+        QTest::newRow("end refused, no doctor") << QStringList{} << "08:00"
+                                                << "20:15" << BadTime;
+    }
+
+    // Enter in the end field takes its time and confirms the dialog.
+    void intervalChecks()
+    {
+        QFETCH(QStringList, participants);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(QString, message);
+        ScriptedInteraction ui;
+        IntervalDialog dialog(ui, participants, nullptr);
+        QVERIFY(ShowActive(dialog));
+        const QList<QLineEdit*> fields = TimeFields(dialog);
+        QCOMPARE(fields.size(), 2);
+        Retype(fields.at(0), start);
+        fields.at(1)->setFocus();
+        Retype(fields.at(1), end);
+
+        QTest::keyClick(fields.at(1), Qt::Key_Return);
+
+        QCOMPARE(ui.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
+        QCOMPARE(dialog.isVisible(), !message.isEmpty());
+        if (message.isEmpty()) {
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(dialog.interval().doctor, QStringLiteral("Martin"));
+        }
+    }
+
+    // After a step button was clicked, Enter confirms the dialog with the stepped time.
+    void enterAfterAStepConfirms()
+    {
+        ScriptedInteraction ui;
+        IntervalDialog dialog(ui, {"Martin"}, nullptr);
+        QVERIFY(ShowActive(dialog));
+        TimeFields(dialog).at(0)->setFocus();
+        QToolButton* up = dialog.findChildren<QToolButton*>().at(0);
+
+        QTest::mouseClick(up, Qt::LeftButton);
+        QTest::mouseClick(up, Qt::LeftButton);
+        // The focus stays in the field, where the keys go on stepping or typing.
+        QCOMPARE(QApplication::focusWidget(), TimeFields(dialog).at(0));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+
+        QVERIFY(ui.shown.isEmpty());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const SharedInterval interval = dialog.interval();
+        QCOMPARE(interval.start, 1.0);
+        QCOMPARE(interval.end, 24.0);
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
