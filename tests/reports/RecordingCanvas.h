@@ -80,3 +80,18 @@ private:
     int page_ = 1;
     bool nextLandscape_ = false;
 };
+
+// A text's width and the height of a line in Arial of the size given, as the printer measures.
+inline double ArialWidth(const QString& text, double points, bool bold = false)
+{
+    RecordingCanvas canvas({});
+    canvas.setFont(ArialFont(points, bold));
+    return canvas.textWidth(text);
+}
+
+inline double ArialLineHeight(double points, bool bold = false)
+{
+    RecordingCanvas canvas({});
+    canvas.setFont(ArialFont(points, bold));
+    return canvas.textHeight({});
+}

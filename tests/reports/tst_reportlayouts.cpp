@@ -13,19 +13,9 @@ using Outcome = ReportPage::Outcome;
 
 namespace {
 
-// Measures in a font as the layouts do.
 double Width(const QString& text, bool bold = false)
 {
-    RecordingCanvas canvas({});
-    canvas.setFont(ArialFont(9, bold));
-    return canvas.textWidth(text);
-}
-
-double LineHeight()
-{
-    RecordingCanvas canvas({});
-    canvas.setFont(ArialFont(9));
-    return canvas.textHeight(u"Dimanches et fériés"_s);
+    return ArialWidth(text, 9, bold);
 }
 
 QList<StatisticsLine> Lines(int count)
@@ -81,7 +71,7 @@ private slots:
         QCOMPARE(DrawStatistics(canvas, u"Statistiques du tour de garde 2011"_s, Lines(1)),
                  Outcome::Drawn);
 
-        const double h = LineHeight();
+        const double h = ArialLineHeight(9);
         const double c = ColumnWidth();
         const double starts[] = {width - 850 - 3 * c - 100, width - 850 - 2 * c - 50,
                                  width - 850 - c};
@@ -120,7 +110,7 @@ private slots:
     void pagesBreakAtTheBottomLimit()
     {
         QFETCH(bool, statistics);
-        const double h = LineHeight();
+        const double h = ArialLineHeight(9);
         // A line can end exactly at the bottom limit, and stays on its page.
         const double height = 1700 + 850 + 10 * h;
         RecordingCanvas canvas({11000, height});
@@ -183,7 +173,7 @@ private slots:
         RecordingCanvas canvas({width, 16000});
         DrawDutyList(canvas, u"Garde 2011 - A"_s, Rows(2));
 
-        const double h = LineHeight();
+        const double h = ArialLineHeight(9);
         const long left = static_cast<long>(std::nearbyint(
                               11001 - Width(u"dimanche 29 septembre de 24:00 à 24:00"_s))) /
                           2;

@@ -25,18 +25,14 @@ struct Measures {
 
 Measures Measure()
 {
-    RecordingCanvas canvas({});
-    canvas.setFont(ArialFont(10, true));
-    const double letter = canvas.textWidth(u"M"_s);
-    const double number = canvas.textWidth(u"29"_s);
-    return {canvas.textHeight(u"Dr Exemple"_s), letter, number, letter + number + 1758 + 296};
+    const double letter = ArialWidth(u"M"_s, 10, true);
+    const double number = ArialWidth(u"29"_s, 10, true);
+    return {ArialLineHeight(10, true), letter, number, letter + number + 1758 + 296};
 }
 
 double NameWidth(const QString& text, bool bold)
 {
-    RecordingCanvas canvas({});
-    canvas.setFont(ArialFont(10, bold));
-    return canvas.textWidth(text);
+    return ArialWidth(text, 10, bold);
 }
 
 const QString LongName = u"Docteur Jean-Baptiste de La Tour d'Auvergne-Lauraguais"_s;
@@ -81,14 +77,14 @@ class TestRosterTable : public QObject {
 
 private slots:
     // Default colours: weekday rows unfilled and black; other rows light grey, names bold.
-    void firstHalfYearByThePart()
+    void firstHalfYearOnOneLandscapePage()
     {
         RecordingCanvas canvas(A4);
         DrawRosterTable(canvas, Table2012(), {true, false, false}, PrintColours());
 
         const Measures m = Measure();
         const QSizeF page = A4.transposed();
-        // The Part's integer division: the difference rounded, halves to even, then halved.
+        // An integer division: the difference rounded, halves to even, then halved.
         const double left =
             static_cast<double>(static_cast<long>(std::nearbyint(page.width() - 6 * m.colW)) / 2);
         const double top = (page.height() - 33 * (m.rowH + 5)) / 2;
