@@ -38,8 +38,14 @@ IntervalDialog::IntervalDialog(Interaction& ui, const QStringList& participants,
                             this);
     info->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
+    QPushButton* ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    QPushButton* cancel =
+        buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
+    // Clicked, they leave the focus in a time being typed: "&OK" then checks that time and, when
+    // it is refused, keeps the dialog open; "&Annuler" drops it without a word.
+    for (QPushButton* button : {ok, cancel})
+        button->setFocusPolicy(Qt::TabFocus);
     connect(buttons, &QDialogButtonBox::accepted, this, &IntervalDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

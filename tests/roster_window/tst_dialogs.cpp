@@ -215,6 +215,24 @@ private slots:
         }
     }
 
+    // "&OK" clicked over a refused time says so once, and the dialog stays open on the time
+    // shown before.
+    void okClickedOverARefusedTime()
+    {
+        ScriptedInteraction ui;
+        IntervalDialog dialog(ui, {"Martin"}, nullptr);
+        QVERIFY(ShowActive(dialog));
+        QLineEdit* end = TimeFields(dialog).at(1);
+        end->setFocus();
+        Retype(end, "20:15");
+
+        QTest::mouseClick(ButtonCalled(dialog, "&OK"), Qt::LeftButton);
+
+        QCOMPARE(ui.texts(), QStringList{BadTime});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(end->text(), QStringLiteral("08:00"));
+    }
+
     // After a step button was clicked, Enter confirms the dialog with the stepped time.
     void enterAfterAStepConfirms()
     {
