@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString Refusal = QStringLiteral("Cette heure n'est pas valable.\r\n"
@@ -51,44 +53,19 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("time"); // empty: refused, the time stays 08:00
-        QTest::newRow("HH:MM") << "20:00"
-                               << "20:00";
-        QTest::newRow("H:MM half past") << "9:30"
-                                        << "09:30";
-        QTest::newRow("hour and h") << "20h"
-                                    << "20:00";
-        QTest::newRow("hour, h and minutes") << "20h30"
-                                             << "20:30";
-        QTest::newRow("capital H") << "7H30"
-                                   << "07:30";
-        QTest::newRow("one digit") << "8"
-                                   << "08:00";
-        QTest::newRow("midnight") << "0"
-                                  << "00:00";
-        QTest::newRow("three digits") << "830"
-                                      << "08:30";
-        QTest::newRow("four digits") << "2330"
-                                     << "23:30";
-        QTest::newRow("blanks around") << " 21h "
-                                       << "21:00";
-        QTest::newRow("quarter past") << "20:15"
-                                      << "";
-        QTest::newRow("hour 25") << "25:00"
-                                 << "";
-        QTest::newRow("hour 24") << "24"
-                                 << "";
-        QTest::newRow("letters") << "abc"
-                                 << "";
-        QTest::newRow("nothing") << ""
-                                 << "";
-        QTest::newRow("one minute digit") << "20h3"
-                                          << "";
-        QTest::newRow("seconds") << "20:30:00"
-                                 << "";
-        QTest::newRow("five digits") << "20300"
-                                     << "";
-        QTest::newRow("negative") << "-1"
-                                  << "";
+        QTest::newRow("HH:MM") << u"20:00"_s << u"20:00"_s;
+        QTest::newRow("H:MM half past") << u"9:30"_s << u"09:30"_s;
+        QTest::newRow("hour and h") << u"20h"_s << u"20:00"_s;
+        QTest::newRow("hour, h and minutes") << u"20h30"_s << u"20:30"_s;
+        QTest::newRow("capital H") << u"7H30"_s << u"07:30"_s;
+        QTest::newRow("one digit") << u"8"_s << u"08:00"_s;
+        QTest::newRow("midnight") << u"0"_s << u"00:00"_s;
+        QTest::newRow("three digits") << u"830"_s << u"08:30"_s;
+        QTest::newRow("four digits") << u"2330"_s << u"23:30"_s;
+        QTest::newRow("blanks around") << u" 21h "_s << u"21:00"_s;
+        for (const char* refused :
+             {"20:15", "25:00", "24", "abc", "", "20h3", "20:30:00", "20300", "-1"})
+            QTest::newRow(refused[0] ? refused : "nothing") << QString(refused) << QString();
     }
 
     // Enter takes a typed time; anything else is refused and the time shown again.
@@ -138,28 +115,24 @@ private slots:
         QTest::addColumn<QList<int>>("wheel"); // angle deltas
         QTest::addColumn<QString>("time");
         const QList<int> none;
-        QTest::newRow("Up") << "08:00"
-                            << "" << QList<int>{Qt::Key_Up} << none << "08:30";
-        QTest::newRow("Down") << "08:30"
-                              << "" << QList<int>{Qt::Key_Down} << none << "08:00";
-        QTest::newRow("Up past midnight") << "23:30"
-                                          << "" << QList<int>{Qt::Key_Up} << none << "00:00";
-        QTest::newRow("Down past midnight") << "00:00"
-                                            << "" << QList<int>{Qt::Key_Down} << none << "23:30";
+        const QList<int> up{Qt::Key_Up};
+        QTest::newRow("Up") << u"08:00"_s << QString() << up << none << u"08:30"_s;
+        QTest::newRow("Down") << u"08:30"_s << QString() << QList<int>{Qt::Key_Down} << none
+                              << u"08:00"_s;
+        QTest::newRow("Up past midnight") << u"23:30"_s << QString() << up << none << u"00:00"_s;
+        QTest::newRow("Down past midnight")
+            << u"00:00"_s << QString() << QList<int>{Qt::Key_Down} << none << u"23:30"_s;
         QTest::newRow("Up three times")
-            << "08:00"
-            << "" << QList<int>{Qt::Key_Up, Qt::Key_Up, Qt::Key_Up} << none << "09:30";
-        QTest::newRow("Up from a typed time") << "08:00"
-                                              << "20h" << QList<int>{Qt::Key_Up} << none << "20:30";
+            << u"08:00"_s << QString() << up + up + up << none << u"09:30"_s;
+        QTest::newRow("Up from a typed time") << u"08:00"_s << u"20h"_s << up << none << u"20:30"_s;
         QTest::newRow("Up from a refused text")
-            << "08:00"
-            << "20h15" << QList<int>{Qt::Key_Up} << none << "08:00";
-        QTest::newRow("wheel forward") << "08:00"
-                                       << "" << none << QList<int>{120} << "08:30";
-        QTest::newRow("wheel back two notches") << "08:00"
-                                                << "" << none << QList<int>{-240} << "07:00";
-        QTest::newRow("touchpad, half notches") << "08:00"
-                                                << "" << none << QList<int>{60, 60, 60} << "08:30";
+            << u"08:00"_s << u"20h15"_s << up << none << u"08:00"_s;
+        QTest::newRow("wheel forward")
+            << u"08:00"_s << QString() << none << QList<int>{120} << u"08:30"_s;
+        QTest::newRow("wheel back two notches")
+            << u"08:00"_s << QString() << none << QList<int>{-240} << u"07:00"_s;
+        QTest::newRow("touchpad, half notches")
+            << u"08:00"_s << QString() << none << QList<int>{60, 60, 60} << u"08:30"_s;
     }
 
     void steppingByKeysAndWheel()

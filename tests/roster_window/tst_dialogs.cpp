@@ -15,20 +15,19 @@
 #include <QTest>
 #include <QToolButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString EndBeforeStart =
-    QStringLiteral("Vous avez saisi une heure de fin antérieure ou égale à l'heure de début. "
-                   "Veuillez revoir ces valeurs.");
-const QString NoDoctor = QStringLiteral(
-    "Vous n'avez pas indiqué de médecin.\r\n"
-    "Si vous souhaitez indiquer qu'il n'y a pas de médecin désigné pour cet intervalle, ne "
-    "définissez pas cet intervalle.");
-const QString BadTime = QStringLiteral("Cette heure n'est pas valable.\r\n"
-                                       "Indiquez une heure pleine ou une demi-heure, par exemple "
-                                       "20:00, 20h, 20h30 ou 8.");
+const QString EndBeforeStart = u"Vous avez saisi une heure de fin antérieure ou égale à l'heure "
+                               "de début. Veuillez revoir ces valeurs."_s;
+const QString NoDoctor = u"Vous n'avez pas indiqué de médecin.\r\nSi vous souhaitez indiquer qu'il "
+                         "n'y a pas de médecin désigné pour cet intervalle, ne définissez pas cet "
+                         "intervalle."_s;
+const QString BadTime = u"Cette heure n'est pas valable.\r\nIndiquez une heure pleine ou une "
+                        "demi-heure, par exemple 20:00, 20h, 20h30 ou 8."_s;
 const QString BlankName =
-    QStringLiteral("Un nom de participant ne peut pas être vide ni fait uniquement d'espaces.");
+    u"Un nom de participant ne peut pas être vide ni fait uniquement d'espaces."_s;
 
 QPushButton* ButtonCalled(QWidget& window, const QString& text)
 {
@@ -173,20 +172,14 @@ private slots:
         QTest::addColumn<QString>("end");
         QTest::addColumn<QString>("message"); // empty: accepted
         const QStringList martin{"Martin"};
-        QTest::newRow("whole day") << martin << "08:00"
-                                   << "08:00"
-                                   << "";
-        QTest::newRow("over midnight") << martin << "22h"
-                                       << "2"
-                                       << "";
-        QTest::newRow("end before start") << martin << "10:00"
-                                          << "9" << EndBeforeStart;
-        QTest::newRow("end before start, no doctor") << QStringList{} << "10:00"
-                                                     << "09:00" << EndBeforeStart;
-        QTest::newRow("no doctor") << QStringList{} << "08:00"
-                                   << "20:00" << NoDoctor;
-        QTest::newRow("end refused, no doctor") << QStringList{} << "08:00"
-                                                << "20:15" << BadTime;
+        const QStringList nobody;
+        QTest::newRow("whole day") << martin << u"08:00"_s << u"08:00"_s << QString();
+        QTest::newRow("over midnight") << martin << u"22h"_s << u"2"_s << QString();
+        QTest::newRow("end before start") << martin << u"10:00"_s << u"9"_s << EndBeforeStart;
+        QTest::newRow("end before start, no doctor")
+            << nobody << u"10:00"_s << u"09:00"_s << EndBeforeStart;
+        QTest::newRow("no doctor") << nobody << u"08:00"_s << u"20:00"_s << NoDoctor;
+        QTest::newRow("end refused, no doctor") << nobody << u"08:00"_s << u"20:15"_s << BadTime;
     }
 
     // Enter in the end field takes its time and confirms the dialog.

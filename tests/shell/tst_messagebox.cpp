@@ -40,19 +40,28 @@ private slots:
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<int>("defaultPosition"); // 0: none
         QTest::addColumn<QString>("cancelAnswer");
-        QTest::newRow("1") << 0 << 1 << 0 << QStringList{"OK"} << 0 << u"1"_s;
-        QTest::newRow("2") << 0 << 2 << 0 << QStringList{"OK", "Annuler"} << 1 << u"2"_s;
-        QTest::newRow("3") << 0 << 3 << 0 << QStringList{"&Oui", "&Non"} << 1 << u"2"_s;
-        QTest::newRow("4") << 0 << 4 << 0 << QStringList{"&Oui", "&Non", "Annuler"} << 1 << u"3"_s;
-        QTest::newRow("5") << 0 << 5 << 0 << QStringList{"&Réessayer", "Annuler"} << 1 << u"2"_s;
-        QTest::newRow("6") << 0 << 6 << 0 << QStringList{"&Abandon", "&Réessayer", "&Ignorer"} << 1
-                           << u"3"_s;
-        QTest::newRow("set 4 then 3") << 4 << 3 << 0 << QStringList{"&Oui", "&Non"} << 1 << u"2"_s;
+        QTest::addColumn<int>("focused"); // the button given the focus
+        QTest::addColumn<QString>("enterAnswer");
+        QTest::newRow("1") << 0 << 1 << 0 << QStringList{"OK"} << 0 << u"1"_s << 0 << u"1"_s;
+        QTest::newRow("2, focus beyond the buttons")
+            << 0 << 2 << 0 << QStringList{"OK", "Annuler"} << 1 << u"2"_s << 3 << u"1"_s;
+        QTest::newRow("3") << 0 << 3 << 0 << QStringList{"&Oui", "&Non"} << 1 << u"2"_s << 0
+                           << u"1"_s;
+        QTest::newRow("4, focus on the second")
+            << 0 << 4 << 0 << QStringList{"&Oui", "&Non", "Annuler"} << 1 << u"3"_s << 2 << u"2"_s;
+        QTest::newRow("5") << 0 << 5 << 0 << QStringList{"&Réessayer", "Annuler"} << 1 << u"2"_s
+                           << 0 << u"1"_s;
+        QTest::newRow("6, focus on the third")
+            << 0 << 6 << 0 << QStringList{"&Abandon", "&Réessayer", "&Ignorer"} << 1 << u"3"_s << 3
+            << u"3"_s;
+        QTest::newRow("set 4 then 3")
+            << 4 << 3 << 0 << QStringList{"&Oui", "&Non"} << 1 << u"2"_s << 0 << u"1"_s;
         QTest::newRow("set 2 then 6, with help")
             << 2 << 6 << 5 << QStringList{"&Abandon", "&Réessayer", "&Ignorer", "Aide"} << 1
-            << u"3"_s;
+            << u"3"_s << 0 << u"1"_s;
     }
 
+    // Escape answers with the cancel button, Enter with the focused one.
     void eachSetHasItsButtons()
     {
         QFETCH(int, former);
@@ -61,6 +70,8 @@ private slots:
         QFETCH(QStringList, captions);
         QFETCH(int, defaultPosition);
         QFETCH(QString, cancelAnswer);
+        QFETCH(int, focused);
+        QFETCH(QString, enterAnswer);
         MessageBox box;
         QCOMPARE(box.windowTitle(), u"Rotalis"_s);
         box.setHelpButton(helpContext);
@@ -76,30 +87,11 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(box.answer(), cancelAnswer);
         QVERIFY(!box.isVisible());
-    }
 
-    void enterPressesTheFocusedButton_data()
-    {
-        QTest::addColumn<int>("formType");
-        QTest::addColumn<int>("focusedButton");
-        QTest::addColumn<int>("answer");
-        QTest::newRow("not set: the default") << 3 << 0 << 1;
-        QTest::newRow("third of three") << 6 << 3 << 3;
-        QTest::newRow("3 of two: ignored") << 2 << 3 << 1;
-    }
-
-    void enterPressesTheFocusedButton()
-    {
-        QFETCH(int, formType);
-        QFETCH(int, focusedButton);
-        QFETCH(int, answer);
-        MessageBox box;
-        box.setFormType(formType);
-        box.setFocusedButton(focusedButton);
+        box.setFocusedButton(focused);
         QVERIFY(ShowActive(box));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(box.answer(), QString::number(answer));
-
+        QCOMPARE(box.answer(), enterAnswer);
         // The shared box must not keep the previous question's focus.
         box.setFocusedButton(0);
         box.show();
