@@ -63,6 +63,16 @@ public:
         landscapePages.append(nextLandscape_);
     }
 
+    // The first text drawn on the page given, or null.
+    const Text* find(const QString& text, int page = 1) const
+    {
+        for (const Text& drawn : texts) {
+            if (drawn.text == text && drawn.page == page)
+                return &drawn;
+        }
+        return nullptr;
+    }
+
     QList<Text> texts;
     QList<Fill> fills;
     QList<Line> lines;

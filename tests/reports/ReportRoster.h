@@ -1,9 +1,20 @@
 #pragma once
 
+#include "BlankRoster.h"
+#include "Roster.h"
 #include "RosterDatabase.h"
 #include "TestEnvironment.h"
 
 #include <QTest>
+
+// A roster of the year with its participants, after these statements.
+inline std::unique_ptr<Roster> RosterWith(int year, const QStringList& statements)
+{
+    std::unique_ptr<RosterDatabase> db = MakeBlankRoster(year);
+    for (const QString& sql : statements)
+        db->execute(sql.toUtf8().constData());
+    return Roster::load(std::move(db));
+}
 
 // A 2011 roster file for the reports. Participants, in order: A, O'Brien; "Doc", B, C.
 // - A holds 7, 8 and 9 March (weekdays) and Easter Monday 25 April (a holiday); he shares

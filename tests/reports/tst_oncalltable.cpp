@@ -1,23 +1,12 @@
-#include "BlankRoster.h"
 #include "OnCallTable.h"
 #include "RecordingCanvas.h"
 #include "ReportRoster.h"
-#include "Roster.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A roster of the year whose every day A holds, with these statements after.
-std::unique_ptr<Roster> HeldByA(int year)
-{
-    std::unique_ptr<RosterDatabase> db = MakeBlankRoster(year);
-    db->execute(R"(INSERT INTO [Participants] ([Médecin]) VALUES ('A'))");
-    db->execute(R"(UPDATE [Garde] SET [Médecin] = 'A')");
-    return Roster::load(std::move(db));
-}
 
 QStringList Texts(const QList<OnCallRow>& rows)
 {
@@ -27,11 +16,6 @@ QStringList Texts(const QList<OnCallRow>& rows)
                                  row.day.toString(Qt::ISODate), row.hours}
                          .join('|'));
     return texts;
-}
-
-double Height(bool bold)
-{
-    return ArialLineHeight(10, bold);
 }
 
 QList<OnCallRow> Rows(int count)
@@ -68,16 +52,12 @@ private slots:
         roster = Roster::load(roster->database().path());
 
         const QStringList rows = Texts(OnCallRows(*roster, 3));
-        QCOMPARE(rows.mid(0, 6), (QStringList{"O'Brien; \"Doc\"||  |2011-03-05|",
-                                              "Dr Anne Aubert|04 1 23456|2 place du Marché 04400 "
-                                              "Barcelonnette|2011-03-06|de 08:00 à 14:00",
-                                              "B||  |2011-03-06|de 14:00 à 20:00",
-                                              "Dr Anne Aubert|04 1 23456|2 place du Marché 04400 "
-                                              "Barcelonnette|2011-03-06|de 20:00 à 08:00",
-                                              "Dr Anne Aubert|04 1 23456|2 place du Marché 04400 "
-                                              "Barcelonnette|2011-03-07|",
-                                              "Dr Anne Aubert|04 1 23456|2 place du Marché 04400 "
-                                              "Barcelonnette|2011-03-08|"}));
+        const QString a = u"Dr Anne Aubert|04 1 23456|2 place du Marché 04400 Barcelonnette|"_s;
+        QCOMPARE(
+            rows.mid(0, 6),
+            (QStringList{"O'Brien; \"Doc\"||  |2011-03-05|", a + "2011-03-06|de 08:00 à 14:00",
+                         "B||  |2011-03-06|de 14:00 à 20:00", a + "2011-03-06|de 20:00 à 08:00",
+                         a + "2011-03-07|", a + "2011-03-08|"}));
         QVERIFY(rows.contains("Zed|||2011-03-14|"));
         QCOMPARE(rows.size(), 2 + 3 + 3 + 2 + 2 * 3);
     }
@@ -100,7 +80,10 @@ private slots:
         QFETCH(int, year);
         QFETCH(int, month);
         QFETCH(int, days);
-        const QList<OnCallRow> rows = OnCallRows(*HeldByA(year), month);
+        const QList<OnCallRow> rows =
+            OnCallRows(*RosterWith(year, {u"INSERT INTO [Participants] ([Médecin]) VALUES ('A')"_s,
+                                          u"UPDATE [Garde] SET [Médecin] = 'A'"_s}),
+                       month);
         QCOMPARE(rows.size(), days);
         QCOMPARE(rows.last().day, QDate(year, month, days));
         QVERIFY(rows.last().hours.isEmpty());
@@ -111,18 +94,12 @@ private slots:
         RecordingCanvas canvas({11906, 16838});
         DrawOnCallTable(canvas, u"Tableau des astreintes de MARS 2012 - Ubaye"_s, Rows(2));
 
-        const double hb = Height(true);
-        const double hr = Height(false);
+        const double hb = ArialLineHeight(10, true);
+        const double hr = ArialLineHeight(10, false);
         const double top = 810 + hb;
         const double rows = top + hb;
         QCOMPARE(canvas.landscapePages, QList<bool>{true});
-        const auto at = [&](const QString& text) {
-            for (const RecordingCanvas::Text& drawn : canvas.texts) {
-                if (drawn.text == text)
-                    return drawn;
-            }
-            return RecordingCanvas::Text{};
-        };
+        const auto at = [&](const QString& text) { return *canvas.find(text); };
         QCOMPARE(at(u"Tableau des astreintes de MARS 2012 - Ubaye"_s).at, QPointF(810, 810));
         QVERIFY(at(u"MEDECIN"_s).bold);
         QCOMPARE(at(u"PERIODE"_s).at,
@@ -144,9 +121,10 @@ private slots:
         RecordingCanvas canvas({11906, 16838});
         DrawOnCallTable(canvas, u"Tête"_s, Rows(60));
 
-        const double rowH = Height(true) + Height(false);
-        const double top = 810 + Height(true);
-        const double rows = top + Height(true);
+        const double hb = ArialLineHeight(10, true);
+        const double rowH = hb + ArialLineHeight(10, false);
+        const double top = 810 + hb;
+        const double rows = top + hb;
         const int pages = canvas.landscapePages.size();
         QVERIFY(pages >= 2);
         int heads = 0;

@@ -30,11 +30,6 @@ Measures Measure()
     return {ArialLineHeight(10, true), letter, number, letter + number + 1758 + 296};
 }
 
-double NameWidth(const QString& text, bool bold)
-{
-    return ArialWidth(text, 10, bold);
-}
-
 const QString LongName = u"Docteur Jean-Baptiste de La Tour d'Auvergne-Lauraguais"_s;
 
 // 2012: Sunday 1 January (a holiday) held by Dupont, Monday 2 January by Martin, 3 January by
@@ -53,15 +48,6 @@ RosterTable Table2012()
             {QDate(2012, 3, 1).addDays(i / 2),
              {i % 2 ? u"Léa"_s : u"Benoît"_s, i % 2 ? 12.0 : 0.0, i % 2 ? 24.0 : 12.0}});
     return table;
-}
-
-const RecordingCanvas::Text* Find(const RecordingCanvas& canvas, const QString& text, int page = 1)
-{
-    for (const RecordingCanvas::Text& drawn : canvas.texts) {
-        if (drawn.text == text && drawn.page == page)
-            return &drawn;
-    }
-    return nullptr;
 }
 
 // The y of the row of a day of the month.
@@ -89,28 +75,29 @@ private slots:
             static_cast<double>(static_cast<long>(std::nearbyint(page.width() - 6 * m.colW)) / 2);
         const double top = (page.height() - 33 * (m.rowH + 5)) / 2;
         QCOMPARE(canvas.landscapePages, QList<bool>{true});
-        const RecordingCanvas::Text* title = Find(canvas, u"Garde médicale 2012 - Ubaye"_s);
+        const RecordingCanvas::Text* title = canvas.find(u"Garde médicale 2012 - Ubaye"_s);
         QVERIFY(title);
         QCOMPARE(title->at, QPointF(left, 810));
         QVERIFY(title->bold && title->points == 14);
-        const RecordingCanvas::Text* january = Find(canvas, u"janvier"_s);
-        QCOMPARE(january->at, QPointF(left + (m.colW - NameWidth(u"janvier"_s, true)) / 2, top));
+        const RecordingCanvas::Text* january = canvas.find(u"janvier"_s);
+        QCOMPARE(january->at,
+                 QPointF(left + (m.colW - ArialWidth(u"janvier"_s, 10, true)) / 2, top));
         QVERIFY(january->bold);
 
         // Sunday 1 January: filled grey, bold name, the number right-aligned.
         const RecordingCanvas::Fill& first = canvas.fills.first();
         QCOMPARE(first.area, QRectF(left, RowY(1, m, top), m.colW, m.rowH + 5));
         QCOMPARE(first.colour, QColor(0xC0, 0xC0, 0xC0));
-        QCOMPARE(Find(canvas, u"D"_s)->at, QPointF(left + 15, RowY(1, m, top)));
+        QCOMPARE(canvas.find(u"D"_s)->at, QPointF(left + 15, RowY(1, m, top)));
         const double numberLeft = left + 15 + m.wLetter + 133;
-        const RecordingCanvas::Text* one = Find(canvas, u"1"_s);
-        QCOMPARE(one->at.x(), numberLeft + m.wNumber - NameWidth(u"1"_s, true));
-        const RecordingCanvas::Text* dupont = Find(canvas, u"Dupont"_s);
+        const RecordingCanvas::Text* one = canvas.find(u"1"_s);
+        QCOMPARE(one->at.x(), numberLeft + m.wNumber - ArialWidth(u"1"_s, 10, true));
+        const RecordingCanvas::Text* dupont = canvas.find(u"Dupont"_s);
         QCOMPARE(dupont->at, QPointF(numberLeft + m.wNumber + 133, RowY(1, m, top)));
         QVERIFY(dupont->bold);
         QCOMPARE(dupont->colour, QColor(Qt::black));
         // Monday 2 January: no fill, a regular name.
-        QVERIFY(!Find(canvas, u"Martin"_s)->bold);
+        QVERIFY(!canvas.find(u"Martin"_s)->bold);
         for (const RecordingCanvas::Fill& fill : canvas.fills)
             QVERIFY(fill.area.y() != RowY(2, m, top) || fill.area.x() != left);
 
@@ -121,9 +108,9 @@ private slots:
                 shortened = &text;
         }
         QVERIFY(shortened);
-        QVERIFY(NameWidth(shortened->text, false) <= 1758);
-        QVERIFY(NameWidth(LongName.left(shortened->text.size() + 1), false) > 1758);
-        QVERIFY(Find(canvas, u"Ligne un"_s));
+        QVERIFY(ArialWidth(shortened->text, 10, false) <= 1758);
+        QVERIFY(ArialWidth(LongName.left(shortened->text.size() + 1), 10, false) > 1758);
+        QVERIFY(canvas.find(u"Ligne un"_s));
 
         // 31 rows reach row 32; February of a leap year has 29; April ends a row earlier.
         const auto lastRow = [&](int month) {
@@ -138,7 +125,7 @@ private slots:
         QCOMPARE(lastRow(1), 32);
         QCOMPARE(lastRow(2), 30);
         QCOMPARE(lastRow(4), 31);
-        QVERIFY(!Find(canvas, u"juillet"_s));
+        QVERIFY(!canvas.find(u"juillet"_s));
     }
 
     void secondHalfAloneIsOnePageFromJuly()
@@ -146,8 +133,8 @@ private slots:
         RecordingCanvas canvas(A4);
         DrawRosterTable(canvas, Table2012(), {false, true, false}, PrintColours());
         QCOMPARE(canvas.landscapePages, QList<bool>{true});
-        QVERIFY(Find(canvas, u"juillet"_s) && Find(canvas, u"décembre"_s));
-        QVERIFY(!Find(canvas, u"janvier"_s) && !Find(canvas, u"juin"_s));
+        QVERIFY(canvas.find(u"juillet"_s) && canvas.find(u"décembre"_s));
+        QVERIFY(!canvas.find(u"janvier"_s) && !canvas.find(u"juin"_s));
     }
 
     // Portrait pages after the landscape ones, the head repeated on each.
@@ -158,14 +145,14 @@ private slots:
 
         const Measures m = Measure();
         QCOMPARE(canvas.landscapePages.mid(0, 3), (QList<bool>{true, true, false}));
-        const RecordingCanvas::Text* head = Find(canvas, u"Garde médicale 2012 - Ubaye"_s, 3);
+        const RecordingCanvas::Text* head = canvas.find(u"Garde médicale 2012 - Ubaye"_s, 3);
         QCOMPARE(head->at, QPointF(1120, 810));
         QVERIFY(head->bold && head->points == 12);
-        const RecordingCanvas::Text* line = Find(canvas, u"jeudi 01 mars de 08:00 à 20:00"_s, 3);
+        const RecordingCanvas::Text* line = canvas.find(u"jeudi 01 mars de 08:00 à 20:00"_s, 3);
         QCOMPARE(line->at, QPointF(1120, 1700));
         QVERIFY(!line->bold);
-        const double w = NameWidth(u"dimanche 29 septembre de 24:00 à 24:00"_s, false);
-        QCOMPARE(Find(canvas, u"Benoît"_s, 3)->at, QPointF(1253 + w, 1700));
+        const double w = ArialWidth(u"dimanche 29 septembre de 24:00 à 24:00"_s, 10, false);
+        QCOMPARE(canvas.find(u"Benoît"_s, 3)->at, QPointF(1253 + w, 1700));
         const double bottom = A4.height() - 2820;
         int lines = 0;
         for (const RecordingCanvas::Text& text : canvas.texts) {
@@ -176,7 +163,7 @@ private slots:
         }
         QCOMPARE(lines, 60);
         QVERIFY(canvas.landscapePages.size() > 3);
-        QVERIFY(Find(canvas, u"Garde médicale 2012 - Ubaye"_s, 4));
+        QVERIFY(canvas.find(u"Garde médicale 2012 - Ubaye"_s, 4));
     }
 
     void rowsTakeTheirTypesColours()
@@ -190,9 +177,9 @@ private slots:
         RecordingCanvas canvas(A4);
         DrawRosterTable(canvas, Table2012(), {true, false, false}, colours);
 
-        QCOMPARE(Find(canvas, u"Dupont"_s)->colour, QColor(Qt::red));
-        QCOMPARE(Find(canvas, u"Martin"_s)->colour, QColor(Qt::blue));
-        QCOMPARE(Find(canvas, u"janvier"_s)->colour, QColor(Qt::black));
+        QCOMPARE(canvas.find(u"Dupont"_s)->colour, QColor(Qt::red));
+        QCOMPARE(canvas.find(u"Martin"_s)->colour, QColor(Qt::blue));
+        QCOMPARE(canvas.find(u"janvier"_s)->colour, QColor(Qt::black));
         // 182 days of the half-year, of which 26 Saturdays, 26 Sundays, and Easter Monday, 1 and
         // 8 May, Ascension and Whit Monday.
         QCOMPARE(canvas.fills.size(), 182 - 26 - 26 - 5);

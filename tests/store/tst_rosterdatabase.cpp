@@ -38,9 +38,11 @@ private slots:
     void cleanup() { env_.reset(); }
 
     // Other programs read the file through these names, in this order, with a composed "é"
-    // as this source file writes it.
-    void newDatabaseHasTheRosterTablesInFieldOrder()
+    // as this source file writes it. Without the sector setting, "Secteur": see the roster
+    // window's test.
+    void newDatabaseHasTheRosterTables()
     {
+        OpenAppSettings()->setValue("Options/Secteur", "Vallée de l'Ubaye");
         std::unique_ptr<RosterDatabase> db = CreateRosterDatabase();
         QCOMPARE(ColumnsOf(*db, R"(PRAGMA table_info([Garde]))"),
                  QStringList({"Jour", "Médecin", "Type", "Indispo"}));
@@ -49,15 +51,18 @@ private slots:
         QCOMPARE(ColumnsOf(*db, R"(PRAGMA table_info([Participants]))"),
                  QStringList({"Médecin", "Semaine", "WE", "Etat-Civil", "Identification", "Adresse",
                               "CP", "Ville"}));
-    }
-
-    // Without the setting, "Secteur": see the roster window's test.
-    void newDatabaseTakesTheSectorSetting()
-    {
-        OpenAppSettings()->setValue("Options/Secteur", "Vallée de l'Ubaye");
-        std::unique_ptr<RosterDatabase> db = CreateRosterDatabase();
         QCOMPARE(db->property("VersionID"), QStringLiteral("4.2.0"));
         QCOMPARE(db->property("Secteur"), QStringLiteral("Vallée de l'Ubaye"));
+
+        db->execute(R"(INSERT INTO [Garde] ([Jour], [Type]) VALUES ('2011-03-05', 1))");
+        db->execute(R"(INSERT INTO [Participants] ([Médecin]) VALUES ('Dupont'))");
+        for (const char* defaults :
+             {R"(SELECT [Médecin] IS '' AND [Indispo] IS 0 FROM [Garde])",
+              R"(SELECT [Semaine] IS 0 AND [WE] IS 0 AND [Etat-Civil] IS '' AND [Identification]
+                 IS '' AND [Adresse] IS '' AND [CP] IS '' AND [Ville] IS '' FROM [Participants])"}) {
+            Statement row = db->prepare(defaults);
+            QVERIFY2(row.step() && row.boolean(0), defaults);
+        }
     }
 
     // One row per kind of rule the tables enforce, after one the rules accept.
@@ -99,20 +104,6 @@ private slots:
             inserted = false;
         }
         QCOMPARE(inserted, accepted);
-    }
-
-    void defaults()
-    {
-        std::unique_ptr<RosterDatabase> db = CreateRosterDatabase();
-        db->execute(R"(INSERT INTO [Garde] ([Jour], [Type]) VALUES ('2011-03-05', 1))");
-        db->execute(R"(INSERT INTO [Participants] ([Médecin]) VALUES ('Dupont'))");
-        for (const char* check :
-             {R"(SELECT [Médecin] IS '' AND [Indispo] IS 0 FROM [Garde])",
-              R"(SELECT [Semaine] IS 0 AND [WE] IS 0 AND [Etat-Civil] IS '' AND [Identification]
-                 IS '' AND [Adresse] IS '' AND [CP] IS '' AND [Ville] IS '' FROM [Participants])"}) {
-            Statement row = db->prepare(check);
-            QVERIFY2(row.step() && row.boolean(0), check);
-        }
     }
 
     void sqlcipherShellReadsARosterWithThePassword()
