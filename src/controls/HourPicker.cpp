@@ -72,6 +72,9 @@ bool HourPicker::commit()
         return true;
     }
     field_->setText(value_);
+    // A step button held down would go on stepping from the time given back.
+    for (QToolButton* button : {up_, down_})
+        button->setDown(false);
     emit refused(QStringLiteral("Cette heure n'est pas valable.\r\n"
                                 "Indiquez une heure pleine ou une demi-heure, par exemple "
                                 "20:00, 20h, 20h30 ou 8."));

@@ -4,6 +4,7 @@
 #include "DatabaseError.h"
 #include "Interaction.h"
 #include "ParticipantList.h"
+#include "ParticipantNames.h"
 #include "Roster.h"
 #include "RosterDatabase.h"
 #include "RosterFile.h"
@@ -69,6 +70,11 @@ void WizardFlow::addParticipant(ParticipantListKind kind)
     const QString name = ui_.askNewParticipant();
     if (name.isEmpty())
         return;
+    // Blanks alone are refused at once; the other name rules wait for the step to be left.
+    if (name.trimmed().isEmpty()) {
+        ui_.tell(*ParticipantNameProblem(name), MessageIcon::Information);
+        return;
+    }
     mutableList(kind).append(name);
     listChanged(kind);
 }
@@ -236,6 +242,16 @@ WizardFlow::Outcome WizardFlow::next()
         return Outcome::Generate;
     }
     return Outcome::Stay;
+}
+
+void WizardFlow::expandYearText()
+{
+    const std::optional<qint64> typed = RoundedNumber(yearText_);
+    if (!typed)
+        return;
+    const qint64 year = ExpandTwoDigitYear(*typed);
+    if (year != *typed && IsRosterYear(year))
+        yearText_ = QString::number(year);
 }
 
 WizardFlow::Outcome WizardFlow::leaveStep1()

@@ -48,6 +48,8 @@ public:
     // Step 1. Once step 1 is left, the year text is the full year it was taken for.
     QString yearText() const { return yearText_; }
     void setYearText(const QString& text);
+    // Writes a two-digit year as the year it stands for ("27" is 2027), as the field is left.
+    void expandYearText();
     int year() const { return year_; }
     bool includesWeekdays = true;
     bool includesWeekends = true;

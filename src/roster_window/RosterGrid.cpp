@@ -196,12 +196,6 @@ void RosterGrid::keyPressEvent(QKeyEvent* event)
                               viewport()->mapToGlobal(cellRect.bottomLeft()));
 }
 
-void RosterGrid::resizeEvent(QResizeEvent* event)
-{
-    QTableWidget::resizeEvent(event);
-    fitColumnsToWidth();
-}
-
 void RosterGrid::fitColumnsToWidth()
 {
     int labelsWidth = 0;
@@ -223,6 +217,12 @@ bool RosterGrid::isCut(const QModelIndex& index) const
 
 bool RosterGrid::viewportEvent(QEvent* event)
 {
+    if (event->type() == QEvent::Resize) {
+        // The visible width changes with the window and with the vertical scroll bar.
+        const bool handled = QTableWidget::viewportEvent(event);
+        fitColumnsToWidth();
+        return handled;
+    }
     if (event->type() != QEvent::ToolTip)
         return QTableWidget::viewportEvent(event);
     const auto* help = static_cast<QHelpEvent*>(event);

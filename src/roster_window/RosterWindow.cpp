@@ -237,7 +237,7 @@ void RosterWindow::chooseViewMode(ViewMode mode)
         recolour();
         // The menu ticks the mode; only here can the user see whose duties stand out.
         findLabel_->setText(mode == ViewMode::Doctor
-                                ? QStringLiteral("Gardes de %1 en surbrillance").arg(findTarget_)
+                                ? QStringLiteral("Médecin repéré : %1").arg(findTarget_)
                                 : QString());
     }
     tickViewMode();

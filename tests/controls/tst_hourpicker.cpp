@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
@@ -151,6 +152,22 @@ private slots:
             Wheel(field_, delta);
         QCOMPARE(picker_->value(), time);
         QCOMPARE(field_->text(), time);
+    }
+
+    // A step button held down over a refused text stops at the refusal: it does not go on
+    // stepping from the time given back.
+    void aHeldButtonStopsAtARefusedTime()
+    {
+        QSignalSpy refused(picker_.get(), &HourPicker::refused);
+        type("zz");
+        auto* up = picker_->findChild<QToolButton*>();
+
+        QTest::mousePress(up, Qt::LeftButton);
+        QTest::qWait(up->autoRepeatDelay() + 4 * up->autoRepeatInterval());
+        QTest::mouseRelease(up, Qt::LeftButton);
+
+        QCOMPARE(refused.size(), 1);
+        QCOMPARE(picker_->value(), QStringLiteral("08:00"));
     }
 
     void disabledPickerIgnoresTheWheel()

@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -172,7 +173,7 @@ private slots:
         QCOMPARE(wizard.flow().list(ParticipantListKind::Weekday), Weekdays.mid(0, names));
     }
 
-    // A year typed in two digits shows the year it stands for once step 1 is left.
+    // A year typed in two digits shows the year it stands for once the field is left.
     void twoDigitYearIsShownInFull()
     {
         ScriptedInteraction ui;
@@ -184,11 +185,15 @@ private slots:
                 year = field;
         }
         QVERIFY(year);
+        QApplication::setActiveWindow(&wizard);
+        QVERIFY(QTest::qWaitForWindowActive(&wizard));
+        year->setFocus();
         year->selectAll();
         QTest::keyClicks(year, "27");
+        QTest::keyClick(year, Qt::Key_Tab);
+        QCOMPARE(year->text(), QStringLiteral("2027"));
 
         wizard.pressNext();
-        QCOMPARE(year->text(), QStringLiteral("2027"));
         wizard.pressPrevious();
 
         QCOMPARE(year->text(), QStringLiteral("2027"));

@@ -100,9 +100,6 @@ private slots:
         QTest::newRow("<Partagé>")
             << false << QStringList{"A", "<Partagé>"} << Reserved("<Partagé>");
         QTest::newRow("same name twice") << false << QStringList{"A", "B", "A"} << Duplicates;
-        QTest::newRow("blanks only")
-            << false << QStringList{"A", "  "}
-            << "Un nom de participant ne peut pas être vide ni fait uniquement d'espaces.";
         QTest::newRow("blanks around a name") << false << QStringList{"A", " B "} << "";
         QTest::newRow("names differing in case") << false << QStringList{"Martin", "martin"} << "";
         QTest::newRow("50 characters") << false << QStringList{"A", QString(50, 'x')} << "";
@@ -114,6 +111,17 @@ private slots:
         QTest::newRow("weekends, empty")
             << true << QStringList{} << "Votre liste de participants est vide !";
         QTest::newRow("weekends, same name twice") << true << QStringList{"A", "A"} << Duplicates;
+    }
+
+    // Blanks alone are no name: refused as they are typed, the list left as it was.
+    void aBlankNameIsRefusedAtOnce()
+    {
+        flow_->next();
+        add(ParticipantListKind::Weekday, {"A", "   "});
+
+        QCOMPARE(ui_->texts(), QStringList{"Un nom de participant ne peut pas être vide ni fait "
+                                           "uniquement d'espaces."});
+        QCOMPARE(flow_->list(ParticipantListKind::Weekday), QStringList{"A"});
     }
 
     void listChecks()

@@ -200,7 +200,7 @@ private slots:
         QCOMPARE(HighlightedDays(*window), highlighted);
         QVERIFY(ui_.shown.isEmpty());
         QCOMPARE(window->findText(),
-                 mode == 1 ? "Gardes de " + window->findTarget() + " en surbrillance" : QString());
+                 mode == 1 ? u"Médecin repéré : "_s + window->findTarget() : QString());
     }
 
     // The header pair is the platform's button face unless it is hardly told from the cells.

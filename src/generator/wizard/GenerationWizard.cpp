@@ -210,6 +210,10 @@ QWidget* GenerationWizard::buildStep1()
         content->addWidget(box);
     connect(year_, &QLineEdit::textEdited, this,
             [this](const QString& text) { flow_.setYearText(text); });
+    connect(year_, &QLineEdit::editingFinished, this, [this] {
+        flow_.expandYearText();
+        year_->setText(flow_.yearText());
+    });
     connect(weekdays_, &QCheckBox::toggled, this, [this](bool on) { flow_.includesWeekdays = on; });
     connect(weekends_, &QCheckBox::toggled, this, [this](bool on) { flow_.includesWeekends = on; });
     connect(eve_, &QCheckBox::toggled, this, [this](bool on) { flow_.eveOption = on; });
