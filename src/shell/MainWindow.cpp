@@ -341,11 +341,7 @@ void MainWindow::arrange(int code)
 void MainWindow::cascade()
 {
     // Bottom to top: the window in front stays in front, at the last step.
-    QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::StackingOrder)) {
-        if (!window->isMinimized())
-            windows.append(window);
-    }
+    const QList<QMdiSubWindow*> windows = shownWindows(QMdiArea::StackingOrder);
     if (windows.isEmpty())
         return;
     const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.first());
@@ -358,13 +354,19 @@ void MainWindow::cascade()
     }
 }
 
-void MainWindow::tile(Qt::Orientation bands)
+QList<QMdiSubWindow*> MainWindow::shownWindows(QMdiArea::WindowOrder order) const
 {
     QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+    for (QMdiSubWindow* window : mdiArea_->subWindowList(order)) {
         if (!window->isMinimized())
             windows.append(window);
     }
+    return windows;
+}
+
+void MainWindow::tile(Qt::Orientation bands)
+{
+    const QList<QMdiSubWindow*> windows = shownWindows(QMdiArea::CreationOrder);
     if (windows.isEmpty())
         return;
     const QSize area = mdiArea_->viewport()->size();

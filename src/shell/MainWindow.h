@@ -3,11 +3,11 @@
 #include "RecentFiles.h"
 
 #include <QMainWindow>
+#include <QMdiArea>
 #include <memory>
 
 class Interaction;
 class QLabel;
-class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class RosterDatabase;
@@ -57,6 +57,8 @@ private:
     void showStatusOf(RosterWindow* window);
     void rosterSaved(const QString& filePath);
     void storePlacement();
+    // The roster windows that are not minimised.
+    QList<QMdiSubWindow*> shownWindows(QMdiArea::WindowOrder order) const;
     void cascade();
     // Side by side in horizontal bands (one above the other) or in vertical bands.
     void tile(Qt::Orientation bands);
