@@ -142,7 +142,11 @@ GenerationWizard::GenerationWizard(Interaction& ui, int currentYear, QWidget* pa
     refresh();
 }
 
-GenerationWizard::~GenerationWizard() = default;
+GenerationWizard::~GenerationWizard()
+{
+    // The year field is left as the dialog hides on its way out, after this part of it is gone.
+    year_->disconnect(this);
+}
 
 QWidget* GenerationWizard::panel(const QString& section, const QString& step, QLayout* content)
 {
