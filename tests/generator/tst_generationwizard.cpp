@@ -1,3 +1,4 @@
+#include "DialogTesting.h"
 #include "GenerationWizard.h"
 #include "Roster.h"
 #include "RosterDatabase.h"
@@ -7,23 +8,12 @@
 #include "WeekdayRotation.h"
 
 #include <QLineEdit>
-#include <QPushButton>
-#include <QApplication>
 #include <QTest>
 
 namespace {
 
 const QStringList Weekdays{"Arnaud", "Benoît", "Chloé", "Denis", "Emma", "Fabre", "Gilles"};
 const QStringList Weekends{"Henri", "Chloé", "Isabelle", "Jean", "Karim", "Léa"};
-
-QPushButton* ButtonCalled(QWidget& window, const QString& text)
-{
-    for (QPushButton* button : window.findChildren<QPushButton*>()) {
-        if (button->text() == text && button->isVisibleTo(&window))
-            return button;
-    }
-    return nullptr;
-}
 
 void AddNames(GenerationWizard& wizard, ScriptedInteraction& ui, const QStringList& names)
 {
@@ -178,15 +168,13 @@ private slots:
     {
         ScriptedInteraction ui;
         GenerationWizard wizard(ui, 2013);
-        wizard.show();
+        QVERIFY(ShowActive(wizard));
         QLineEdit* year = nullptr;
         for (QLineEdit* field : wizard.findChildren<QLineEdit*>()) {
             if (field->text() == QLatin1String("2013"))
                 year = field;
         }
         QVERIFY(year);
-        QApplication::setActiveWindow(&wizard);
-        QVERIFY(QTest::qWaitForWindowActive(&wizard));
         year->setFocus();
         year->selectAll();
         QTest::keyClicks(year, "27");

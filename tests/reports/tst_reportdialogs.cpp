@@ -1,6 +1,7 @@
 #include "AdministrativeDataDialog.h"
 #include "AppSettings.h"
 #include "ColourSettingsDialog.h"
+#include "DialogTesting.h"
 #include "DutyListDialog.h"
 #include "EditAdministrativeDataDialog.h"
 #include "OnCallDialog.h"
@@ -23,19 +24,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QPushButton* Button(const QDialog& dialog, const QString& caption)
-{
-    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-        if (button->text() == caption)
-            return button;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 class TestReportDialogs : public QObject {
     Q_OBJECT
 
@@ -55,9 +43,9 @@ private slots:
         QCOMPARE(table->headerItem()->text(3), u"Dimanches et fériés"_s);
         QCOMPARE(table->topLevelItem(0)->text(3), u"2 dont 1 partagé(s)"_s);
         QCOMPARE(table->topLevelItem(1)->text(1), QString());
-        Button(dialog, u"&Détails"_s)->click();
+        ButtonCalled(dialog, u"&Détails"_s)->click();
         table->setCurrentItem(table->topLevelItem(1));
-        Button(dialog, u"&Détails"_s)->click();
+        ButtonCalled(dialog, u"&Détails"_s)->click();
         QCOMPARE(detailed, (QStringList{"A", "B"}));
     }
 
@@ -97,7 +85,7 @@ private slots:
         dialog.pageBox(1)->setChecked(false);
         dialog.pageBox(2)->setChecked(listTicked);
 
-        Button(dialog, u"&Imprimer"_s)->click();
+        ButtonCalled(dialog, u"&Imprimer"_s)->click();
 
         QCOMPARE(dialog.result(), accepted ? int(QDialog::Accepted) : int(QDialog::Rejected));
         QCOMPARE(ui.texts(),
@@ -115,13 +103,13 @@ private slots:
         chosen.printerName = u"Couloir"_s;
         ui.printChoices = {chosen};
         RosterPrintDialog dialog(ui, {u"2012"_s, false}, nullptr);
-        Button(dialog, u"&Configurer l'imprimante"_s)->click();
+        ButtonCalled(dialog, u"&Configurer l'imprimante"_s)->click();
         QCOMPARE(ui.printPresets.first().landscape, std::optional<bool>(true));
         QCOMPARE(ui.printPresets.first().paperMm, std::optional<QSizeF>(QSizeF(210, 297)));
         const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
         QVERIFY(std::any_of(labels.begin(), labels.end(),
                             [](const QLabel* label) { return label->text() == u"Couloir"_s; }));
-        Button(dialog, u"Enregistrer en &PDF"_s)->click();
+        ButtonCalled(dialog, u"Enregistrer en &PDF"_s)->click();
         QCOMPARE(dialog.request().output, PrintOutput::Pdf);
         QCOMPARE(dialog.request().printer->printerName, u"Couloir"_s);
     }
@@ -140,12 +128,12 @@ private slots:
             },
             nullptr);
         QCOMPARE(dialog.windowTitle(), u"Aperçu de l'impression"_s);
-        QPushButton* weekBackground = Button(dialog, u"Changer la &couleur du fond"_s);
-        QPushButton* save = Button(dialog, u"&Enregistrer"_s);
+        QPushButton* weekBackground = ButtonCalled(dialog, u"Changer la &couleur du fond"_s);
+        QPushButton* save = ButtonCalled(dialog, u"&Enregistrer"_s);
         QVERIFY(!weekBackground->isEnabled() && !save->isEnabled());
-        QVERIFY(Button(dialog, u"Changer la c&ouleur du fond"_s)->isEnabled());
-        QVERIFY(Button(dialog, u"Changer la couleur du t&exte"_s) &&
-                Button(dialog, u"Changer la couleur du &texte"_s));
+        QVERIFY(ButtonCalled(dialog, u"Changer la c&ouleur du fond"_s)->isEnabled());
+        QVERIFY(ButtonCalled(dialog, u"Changer la couleur du t&exte"_s) &&
+                ButtonCalled(dialog, u"Changer la couleur du &texte"_s));
         const auto hasRed = [&] {
             const QImage image = dialog.preview().convertToFormat(QImage::Format_RGB32);
             const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
@@ -153,7 +141,7 @@ private slots:
         };
         QVERIFY(!hasRed());
 
-        Button(dialog, u"Changer la c&ouleur du fond"_s)->click();
+        ButtonCalled(dialog, u"Changer la c&ouleur du fond"_s)->click();
 
         QCOMPARE(offered, QList<QColor>{QColor(0xC0, 0xC0, 0xC0)});
         QVERIFY(save->isEnabled() && hasRed());
@@ -176,7 +164,7 @@ private slots:
         for (const QLineEdit* field : fields)
             lengths.append(field->maxLength());
         QCOMPARE(lengths, (QList<int>{50, 25, 50, 7, 25}));
-        QPushButton* save = Button(dialog, u"&Enregistrer"_s);
+        QPushButton* save = ButtonCalled(dialog, u"&Enregistrer"_s);
         QVERIFY(!save->isEnabled());
         QTest::keyClicks(fields.at(3), "04400");
         QVERIFY(save->isEnabled());
@@ -226,10 +214,10 @@ private slots:
         QCOMPARE(dialog.windowTitle(), u"Impression du tableau mensuel des astreintes"_s);
         QCOMPARE(dialog.months()->count(), 12);
         QCOMPARE(dialog.months()->itemText(11), u"Décembre"_s);
-        Button(dialog, u"&Editer les données administratives"_s)->click();
+        ButtonCalled(dialog, u"&Editer les données administratives"_s)->click();
         QCOMPARE(edits, 1);
         dialog.months()->setCurrentIndex(3);
-        Button(dialog, u"&Imprimer"_s)->click();
+        ButtonCalled(dialog, u"&Imprimer"_s)->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.request().month, 4);
         QCOMPARE(dialog.request().output, PrintOutput::Printer);
@@ -253,9 +241,9 @@ private slots:
 
         for (const QString& caption :
              {u"&Imprimer"_s, u"&Aperçu avant impression"_s, u"Enregistrer en &PDF"_s})
-            QCOMPARE(Button(dialog, caption)->isEnabled(), !empty);
-        QVERIFY(Button(dialog, u"&Fermer"_s)->isEnabled());
-        Button(dialog, u"&Imprimer"_s)->click();
+            QCOMPARE(ButtonCalled(dialog, caption)->isEnabled(), !empty);
+        QVERIFY(ButtonCalled(dialog, u"&Fermer"_s)->isEnabled());
+        ButtonCalled(dialog, u"&Imprimer"_s)->click();
         QCOMPARE(printed, empty ? 0 : 1);
     }
 };

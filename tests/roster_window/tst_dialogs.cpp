@@ -1,5 +1,6 @@
 #include "AddParticipantDialog.h"
 #include "DayPropertiesDialog.h"
+#include "DialogTesting.h"
 #include "IntervalDialog.h"
 #include "Roster.h"
 #include "RosterDatabase.h"
@@ -29,15 +30,6 @@ const QString BadTime = u"Cette heure n'est pas valable.\r\nIndiquez une heure p
 const QString BlankName =
     u"Un nom de participant ne peut pas être vide ni fait uniquement d'espaces."_s;
 
-QPushButton* ButtonCalled(QWidget& window, const QString& text)
-{
-    for (QPushButton* button : window.findChildren<QPushButton*>()) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
-}
-
 // The start and end fields of the interval dialog, in this order.
 QList<QLineEdit*> TimeFields(IntervalDialog& dialog)
 {
@@ -49,14 +41,6 @@ void Retype(QLineEdit* field, const QString& text)
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
-}
-
-// Shows the dialog as the active window, so that keys go where the focus is.
-bool ShowActive(QWidget& dialog)
-{
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    return QTest::qWaitForWindowActive(&dialog);
 }
 
 } // namespace

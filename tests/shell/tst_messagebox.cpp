@@ -1,3 +1,4 @@
+#include "DialogTesting.h"
 #include "MessageBox.h"
 
 #include <QApplication>
@@ -17,13 +18,6 @@ QStringList Captions(const MessageBox& box)
     for (const QPushButton* button : box.buttons())
         captions.append(button->text());
     return captions;
-}
-
-// Shows the box without waiting for an answer, as the user sees it: active, with the focus.
-bool ShowActive(MessageBox& box)
-{
-    box.show();
-    return QTest::qWaitForWindowActive(&box);
 }
 
 } // namespace
