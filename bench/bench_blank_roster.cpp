@@ -1,5 +1,6 @@
 // Creating a blank year, saving it and reopening it, against the floor: the same work done with
 // bare SQLCipher calls. Prints the medians in milliseconds and the ratio program/floor.
+#include "BenchFolder.h"
 #include "BenchTiming.h"
 #include "BlankRoster.h"
 #include "Calendar.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <sqlite3.h>
 
@@ -114,10 +114,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const int iterations = Iterations(app.arguments());
-    QTemporaryDir temp;
-    // Nothing of the run lands in the user's own working folder.
-    qputenv("TMPDIR", temp.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", temp.path().toLocal8Bit());
+    const BenchFolder temp;
 
     const double program = MedianMilliseconds(iterations, ProgramRun);
     const double floor = MedianMilliseconds(iterations, FloorRun);

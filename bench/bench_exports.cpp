@@ -3,6 +3,7 @@
 // workbook against the same cells written with bare libxlsxwriter calls; the floors read the
 // roster with bare SQLCipher calls on a connection already open. Prints the medians in
 // milliseconds and the ratios.
+#include "BenchFolder.h"
 #include "BenchTiming.h"
 #include "BenchYear.h"
 #include "CalendarExport.h"
@@ -12,7 +13,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
-#include <QTemporaryDir>
 
 #include <openssl/sha.h>
 #include <sqlite3.h>
@@ -276,9 +276,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const int iterations = Iterations(app.arguments());
-    QTemporaryDir temp;
-    // Nothing of the run lands in the user's own working folder.
-    qputenv("XDG_DATA_HOME", temp.path().toLocal8Bit());
+    const BenchFolder temp;
     const std::unique_ptr<Roster> roster = FullYear();
     // The floors' connection, keyed once before any timing.
     sqlite3* db = nullptr;

@@ -1,6 +1,7 @@
 // Generating and writing a whole year against making the blank roster of the same year:
 // 7 weekday participants (option 2), 6 weekend participants, grouping and eve ticked.
 // Prints the medians in milliseconds and the ratio generated/blank.
+#include "BenchFolder.h"
 #include "BenchTiming.h"
 #include "BlankRoster.h"
 #include "OrganiserAnswers.h"
@@ -9,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -40,10 +40,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const int iterations = Iterations(app.arguments());
-    QTemporaryDir temp;
-    // Nothing of the run lands in the user's own working folder.
-    qputenv("TMPDIR", temp.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", temp.path().toLocal8Bit());
+    const BenchFolder temp;
     const GenerationAnswers answers = OrganiserAnswers(Year);
 
     // Interleaved, so that both see the same machine.

@@ -1,6 +1,7 @@
 // Time from a roster file to a roster window with its grid filled, against the floor: the same
 // file opened with bare SQLCipher calls (key, then read every row). Also the blank roster made
 // from scratch into a window. Prints the medians in milliseconds and the ratio program/floor.
+#include "BenchFolder.h"
 #include "BenchTiming.h"
 #include "BlankRoster.h"
 #include "OrganiserAnswers.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryDir>
 
 #include <sqlite3.h>
 
@@ -81,10 +81,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int iterations = Iterations(app.arguments());
-    QTemporaryDir temp;
-    // Nothing of the run lands in the user's own working folder.
-    qputenv("TMPDIR", temp.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", temp.path().toLocal8Bit());
+    const BenchFolder temp;
     ScriptedInteraction ui;
 
     const QString saved = temp.filePath(QStringLiteral("Garde 2012.dat"));

@@ -1,6 +1,7 @@
 // The reports of a full year with 12 participants and 40 shared days: the statistics and a
 // participant's duty list, each computed and shown in its window, and the duty list written to
 // a PDF file. Prints the medians in milliseconds.
+#include "BenchFolder.h"
 #include "BenchTiming.h"
 #include "BenchYear.h"
 #include "DutyList.h"
@@ -19,7 +20,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -72,6 +72,16 @@ void TableFloor(QIODevice& output, const CountingCanvas& counts)
     }
 }
 
+// Draws pages into a PDF at the print commands' resolution; false when it could not be written.
+bool DrawPdf(QIODevice& output, const std::function<void(PageCanvas&)>& draw)
+{
+    QPdfWriter writer(&output);
+    writer.setResolution(1200);
+    PainterCanvas canvas(writer);
+    draw(canvas);
+    return canvas.finish();
+}
+
 template <typename Dialog, typename Report> void Show(const Report& report)
 {
     Dialog dialog(report, nullptr);
@@ -86,9 +96,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int iterations = Iterations(app.arguments());
-    QTemporaryDir temp;
-    // Nothing of the run lands in the user's own working folder.
-    qputenv("XDG_DATA_HOME", temp.path().toLocal8Bit());
+    const BenchFolder temp;
     const std::unique_ptr<Roster> roster = FullYear();
 
     const double statistics = MedianMilliseconds(iterations, [&] {
@@ -103,11 +111,10 @@ int main(int argc, char** argv)
     const double pdf = MedianMilliseconds(iterations, [&] {
         QSaveFile file(temp.filePath("Garde 2012 - Arnaud.pdf"));
         file.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&file);
-        writer.setResolution(1200);
-        PainterCanvas canvas(writer);
-        DrawDutyList(canvas, DutyListTitle("2012", "Arnaud"), rows);
-        if (!canvas.finish() || !file.commit()) {
+        const bool drawn = DrawPdf(file, [&](PageCanvas& canvas) {
+            DrawDutyList(canvas, DutyListTitle("2012", "Arnaud"), rows);
+        });
+        if (!drawn || !file.commit()) {
             std::fprintf(stderr, "the PDF file could not be written\n");
             std::exit(1);
         }
@@ -119,10 +126,9 @@ int main(int argc, char** argv)
     const double tablePdf = MedianMilliseconds(iterations, [&] {
         QBuffer output;
         output.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&output);
-        writer.setResolution(1200);
-        PainterCanvas canvas(writer);
-        DrawRosterTable(canvas, table, allPages, PrintColours());
+        DrawPdf(output, [&](PageCanvas& canvas) {
+            DrawRosterTable(canvas, table, allPages, PrintColours());
+        });
     });
     const double tableFloor = MedianMilliseconds(iterations, [&] {
         QBuffer output;
@@ -138,10 +144,10 @@ int main(int argc, char** argv)
     const double onCall = MedianMilliseconds(iterations, [&] {
         QBuffer output;
         output.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&output);
-        writer.setResolution(1200);
-        PainterCanvas canvas(writer);
-        DrawOnCallTable(canvas, OnCallHead(fullest, "2012", "Ubaye"), OnCallRows(*roster, fullest));
+        DrawPdf(output, [&](PageCanvas& canvas) {
+            DrawOnCallTable(canvas, OnCallHead(fullest, "2012", "Ubaye"),
+                            OnCallRows(*roster, fullest));
+        });
     });
     std::printf("reports of %d, 12 participants, 40 shared days, median of %d runs "
                 "(target < 100 ms each)\n",
