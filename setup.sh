@@ -7,6 +7,7 @@ cd "$(dirname "$0")"
 
 packages=(
   g++ make cmake pkg-config
+  locales       # the French locale the tests run in, as on the users' desktops
   qt6-base-dev libsqlcipher-dev libxlsxwriter-dev fonts-liberation
   libssl-dev    # the cipher of a roster file's first page, checked before SQLCipher reads it
   libical-dev   # each doctor's duties as a calendar file
@@ -31,6 +32,16 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${missing[@]}"
 }
 
+# The users' own locale, which the tests run in.
+generate_french_locale() {
+  locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$' && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" sed -i 's/^# *\(fr_FR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen || echo 'fr_FR.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo[@]}" locale-gen
+}
+
 build() {
   local dir=$1
   shift
@@ -51,8 +62,9 @@ run)
   ;;
 test)
   install_missing
+  generate_french_locale
   build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DROTALIS_SANITIZE=ON
-  ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+  LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 TZ=Europe/Paris ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
   ;;
 *)
   echo "usage: $0 run|test" >&2

@@ -4,6 +4,7 @@
 #include "BenchTiming.h"
 #include "BlankRoster.h"
 #include "Calendar.h"
+#include "ProgramLocale.h"
 #include "RosterDatabase.h"
 #include "RosterFile.h"
 
@@ -113,6 +114,7 @@ double MedianMilliseconds(int iterations, const std::function<int(const QString&
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    UseProgramLocale();
     const int iterations = Iterations(app.arguments());
     const BenchFolder temp;
 

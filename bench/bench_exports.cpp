@@ -8,6 +8,7 @@
 #include "BenchYear.h"
 #include "CalendarExport.h"
 #include "CsvExport.h"
+#include "ProgramLocale.h"
 #include "WorkbookExport.h"
 
 #include <QCoreApplication>
@@ -275,6 +276,7 @@ void PrintLine(const char* what, double program, double floor)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    UseProgramLocale();
     const int iterations = Iterations(app.arguments());
     const BenchFolder temp;
     const std::unique_ptr<Roster> roster = FullYear();

@@ -5,6 +5,7 @@
 #include "BenchTiming.h"
 #include "BlankRoster.h"
 #include "OrganiserAnswers.h"
+#include "ProgramLocale.h"
 #include "RosterDatabase.h"
 #include "RosterGenerator.h"
 
@@ -39,6 +40,7 @@ double Run(const std::function<std::unique_ptr<RosterDatabase>()>& make)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    UseProgramLocale();
     const int iterations = Iterations(app.arguments());
     const BenchFolder temp;
     const GenerationAnswers answers = OrganiserAnswers(Year);

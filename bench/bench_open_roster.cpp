@@ -5,6 +5,7 @@
 #include "BenchTiming.h"
 #include "BlankRoster.h"
 #include "OrganiserAnswers.h"
+#include "ProgramLocale.h"
 #include "Roster.h"
 #include "RosterDatabase.h"
 #include "RosterFile.h"
@@ -80,6 +81,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    UseProgramLocale();
     const int iterations = Iterations(app.arguments());
     const BenchFolder temp;
     ScriptedInteraction ui;

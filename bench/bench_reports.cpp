@@ -9,6 +9,7 @@
 #include "DutyListLayout.h"
 #include "OnCallTable.h"
 #include "PainterCanvas.h"
+#include "ProgramLocale.h"
 #include "Roster.h"
 #include "RosterTable.h"
 #include "RosterTableLayout.h"
@@ -95,6 +96,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    UseProgramLocale();
     const int iterations = Iterations(app.arguments());
     const BenchFolder temp;
     const std::unique_ptr<Roster> roster = FullYear();

@@ -1,6 +1,7 @@
 #include "AppInfo.h"
 #include "MainWindow.h"
 #include "ProgramIcon.h"
+#include "ProgramLocale.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -12,7 +13,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::Title());
     QApplication::setApplicationVersion(AppInfo::VersionText());
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    UseProgramLocale();
     // Every window, dialogs and roster windows alike, shows the program's icon, not Qt's.
     QApplication::setWindowIcon(ProgramIcon());
 

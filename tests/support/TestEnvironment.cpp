@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 
 #include "BlankRoster.h"
+#include "ProgramLocale.h"
 #include "RosterDatabase.h"
 #include "RosterFile.h"
 
@@ -26,6 +27,8 @@ TestEnvironment::TestEnvironment()
     : previousTmpDir_(qgetenv("TMPDIR"))
     , previousDataHome_(qgetenv("XDG_DATA_HOME"))
 {
+    // As the program does at start, so that files are written as the program writes them.
+    UseProgramLocale();
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
     qputenv("TMPDIR", temp_.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", data_.path().toLocal8Bit());

@@ -1,0 +1,11 @@
+#include "ProgramLocale.h"
+
+#include <QLocale>
+
+#include <clocale>
+
+void UseProgramLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    std::setlocale(LC_NUMERIC, "C");
+}
