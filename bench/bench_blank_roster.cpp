@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <sqlite3.h>
@@ -31,8 +30,7 @@ int ProgramRun(const QString& saved)
 {
     {
         const std::unique_ptr<RosterDatabase> db = MakeBlankRoster(Year);
-        QSaveFile file(saved);
-        if (!db || WriteRosterFile(*db, file) != RosterWrite::Written)
+        if (!db || WriteRosterFile(*db, saved) != RosterWrite::Written)
             return 0;
     }
     int days = 0;

@@ -11,9 +11,9 @@
 #include "ProgramLocale.h"
 #include "WorkbookExport.h"
 
+#include "SafeFile.h"
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
 #include <openssl/sha.h>
 #include <sqlite3.h>
@@ -250,8 +250,7 @@ void CalendarFloor(sqlite3* db, const std::string& folder, const std::string& zo
 
 void WriteWhole(const QString& path, const QByteArray& content)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+    if (!WriteFileSafely(path, content))
         Fail("a file could not be written");
 }
 

@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <sqlite3.h>
 
@@ -38,8 +37,7 @@ void WriteYear(const QString& path)
     std::unique_ptr<Roster> roster = Roster::load(WriteGeneratedRoster(GenerateRoster(answers)));
     for (QDate day(Year, 1, 1); day.year() == Year; day = day.addDays(4))
         roster->share(day, {{"Arnaud", 0, 10}, {"Léa", 10, 24}});
-    QSaveFile file(path);
-    if (WriteRosterFile(roster->database(), file) != RosterWrite::Written) {
+    if (WriteRosterFile(roster->database(), path) != RosterWrite::Written) {
         std::fprintf(stderr, "the roster file could not be written\n");
         std::exit(1);
     }

@@ -16,11 +16,11 @@
 #include "Statistics.h"
 #include "StatisticsDialog.h"
 
+#include "SafeFile.h"
 #include <QApplication>
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -111,8 +111,8 @@ int main(int argc, char** argv)
     });
     const QList<DutyRow> rows = PersonalDuties(*roster, "Arnaud");
     const double pdf = MedianMilliseconds(iterations, [&] {
-        QSaveFile file(temp.filePath("Garde 2012 - Arnaud.pdf"));
-        file.open(QIODevice::WriteOnly);
+        SafeFile file(temp.filePath("Garde 2012 - Arnaud.pdf"));
+        file.open();
         const bool drawn = DrawPdf(file, [&](PageCanvas& canvas) {
             DrawDutyList(canvas, DutyListTitle("2012", "Arnaud"), rows);
         });

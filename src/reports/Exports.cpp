@@ -6,11 +6,11 @@
 #include "FilePaths.h"
 #include "Interaction.h"
 #include "Roster.h"
+#include "SafeFile.h"
 #include "WorkbookExport.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -18,14 +18,6 @@ namespace {
 
 constexpr int DaysInAYear = 366;
 const QString EveryParticipant = QStringLiteral("(Tous les participants)");
-
-// Written beside the target and renamed into place: a failure leaves no half file.
-bool WriteWhole(const QString& path, const QByteArray& content)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
-           file.commit();
-}
 
 QString Succeeded(const QString& what, const QString& path)
 {
@@ -56,7 +48,7 @@ bool WriteCalendar(const Roster& roster, const QString& doctor, const QString& p
 {
     try {
         const QByteArray calendar = DoctorCalendar(roster, doctor, QDateTime::currentDateTimeUtc());
-        return !calendar.isEmpty() && WriteWhole(path, calendar);
+        return !calendar.isEmpty() && WriteFileSafely(path, calendar);
     } catch (const DatabaseError&) {
         return false;
     }
@@ -75,7 +67,7 @@ void ExportCsv(Interaction& ui, const Roster& roster, const QString& proposedPat
         const std::unique_ptr<WaitingWindow> waiting =
             ui.showWaiting(QStringLiteral("Exportation au format csv en cours..."), DaysInAYear);
         try {
-            written = WriteWhole(
+            written = WriteFileSafely(
                 path, EncodeCsv(CsvText(roster, [&](int day) { waiting->setProgress(day); })));
         } catch (const DatabaseError&) {
             written = false;

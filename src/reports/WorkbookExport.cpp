@@ -3,16 +3,15 @@
 #include "DatabaseError.h"
 #include "DutyHours.h"
 #include "Roster.h"
+#include "SafeFile.h"
 
-#include <QFileInfo>
+#include <QDir>
 #include <QLocale>
 #include <QTemporaryFile>
 
 #include <xlsxwriter.h>
 
-#include <cstdio>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <optional>
 
 namespace {
 
@@ -156,39 +155,18 @@ void WriteSharedList(SheetWriter& writer, const Formats& formats, const Roster& 
     }
 }
 
-// Those of the file replaced, or those a new file gets.
-QFileDevice::Permissions PermissionsFor(const QString& path)
+// The workbook written by the library into a file of the temporary folder, then read back.
+std::optional<QByteArray> MakeWorkbook(const Roster& roster, const QString& yearText,
+                                       const std::function<void(int dayOfYear)>& progress)
 {
-    if (QFileInfo::exists(path))
-        return QFile::permissions(path);
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    const mode_t mode = 0666 & ~mask;
-    QFileDevice::Permissions permissions;
-    for (const auto& [bit, permission] :
-         {std::pair{S_IRUSR, QFileDevice::ReadOwner}, std::pair{S_IWUSR, QFileDevice::WriteOwner},
-          std::pair{S_IRGRP, QFileDevice::ReadGroup}, std::pair{S_IWGRP, QFileDevice::WriteGroup},
-          std::pair{S_IROTH, QFileDevice::ReadOther},
-          std::pair{S_IWOTH, QFileDevice::WriteOther}}) {
-        if (mode & bit)
-            permissions |= permission;
-    }
-    return permissions;
-}
-
-} // namespace
-
-WorkbookWrite WriteWorkbook(const Roster& roster, const QString& yearText, const QString& path,
-                            const std::function<void(int dayOfYear)>& progress)
-{
-    // The workbook is written under a name of its own beside the target, then renamed over it.
-    QTemporaryFile beside(QFileInfo(path).absolutePath() + QStringLiteral("/.GardesXXXXXX.xlsx"));
-    if (!beside.open())
-        return WorkbookWrite::CannotStart;
-    const QByteArray besidePath = QFile::encodeName(beside.fileName());
-    lxw_workbook* workbook = workbook_new(besidePath.constData());
+    // The library writes only to a file it names itself: a private one, removed afterwards.
+    QTemporaryFile made(QDir::temp().filePath(QStringLiteral("GardesXXXXXX.xlsx")));
+    if (!made.open())
+        return std::nullopt;
+    const QByteArray madePath = QFile::encodeName(made.fileName());
+    lxw_workbook* workbook = workbook_new(madePath.constData());
     if (!workbook)
-        return WorkbookWrite::CannotStart;
+        return std::nullopt;
     lxw_doc_properties properties{};
     char title[] = "Gardes";
     properties.title = title;
@@ -209,13 +187,25 @@ WorkbookWrite WriteWorkbook(const Roster& roster, const QString& yearText, const
     }
     // Closing writes the file, and frees the workbook whatever happened before.
     failed = workbook_close(workbook) != LXW_NO_ERROR || failed;
-    if (failed)
-        return WorkbookWrite::Failed;
-    beside.setPermissions(PermissionsFor(path));
-    // On the disk before it takes the target's place, as a saved file is.
-    if (::fsync(beside.handle()) != 0)
-        return WorkbookWrite::Failed;
-    if (std::rename(besidePath.constData(), QFile::encodeName(path).constData()) != 0)
-        return WorkbookWrite::Failed;
-    return WorkbookWrite::Written;
+    QFile written(made.fileName());
+    if (failed || !written.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray content = written.readAll();
+    if (content.isEmpty() || written.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return content;
+}
+
+} // namespace
+
+WorkbookWrite WriteWorkbook(const Roster& roster, const QString& yearText, const QString& path,
+                            const std::function<void(int dayOfYear)>& progress)
+{
+    SafeFile target(path);
+    if (!target.open())
+        return WorkbookWrite::CannotStart;
+    const std::optional<QByteArray> content = MakeWorkbook(roster, yearText, progress);
+    return content && target.write(*content) == content->size() && target.commit()
+               ? WorkbookWrite::Written
+               : WorkbookWrite::Failed;
 }

@@ -14,7 +14,7 @@ enum class WorkbookWrite {
 
 // The roster as a workbook laid out like the wall table: sheet "Gardes " + year, twelve month
 // blocks of a row per day (weekends and holidays bold, underlined, on light grey), and the list
-// of shared intervals from row 35. Written beside the target and renamed into place: a failure
-// leaves no half file, and an existing file whole. progress is told each day of the year.
+// of shared intervals from row 35. Written whole or not at all: a failure leaves an existing
+// file whole. progress is told each day of the year.
 WorkbookWrite WriteWorkbook(const Roster& roster, const QString& yearText, const QString& path,
                             const std::function<void(int dayOfYear)>& progress);

@@ -25,7 +25,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace {
@@ -143,8 +142,9 @@ bool RosterWindow::showRoster(std::unique_ptr<Roster> roster, const QString& fil
     lastEdit_ = QDateTime::currentDateTime();
     sectorLabel_->setText(roster_->sector());
     rebuildParticipantMenus();
-    if (modified_)
-        recordWorkFile();
+    // Recorded at once, edited or not: a working file found without its record after a crash
+    // is then one whose record was lost, and is offered back rather than thrown away.
+    recordWorkFile();
     return true;
 }
 
@@ -279,8 +279,7 @@ bool RosterWindow::saveRoster(bool saveAs)
         if (target.isEmpty())
             return false;
     }
-    QSaveFile file(target);
-    switch (WriteRosterFile(roster_->database(), file)) {
+    switch (WriteRosterFile(roster_->database(), target)) {
     case RosterWrite::Written:
         break;
     case RosterWrite::WorkFileLost:
@@ -340,7 +339,7 @@ void RosterWindow::recoverWorkFile()
 
 void RosterWindow::recordWorkFile()
 {
-    // Without its record a working file is not offered back; the roster itself is unharmed.
+    // A record that cannot be written leaves the former one, and the roster itself unharmed.
     if (WorkFile* work = roster_->database().workFile())
         work->writeRecord({filePath_, fileStamp_, caption_, lastEdit_, modified_});
 }

@@ -13,6 +13,7 @@ struct AbandonedRoster {
 };
 
 // The abandoned working files that hold whole rosters with unsaved changes, open and locked
-// for this program. The others (nothing unsaved, no record, not a whole roster) are removed.
+// for this program; one whose record is missing or unreadable counts as an unsaved roster that
+// was never saved. The others (nothing unsaved, not a whole roster) are removed.
 // Those of another running copy of the program are left alone.
 std::vector<AbandonedRoster> TakeAbandonedRosters();

@@ -2,10 +2,10 @@
 
 #include "RegularFile.h"
 #include "RosterDatabase.h"
+#include "SafeFile.h"
 #include "WorkFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <array>
 
@@ -54,20 +54,16 @@ WorkingCopy MakeWorkingCopy(const QString& rosterPath)
     return {std::move(work), *stamp};
 }
 
-RosterWrite WriteRosterFile(const RosterDatabase& db, QSaveFile& target)
+RosterWrite WriteRosterFile(const RosterDatabase& db, const QString& targetPath)
 {
     // A copy taken while a transaction or a statement is pending may be inconsistent.
     if (!db.isIdle() || !db.passesIntegrityCheck())
         return RosterWrite::Failed;
     if (!db.isAtItsPath())
         return RosterWrite::WorkFileLost;
-    if (!target.open(QIODevice::WriteOnly))
-        return RosterWrite::Failed;
-    if (!CopyContent(db.file(), target)) {
-        target.cancelWriting();
-        return RosterWrite::Failed;
-    }
-    return target.commit() ? RosterWrite::Written : RosterWrite::Failed;
+    SafeFile target(targetPath);
+    return target.open() && CopyContent(db.file(), target) && target.commit() ? RosterWrite::Written
+                                                                              : RosterWrite::Failed;
 }
 
 std::unique_ptr<RosterDatabase> RecreateWorkFile(const RosterDatabase& db)

@@ -6,7 +6,6 @@
 #include <QString>
 #include <memory>
 
-class QSaveFile;
 class RosterDatabase;
 
 // A roster file copied into a fresh working file, with the state of the file it was copied
@@ -31,7 +30,7 @@ enum class RosterWrite {
 // Writes the open database, exactly as the engine has it, into a roster file. The target is
 // replaced only once it holds the complete copy, and only from a database that is idle and
 // passes its integrity check: on any failure the target keeps its former content, byte for byte.
-RosterWrite WriteRosterFile(const RosterDatabase& db, QSaveFile& target);
+RosterWrite WriteRosterFile(const RosterDatabase& db, const QString& target);
 
 // The open database copied into a fresh working file and opened there, for a roster whose
 // working file was lost; the database keeps it as it is. Null when it could not be made.

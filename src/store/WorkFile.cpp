@@ -1,6 +1,7 @@
 #include "WorkFile.h"
 
 #include "AppInfo.h"
+#include "SafeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -129,10 +129,20 @@ std::vector<std::unique_ptr<WorkFile>> WorkFile::takeAbandoned()
         std::unique_ptr<WorkFile> file(new WorkFile(folder + QLatin1Char('/') + name));
         if (file->lock_.tryLock(0)) {
             file->owned_ = true;
+            file->removeHalfWrittenRecords();
             abandoned.push_back(std::move(file));
         }
     }
     return abandoned;
+}
+
+void WorkFile::removeHalfWrittenRecords() const
+{
+    const QFileInfo record(recordPath());
+    QDir folder = record.dir();
+    for (const QString& name :
+         folder.entryList({record.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden))
+        folder.remove(name);
 }
 
 QString WorkFile::recordPath() const
@@ -151,10 +161,8 @@ std::optional<WorkRecord> WorkFile::record() const
 
 bool WorkFile::writeRecord(const WorkRecord& record) const
 {
-    QSaveFile file(recordPath());
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(QJsonDocument(ToJson(record)).toJson(QJsonDocument::Compact)) >= 0 &&
-           file.commit();
+    return WriteFileSafely(recordPath(),
+                           QJsonDocument(ToJson(record)).toJson(QJsonDocument::Compact));
 }
 
 QString WorkFolder()

@@ -35,6 +35,8 @@ public:
 private:
     explicit WorkFile(const QString& path);
     QString recordPath() const;
+    // Those a program left when it ended while replacing the record.
+    void removeHalfWrittenRecords() const;
 
     QString path_;
     QLockFile lock_;

@@ -9,34 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTest>
-
-namespace {
-
-// A roster file whose writes fail once a number of bytes has been written.
-class FailingSaveFile : public QSaveFile {
-public:
-    FailingSaveFile(const QString& path, qint64 budget)
-        : QSaveFile(path)
-        , budget_(budget)
-    {
-    }
-
-protected:
-    qint64 writeData(const char* data, qint64 length) override
-    {
-        if (length > budget_)
-            return -1;
-        budget_ -= length;
-        return QSaveFile::writeData(data, length);
-    }
-
-private:
-    qint64 budget_;
-};
-
-} // namespace
 
 class TestRosterFile : public QObject {
     Q_OBJECT
@@ -91,31 +64,29 @@ private slots:
     void savedFileIsTheWorkingDatabase()
     {
         std::unique_ptr<Roster> roster = Roster::load(MakeBlankRoster(2012));
-        QSaveFile file(target_);
-
-        QCOMPARE(WriteRosterFile(roster->database(), file), RosterWrite::Written);
+        QCOMPARE(WriteRosterFile(roster->database(), target_), RosterWrite::Written);
 
         QCOMPARE(ReadFile(target_), ReadFile(roster->database().path()));
         QCOMPARE(Roster::load(target_)->year(), 2012);
     }
 
-    void failedWriteLeavesTheFormerFile_data()
+    void fullDiskLeavesTheFormerFile_data()
     {
-        QTest::addColumn<qint64>("budget");
+        QTest::addColumn<qint64>("room");
         QTest::newRow("nothing written") << qint64(0);
         QTest::newRow("after 1000 bytes") << qint64(1000);
         QTest::newRow("all but the last byte") << qint64(-1);
     }
 
-    void failedWriteLeavesTheFormerFile()
+    void fullDiskLeavesTheFormerFile()
     {
-        QFETCH(qint64, budget);
+        QFETCH(qint64, room);
         std::unique_ptr<Roster> roster = Roster::load(MakeBlankRoster(2012));
-        if (budget < 0)
-            budget += QFileInfo(roster->database().path()).size();
-        FailingSaveFile file(target_, budget);
+        if (room < 0)
+            room += QFileInfo(roster->database().path()).size();
+        const FullDisk full(room);
 
-        QCOMPARE(WriteRosterFile(roster->database(), file), RosterWrite::Failed);
+        QCOMPARE(WriteRosterFile(roster->database(), target_), RosterWrite::Failed);
 
         QCOMPARE(ReadFile(target_), former_);
         QCOMPARE(QDir(env_->tempPath()).entryList({"Garde.dat*"}, QDir::Files | QDir::Hidden),
@@ -129,18 +100,15 @@ private slots:
         {
             Transaction pending(db);
             db.execute(R"(UPDATE [Garde] SET [Médecin] = 'Dupont')");
-            QSaveFile file(target_);
-            QCOMPARE(WriteRosterFile(db, file), RosterWrite::Failed);
+            QCOMPARE(WriteRosterFile(db, target_), RosterWrite::Failed);
         }
         {
             Statement reading = db.prepare(R"(SELECT [Jour] FROM [Garde])");
             QVERIFY(reading.step());
-            QSaveFile file(target_);
-            QCOMPARE(WriteRosterFile(db, file), RosterWrite::Failed);
+            QCOMPARE(WriteRosterFile(db, target_), RosterWrite::Failed);
         }
         QCOMPARE(ReadFile(target_), former_);
-        QSaveFile file(target_);
-        QCOMPARE(WriteRosterFile(db, file), RosterWrite::Written);
+        QCOMPARE(WriteRosterFile(db, target_), RosterWrite::Written);
     }
 };
 

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryFile>
 
@@ -45,6 +44,22 @@ QStringList TestEnvironment::workFiles() const
     return QDir(WorkFolder()).entryList({QStringLiteral("vdo*.tmp")}, QDir::Files);
 }
 
+FullDisk::FullDisk(qint64 bytesLeft)
+{
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &ignore, &previousAction_);
+    getrlimit(RLIMIT_FSIZE, &previousLimit_);
+    const rlimit full{rlim_t(bytesLeft), previousLimit_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &full);
+}
+
+FullDisk::~FullDisk()
+{
+    setrlimit(RLIMIT_FSIZE, &previousLimit_);
+    sigaction(SIGXFSZ, &previousAction_, nullptr);
+}
+
 QString CreateBlankRoster(int year)
 {
     QTemporaryFile name(QDir::temp().filePath(QStringLiteral("blankXXXXXX.dat")));
@@ -52,8 +67,8 @@ QString CreateBlankRoster(int year)
         return {};
     name.setAutoRemove(false);
     const std::unique_ptr<RosterDatabase> db = MakeBlankRoster(year);
-    QSaveFile file(name.fileName());
-    return db && WriteRosterFile(*db, file) == RosterWrite::Written ? name.fileName() : QString();
+    return db && WriteRosterFile(*db, name.fileName()) == RosterWrite::Written ? name.fileName()
+                                                                               : QString();
 }
 
 QByteArray ReadFile(const QString& path)

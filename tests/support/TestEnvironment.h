@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 // Gives a test its own settings store, temporary folder and working folder, all empty, for its
 // whole run.
 class TestEnvironment {
@@ -20,6 +23,22 @@ private:
     QTemporaryDir data_;
     QByteArray previousTmpDir_;
     QByteArray previousDataHome_;
+};
+
+// While it lives, a write that would make any file of this process larger than the given size
+// fails as it does on a full disk (instead of ending the process, as such a write does by
+// default).
+class FullDisk {
+public:
+    explicit FullDisk(qint64 bytesLeft);
+    ~FullDisk();
+
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit previousLimit_{};
+    struct sigaction previousAction_ {};
 };
 
 // A blank roster file of the year, saved by the program in the temporary folder; its path.

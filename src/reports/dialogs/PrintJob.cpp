@@ -9,11 +9,11 @@
 #include "PainterCanvas.h"
 #include "PrintSetupDialog.h"
 #include "RosterTableLayout.h"
+#include "SafeFile.h"
 
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 using ReportPage::Outcome;
 
@@ -33,10 +33,10 @@ QPageLayout PageLayoutOf(const PrintChoice& choice)
 void WritePdf(Interaction& ui, const QString& path, const QString& title, const QPageLayout& layout,
               const PageDrawing& draw)
 {
-    QSaveFile file(path);
+    SafeFile file(path);
     Outcome outcome = Outcome::Drawn;
     bool written = false;
-    if (file.open(QIODevice::WriteOnly)) {
+    if (file.open()) {
         QPdfWriter writer(&file);
         writer.setTitle(title);
         writer.setCreator(AppInfo::Title());
