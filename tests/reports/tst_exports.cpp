@@ -190,6 +190,39 @@ private slots:
         QCOMPARE(QDir(env_->tempPath()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
+    // Small files are those a full disk used to empty while the program said it had written them.
+    void fullDiskLeavesTheFormerExport_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("csv") << "csv" << u"L'exportation au format csv a échoué."_s;
+        QTest::newRow("workbook") << "xlsx" << u"L'exportation au format Excel a échoué."_s;
+        QTest::newRow("calendar") << "ics" << u"L'exportation de l'agenda a échoué."_s;
+    }
+
+    void fullDiskLeavesTheFormerExport()
+    {
+        QFETCH(QString, product);
+        QFETCH(QString, failure);
+        const QString path = target("Garde." + product);
+        QVERIFY(WriteFile(path, "ancien contenu"));
+        const std::unique_ptr<Roster> roster = SharedMarch();
+        ui_->filesToSave = {path};
+        ui_->participantChoices = {0};
+        {
+            const FullDisk full(0);
+            if (product == "csv")
+                ExportCsv(*ui_, *roster, {});
+            else if (product == "xlsx")
+                ExportWorkbook(*ui_, *roster, u"2012"_s, {});
+            else
+                ExportCalendars(*ui_, *roster, u"2012"_s);
+        }
+        QCOMPARE(ui_->texts(), QStringList{failure});
+        QCOMPARE(ReadFile(path), "ancien contenu");
+        QCOMPARE(QDir(env_->tempPath()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
     void workbookOfTheWallTable()
     {
         const QString path = target("Gardes.xlsx");

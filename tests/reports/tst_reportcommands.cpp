@@ -145,7 +145,7 @@ private slots:
     void printing_data()
     {
         QTest::addColumn<bool>("statistics");
-        // "pdf", "cancel", "unknown printer", "tiny paper", "missing folder"
+        // "pdf", "cancel", "unknown printer", "tiny paper", "missing folder", "full disk"
         QTest::addColumn<QString>("choice");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("printed"); // a line the PDF holds; empty: no file
@@ -160,6 +160,9 @@ private slots:
             << true << "unknown printer" << u"Imprimante non trouvée"_s << QString();
         QTest::newRow("unwritable file")
             << false << "missing folder"
+            << u"Une erreur s'est produite pendant l'enregistrement du fichier PDF."_s << QString();
+        QTest::newRow("full disk")
+            << true << "full disk"
             << u"Une erreur s'est produite pendant l'enregistrement du fichier PDF."_s << QString();
     }
 
@@ -179,13 +182,23 @@ private slots:
             ui_->printChoices = {PdfOutput(pdf, {26, 37})};
         else if (choice == "missing folder")
             ui_->printChoices = {PdfOutput(env_->tempPath() + "/disparu/imprimé.pdf")};
+        std::optional<FullDisk> full;
+        if (choice == "full disk") {
+            QVERIFY(WriteFile(pdf, "ancien contenu"));
+            ui_->printChoices = {PdfOutput(pdf)};
+            full.emplace(0);
+        }
         const PrintCommands commands = reportCommands(statistics);
 
         commands.print();
+        full.reset();
 
         QCOMPARE(ui_->printPresets.size(), 1);
         QCOMPARE(ui_->texts(), message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(QFile::exists(pdf), !printed.isEmpty());
+        if (choice == "full disk")
+            QCOMPARE(ReadFile(pdf), "ancien contenu");
+        else
+            QCOMPARE(QFile::exists(pdf), !printed.isEmpty());
         if (!printed.isEmpty()) {
             const QString text = PdfText(pdf);
             QVERIFY2(text.contains(statistics ? u"Statistiques du tour de garde 2011"_s
