@@ -96,11 +96,10 @@ void RosterWindow::buildViewMenu()
 bool RosterWindow::openFile(WorkingCopy copy, const QString& filePath, int& untitledCounter)
 {
     std::unique_ptr<RosterDatabase> db = RosterDatabase::open(std::move(copy.file));
-    if (!showRoster(db ? Roster::load(std::move(db)) : nullptr, filePath, filePath.isEmpty(),
-                    untitledCounter))
-        return false;
     fileStamp_ = copy.source;
-    return true;
+    fileDigest_ = copy.sourceDigest;
+    return showRoster(db ? Roster::load(std::move(db)) : nullptr, filePath, filePath.isEmpty(),
+                      untitledCounter);
 }
 
 bool RosterWindow::openNew(std::unique_ptr<RosterDatabase> db, int& untitledCounter)
@@ -114,6 +113,7 @@ bool RosterWindow::openRecovered(std::unique_ptr<RosterDatabase> db, const WorkR
     if (!showRoster(Roster::load(std::move(db)), record.filePath, true, untitledCounter))
         return false;
     fileStamp_ = record.fileStamp;
+    fileDigest_ = record.fileDigest;
     lastEdit_ = record.lastEdit;
     recordWorkFile();
     return true;
@@ -271,21 +271,58 @@ QString RosterWindow::proposedSavePath() const
 
 bool RosterWindow::saveRoster(bool saveAs)
 {
-    if (!saveAs && !filePath_.isEmpty() && changedOnDisk())
-        saveAs = !confirmReplacingChangedFile();
-    QString target = filePath_;
-    if (saveAs || filePath_.isEmpty()) {
+    // Locked from the check to the replacement: a copy saving at the same moment waits, then
+    // sees this one's change and asks.
+    SaveLock lock;
+    QString target = saveAs ? QString() : filePath_;
+    if (!target.isEmpty()) {
+        if (!lockForSaving(lock, target))
+            return false;
+        if (changedOnDisk()) {
+            // Nobody waits on the user's answer.
+            lock.unlock();
+            if (!confirmReplacingChangedFile())
+                target.clear();
+            else if (!lockForSaving(lock, target))
+                return false;
+        }
+    }
+    if (target.isEmpty()) {
         target = ui_.chooseFileToSave({proposedSavePath()});
-        if (target.isEmpty())
+        if (target.isEmpty() || !lockForSaving(lock, target))
             return false;
     }
+    return writeRosterFile(target);
+}
+
+bool RosterWindow::lockForSaving(SaveLock& lock, const QString& target)
+{
+    if (lock.lock(target))
+        return true;
+    ui_.tell(QStringLiteral("Le fichier %1 est en cours d'enregistrement par une autre copie de "
+                            "Rotalis.\r\nRéessayez dans un instant.")
+                 .arg(target),
+             MessageIcon::Warning);
+    return false;
+}
+
+bool RosterWindow::writeRosterFile(const QString& target)
+{
+    // Recorded before the file is replaced: if the program ends just after, the next start
+    // knows the file holds this window's own save, not another program's change.
+    const QByteArray formerDigest = fileDigest_;
+    fileDigest_ = DigestOf(roster_->database().path());
+    recordWorkFile();
     switch (WriteRosterFile(roster_->database(), target)) {
     case RosterWrite::Written:
         break;
     case RosterWrite::WorkFileLost:
+        fileDigest_ = formerDigest;
         recoverWorkFile();
         return false;
     case RosterWrite::Failed:
+        fileDigest_ = formerDigest;
+        recordWorkFile();
         ui_.tell(QStringLiteral("Une erreur s'est produite pendant la sauvegarde."),
                  MessageIcon::Critical);
         return false;
@@ -302,7 +339,11 @@ bool RosterWindow::saveRoster(bool saveAs)
 bool RosterWindow::changedOnDisk() const
 {
     const std::optional<FileStamp> now = StampOf(filePath_);
-    return now && now != fileStamp_;
+    if (!now || now == fileStamp_)
+        return false;
+    // Rewritten with the same bytes (a backup restored, a synchronising tool, this window's own
+    // save just before the program ended) it has not changed.
+    return DigestOf(filePath_) != fileDigest_;
 }
 
 bool RosterWindow::confirmReplacingChangedFile()
@@ -341,7 +382,7 @@ void RosterWindow::recordWorkFile()
 {
     // A record that cannot be written leaves the former one, and the roster itself unharmed.
     if (WorkFile* work = roster_->database().workFile())
-        work->writeRecord({filePath_, fileStamp_, caption_, lastEdit_, modified_});
+        work->writeRecord({filePath_, fileStamp_, fileDigest_, caption_, lastEdit_, modified_});
 }
 
 bool RosterWindow::mayClose()

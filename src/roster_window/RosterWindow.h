@@ -2,6 +2,7 @@
 
 #include "FileStamp.h"
 #include "RosterFile.h"
+#include "SaveLock.h"
 #include "ViewMode.h"
 
 #include <QDate>
@@ -141,6 +142,9 @@ private:
     // The roster file is no longer as this window last read or wrote it.
     bool changedOnDisk() const;
     bool confirmReplacingChangedFile();
+    // False, having told the user, when another copy of the program is saving the same file.
+    bool lockForSaving(SaveLock& lock, const QString& target);
+    bool writeRosterFile(const QString& target);
     // Puts the open database into a new working file after the former one was lost.
     void recoverWorkFile();
     // Writes beside the working file what offers the roster back after a crash.
@@ -153,6 +157,7 @@ private:
     QString caption_;
     // The roster file as this window last read or wrote it.
     std::optional<FileStamp> fileStamp_;
+    QByteArray fileDigest_;
     bool modified_ = false;
     QDateTime lastEdit_;
     bool closeApproved_ = false;

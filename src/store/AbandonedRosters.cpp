@@ -8,8 +8,12 @@ namespace {
 // hold unsaved changes: it is offered back as a roster that was never saved.
 WorkRecord LostRecord(const QString& workPath)
 {
-    return {QString(), std::nullopt, QStringLiteral("Tour de garde sans nom"),
-            QFileInfo(workPath).lastModified(), true};
+    return {QString(),
+            std::nullopt,
+            {},
+            QStringLiteral("Tour de garde sans nom"),
+            QFileInfo(workPath).lastModified(),
+            true};
 }
 
 } // namespace

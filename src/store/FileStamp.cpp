@@ -1,5 +1,6 @@
 #include "FileStamp.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 
 #include <sys/stat.h>
@@ -21,6 +22,15 @@ std::optional<FileStamp> StampOf(const QString& path)
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return std::nullopt;
     return ToStamp(status);
+}
+
+QByteArray DigestOf(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return hash.result();
 }
 
 std::optional<FileStamp> StampOf(int descriptor)

@@ -22,3 +22,7 @@ struct FileStamp {
 std::optional<FileStamp> StampOf(const QString& path);
 // The stamp of the file open on a descriptor; empty when the descriptor is not open.
 std::optional<FileStamp> StampOf(int descriptor);
+
+// What a file holds, in short: files with equal digests hold the same bytes. Empty when the file
+// cannot be read.
+QByteArray DigestOf(const QString& path);

@@ -51,7 +51,9 @@ WorkingCopy MakeWorkingCopy(const QString& rosterPath)
     std::unique_ptr<WorkFile> work = CopyToWorkFile(*source);
     if (!stamp || !work)
         return {};
-    return {std::move(work), *stamp};
+    // The copy holds what the roster file held when it was read.
+    QByteArray digest = DigestOf(work->path());
+    return {std::move(work), *stamp, std::move(digest)};
 }
 
 RosterWrite WriteRosterFile(const RosterDatabase& db, const QString& targetPath)

@@ -13,6 +13,7 @@ class RosterDatabase;
 struct WorkingCopy {
     std::unique_ptr<WorkFile> file;
     FileStamp source;
+    QByteArray sourceDigest;
 };
 
 // Copies a roster file into a fresh working file for a roster window to work on. Only a

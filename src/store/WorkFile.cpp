@@ -66,6 +66,9 @@ QJsonObject ToJson(const WorkRecord& record)
     };
     if (record.fileStamp)
         json.insert(QStringLiteral("etatDuFichier"), ToJson(*record.fileStamp));
+    if (!record.fileDigest.isEmpty())
+        json.insert(QStringLiteral("contenuDuFichier"),
+                    QString::fromLatin1(record.fileDigest.toHex()));
     return json;
 }
 
@@ -76,10 +79,13 @@ std::optional<WorkRecord> FromJson(const QJsonObject& json)
     const QJsonValue caption = json.value(QStringLiteral("titre"));
     if (!lastEdit.isValid() || !caption.isString() || caption.toString().isEmpty())
         return std::nullopt;
-    return WorkRecord{json.value(QStringLiteral("fichier")).toString(),
-                      StampFromJson(json.value(QStringLiteral("etatDuFichier"))),
-                      caption.toString(), lastEdit.toLocalTime(),
-                      json.value(QStringLiteral("nonEnregistre")).toBool()};
+    return WorkRecord{
+        json.value(QStringLiteral("fichier")).toString(),
+        StampFromJson(json.value(QStringLiteral("etatDuFichier"))),
+        QByteArray::fromHex(json.value(QStringLiteral("contenuDuFichier")).toString().toLatin1()),
+        caption.toString(),
+        lastEdit.toLocalTime(),
+        json.value(QStringLiteral("nonEnregistre")).toBool()};
 }
 
 } // namespace

@@ -11,8 +11,10 @@
 struct WorkRecord {
     // The roster file; empty for a roster that was never saved.
     QString filePath;
-    // The roster file as its window last read or wrote it.
+    // The roster file as its window last read or wrote it, and what it held then (or is about
+    // to hold, while the window saves).
     std::optional<FileStamp> fileStamp;
+    QByteArray fileDigest;
     QString caption;
     QDateTime lastEdit;
     // The working file holds changes its roster file does not have.

@@ -187,6 +187,22 @@ private slots:
         QCOMPARE(ui_->questions.size(), 1);
     }
 
+    // A file rewritten with the bytes this window read or wrote (a backup restored, a
+    // synchronising tool) has not changed: saving over it asks nothing.
+    void savingOverAFileRewrittenWithTheSameBytes()
+    {
+        RosterWindow* roster = openSaved();
+        ui_->sectorNames = {SectorName{"Ubaye", false}, SectorName{"Bléone", false}};
+        for (int save = 0; save < 2; ++save) {
+            const QByteArray known = ReadFile(path_);
+            QVERIFY(QFile::remove(path_) && WriteFile(path_, known));
+            roster->nameSector();
+            QVERIFY(roster->saveRoster(false));
+        }
+        QVERIFY(ui_->questions.isEmpty());
+        QCOMPARE(Roster::load(path_)->sector(), u"Bléone"_s);
+    }
+
     // The edits are kept in a new working file; the roster file is written at the next save.
     void savingAfterTheWorkingFileWasLost_data()
     {

@@ -47,13 +47,18 @@ private slots:
     {
         std::unique_ptr<RosterDatabase> db = MakeBlankRoster(2012);
         const WorkFile& work = *db->workFile();
-        const WorkRecord before{"/a/Garde.dat", std::nullopt, "Garde", QDateTime::currentDateTime(),
+        const WorkRecord before{"/a/Garde.dat",
+                                std::nullopt,
+                                QByteArray(32, '\xe9'),
+                                "Garde",
+                                QDateTime::currentDateTime(),
                                 true};
         QVERIFY(work.writeRecord(before));
         const FullDisk full(0);
-        QVERIFY(
-            !work.writeRecord({"", std::nullopt, "Tour 1", QDateTime::currentDateTime(), true}));
+        QVERIFY(!work.writeRecord(
+            {"", std::nullopt, {}, "Tour 1", QDateTime::currentDateTime(), true}));
         QCOMPARE(work.record()->caption, u"Garde"_s);
+        QCOMPARE(work.record()->fileDigest, before.fileDigest);
     }
 
     void workingFileWithoutARecordIsOfferedBack_data()
