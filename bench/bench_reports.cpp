@@ -33,7 +33,7 @@ public:
     {
         return landscape_ ? QSizeF(16838, 11906) : QSizeF(11906, 16838);
     }
-    void drawText(QPointF, const QString&) override { ++texts; }
+    void paintText(QPointF, const QString&) override { ++texts; }
     void fillRect(const QRectF&, QColor) override { ++fills; }
     void drawLine(QPointF, QPointF) override {}
     void setLandscape(bool landscape) override { landscape_ = landscape; }

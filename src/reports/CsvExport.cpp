@@ -8,9 +8,20 @@ namespace {
 
 const QString LineEnd = QStringLiteral("\r\n");
 
-// A name as written; quoted only when it would break the line's columns.
-QString Field(const QString& text)
+// A name a spreadsheet would take for a formula ("=1+1", "@SOMME(...)") starts with an apostrophe,
+// which the spreadsheet reads as "this is text".
+QString Inert(const QString& text)
 {
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (text.isEmpty() || !formulaStarts.contains(text.front()))
+        return text;
+    return QLatin1Char('\'') + text;
+}
+
+// A name as written; quoted only when it would break the line's columns.
+QString Field(const QString& name)
+{
+    const QString text = Inert(name);
     if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
         !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
         return text;

@@ -12,7 +12,7 @@ public:
     }
 
     QSizeF pageSize() const override { return size_; }
-    void drawText(QPointF, const QString&) override {}
+    void paintText(QPointF, const QString&) override {}
     void fillRect(const QRectF&, QColor) override {}
     void drawLine(QPointF, QPointF) override {}
     // The layouts check the page they start on.

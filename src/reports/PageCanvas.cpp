@@ -1,7 +1,11 @@
 #include "PageCanvas.h"
 
+#include "ParticipantNames.h"
+
 #include <QFontMetricsF>
 #include <QPaintDevice>
+
+#include <algorithm>
 
 namespace {
 
@@ -17,9 +21,18 @@ void PageCanvas::setFont(const QFont& font)
     metrics_ = QFontMetricsF(font_);
 }
 
+QString PageCanvas::Printable(const QString& text)
+{
+    if (!HoldsControlCharacter(text))
+        return text;
+    QString printable = text;
+    std::replace_if(printable.begin(), printable.end(), IsControlCharacter, QLatin1Char(' '));
+    return printable;
+}
+
 double PageCanvas::textWidth(const QString& text) const
 {
-    return metrics_.horizontalAdvance(text);
+    return metrics_.horizontalAdvance(Printable(text));
 }
 
 double PageCanvas::textHeight(const QString&) const

@@ -29,7 +29,8 @@ public:
     // The colour of the texts drawn from now on; black at first.
     void setTextColour(QColor colour) { textColour_ = colour; }
 
-    virtual void drawText(QPointF topLeft, const QString& text) = 0;
+    // A control character (a line break in a name from an old file) prints as a blank.
+    void drawText(QPointF topLeft, const QString& text) { paintText(topLeft, Printable(text)); }
     virtual void fillRect(const QRectF& area, QColor colour) = 0;
     // A thin black rule.
     virtual void drawLine(QPointF from, QPointF to) = 0;
@@ -39,6 +40,9 @@ public:
     virtual void newPage() = 0;
 
 protected:
+    static QString Printable(const QString& text);
+    virtual void paintText(QPointF topLeft, const QString& text) = 0;
+
     // The current font, sized in twips as pixels: drawn on a painter that counts in twips.
     const QFont& twipsFont() const { return font_; }
     const QFontMetricsF& twipsMetrics() const { return metrics_; }

@@ -37,7 +37,7 @@ bool PainterCanvas::begin()
     return true;
 }
 
-void PainterCanvas::drawText(QPointF topLeft, const QString& text)
+void PainterCanvas::paintText(QPointF topLeft, const QString& text)
 {
     if (!begin())
         return;

@@ -19,7 +19,7 @@ public:
     PainterCanvas& operator=(const PainterCanvas&) = delete;
 
     QSizeF pageSize() const override;
-    void drawText(QPointF topLeft, const QString& text) override;
+    void paintText(QPointF topLeft, const QString& text) override;
     void fillRect(const QRectF& area, QColor colour) override;
     void drawLine(QPointF from, QPointF to) override;
     void setLandscape(bool landscape) override;

@@ -27,6 +27,9 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // The doctor menu's only entry when the roster has no participant.
@@ -494,6 +497,12 @@ void RosterWindow::editAdministrativeData()
         window.participants.append(participant.data);
     // Each saved change is an edit of the roster: written at once, and marking it modified.
     window.save = [this](qsizetype index, const AdministrativeData& data) {
+        const QString typed[] = {data.civilName, data.identification, data.address, data.postalCode,
+                                 data.town};
+        if (std::any_of(std::begin(typed), std::end(typed), HoldsControlCharacter)) {
+            ui_.tell(ControlCharacterProblem(), MessageIcon::Information);
+            return false;
+        }
         return edit([&] { roster_->setAdministrativeData(index, data); }, Scope::Roster);
     };
     ui_.showAdministrativeData(window);
@@ -777,6 +786,10 @@ void RosterWindow::nameSector()
     const std::optional<SectorName> sector = ui_.nameSector(sectorLabel_->text());
     if (!sector || sector->name.isEmpty())
         return;
+    if (HoldsControlCharacter(sector->name)) {
+        ui_.tell(ControlCharacterProblem(), MessageIcon::Information);
+        return;
+    }
     if (!edit([&] { roster_->setSector(sector->name); }, Scope::Roster))
         return;
     sectorLabel_->setText(sector->name);

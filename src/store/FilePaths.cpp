@@ -1,5 +1,7 @@
 #include "FilePaths.h"
 
+#include "ParticipantNames.h"
+
 #include <QStandardPaths>
 
 QString FileNameFromPath(const QString& path)
@@ -20,7 +22,11 @@ QString RosterCaption(const QString& filePath)
 
 QString FileNameFor(const QString& text)
 {
-    return QString(text).replace(QLatin1Char('/'), QLatin1Char('-'));
+    QString name = QString(text).replace(QLatin1Char('/'), QLatin1Char('-'));
+    // A line break or a tab in a file name (from a name typed before they were refused) only
+    // confuses the file choosers and the calendar programs.
+    name.removeIf(IsControlCharacter);
+    return name;
 }
 
 QString DocumentsFolder()

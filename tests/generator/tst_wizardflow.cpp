@@ -102,6 +102,10 @@ private slots:
         QTest::newRow("same name twice") << false << QStringList{"A", "B", "A"} << Duplicates;
         QTest::newRow("blanks around a name") << false << QStringList{"A", " B "} << "";
         QTest::newRow("names differing in case") << false << QStringList{"Martin", "martin"} << "";
+        QTest::newRow("tab in a name")
+            << false << QStringList{"A", "Dr\tB"}
+            << u"Le texte saisi ne peut contenir ni tabulation, ni retour à la ligne, ni aucun "
+               "autre caractère de contrôle."_s;
         QTest::newRow("50 characters") << false << QStringList{"A", QString(50, 'x')} << "";
         QTest::newRow("51 characters")
             << false << QStringList{"A", QString(51, 'x')}

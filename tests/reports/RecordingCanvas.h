@@ -39,7 +39,7 @@ public:
     {
         return landscapePages.value(page_ - 1, nextLandscape_) ? portrait_.transposed() : portrait_;
     }
-    void drawText(QPointF topLeft, const QString& text) override
+    void paintText(QPointF topLeft, const QString& text) override
     {
         startPage();
         texts.append({page_, topLeft, text, twipsFont().bold(), twipsFont().underline(),

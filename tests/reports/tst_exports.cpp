@@ -49,7 +49,7 @@ def cell(ref):
     value = c.value.strftime('%Y-%m-%d') if hasattr(c.value, 'strftime') else c.value
     return {'value': value, 'bold': bool(c.font.b), 'underline': c.font.u,
             'fill': c.fill.fgColor.rgb if c.fill.fill_type == 'solid' else None,
-            'format': c.number_format, 'align': c.alignment.horizontal}
+            'format': c.number_format, 'align': c.alignment.horizontal, 'type': c.data_type}
 cells = {'C2': cell('C2')}
 for row in sheet.iter_rows():
     for c in row:
@@ -126,8 +126,9 @@ private slots:
         QVERIFY(!ui_->shown.first().whileWaiting);
     }
 
-    // Only a field that would break the columns is quoted; a character Windows-1252 lacks makes
-    // the whole file UTF-8 after a byte-order mark.
+    // Only a field that would break the columns is quoted; one a spreadsheet would take for a
+    // formula starts with an apostrophe; a character Windows-1252 lacks makes the whole file
+    // UTF-8 after a byte-order mark.
     void csvNamesByteForByte_data()
     {
         QTest::addColumn<QString>("name");
@@ -139,6 +140,18 @@ private slots:
         QTest::newRow("double quotes")
             << u"Dr \"Bob\""_s << "02/01/2012;\"Dr \"\"Bob\"\"\";;"_ba << false;
         QTest::newRow("line break") << u"A\nB"_s << "02/01/2012;\"A\nB\";;"_ba << false;
+        QTest::newRow("formula") << u"=1+1"_s << "02/01/2012;'=1+1;;"_ba << false;
+        QTest::newRow("formula, quoted")
+            << u"=HYPERLINK(\"x\";\"y\")"_s
+            << "02/01/2012;\"'=HYPERLINK(\"\"x\"\";\"\"y\"\")\";;"_ba << false;
+        for (const char* start : {"+", "-", "@", "\t"})
+            QTest::addRow("starting with %s", start)
+                << QString::fromLatin1(start) + "Dupont"
+                << "02/01/2012;'"_ba + start + "Dupont;;" << false;
+        QTest::newRow("carriage return first")
+            << u"\rDupont"_s << "02/01/2012;\"'\rDupont\";;"_ba << false;
+        QTest::newRow("hyphen inside")
+            << u"Dupont-Durand"_s << "02/01/2012;Dupont-Durand;;"_ba << false;
         QTest::newRow("Windows-1252 beyond Latin-1")
             << u"Œuvre 5 €"_s << "02/01/2012;\x8cuvre 5 \x80;;"_ba << false;
         QTest::newRow("not in Windows-1252")
@@ -221,6 +234,22 @@ private slots:
         QCOMPARE(ui_->texts(), QStringList{failure});
         QCOMPARE(ReadFile(path), "ancien contenu");
         QCOMPARE(QDir(env_->tempPath()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    // A name a spreadsheet would take for a formula stays a text cell.
+    void workbookKeepsNamesAsText()
+    {
+        const QString path = target("Gardes.xlsx");
+        ui_->filesToSave = {path};
+
+        ExportWorkbook(*ui_, *SharedMarch(u"=HYPERLINK(\"http://x\";\"y\")"_s), u"2012"_s, {});
+
+        const QJsonObject cells = ReadWithPython(WorkbookReader, {path})["cells"].toObject();
+        const auto named = std::find_if(cells.begin(), cells.end(), [](const QJsonValue& cell) {
+            return cell["value"].toString().startsWith('=');
+        });
+        QVERIFY(named != cells.end());
+        QCOMPARE(named.value().toObject()["type"].toString(), u"s"_s);
     }
 
     void workbookOfTheWallTable()
@@ -352,8 +381,9 @@ private slots:
     void calendarsOfEveryParticipant()
     {
         std::unique_ptr<Roster> roster = RosterWith(
-            2012, {u"INSERT INTO [Participants] ([Médecin]) VALUES ('A'), ('B/C'), ('B-C')"_s});
-        ui_->participantChoices = {3, 3};
+            2012, {u"INSERT INTO [Participants] ([Médecin]) VALUES ('A'), ('B/C'), ('B-C'), "
+                   "('D' || char(10) || 'E' || char(9))"_s});
+        ui_->participantChoices = {4, 4};
         ui_->folders = {env_->tempPath(), env_->tempPath()};
         QVERIFY(WriteFile(target("Garde 2012 - A.ics"), "ancien"));
         ui_->answers = {AnswerNo};
@@ -370,9 +400,9 @@ private slots:
                  "Voulez-vous les remplacer ?"_s);
         QCOMPARE(QDir(env_->tempPath()).entryList({"*.ics"}),
                  (QStringList{"Garde 2012 - A.ics", "Garde 2012 - B-C (2).ics",
-                              "Garde 2012 - B-C.ics"}));
+                              "Garde 2012 - B-C.ics", "Garde 2012 - DE.ics"}));
         QVERIFY(ReadFile(target("Garde 2012 - A.ics")).startsWith("BEGIN:VCALENDAR"));
-        QCOMPARE(ui_->waitings.first().maximum, 3);
+        QCOMPARE(ui_->waitings.first().maximum, 4);
         QCOMPARE(ui_->texts().last(),
                  "Exportation des agendas réussie, dans le dossier:\r\n" + env_->tempPath());
     }

@@ -114,6 +114,20 @@ private slots:
         QCOMPARE(at(u"Semaine"_s).at, QPointF(13745, rows));
     }
 
+    // A line break or a tab in a name or an address from an older file prints as a blank.
+    void controlCharactersPrintAsBlanks()
+    {
+        RecordingCanvas canvas({11906, 16838});
+        QList<OnCallRow> rows = Rows(1);
+        rows.first().name = u"Dr Ligne\nCoupée"_s;
+        rows.first().address = u"1 rue\tHaute"_s;
+
+        DrawOnCallTable(canvas, u"Tête"_s, rows);
+
+        QVERIFY(canvas.find(u"Dr Ligne Coupée"_s));
+        QVERIFY(canvas.find(u"1 rue Haute"_s));
+    }
+
     // Once a row would pass 11090, or the grid's foot at 11097, the page is ruled and the next
     // starts with the head again; every page is ruled down to 11097.
     void pagesBreakAndAreRuled()

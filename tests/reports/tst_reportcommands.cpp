@@ -253,6 +253,11 @@ private slots:
         QVERIFY(shown.save(0, {u"A"_s, {}, u"04 1 23456"_s, {}, {}, {}}));
         QCOMPARE(Roster::load(window_->workPath())->participantRows().first().data.displayedName(),
                  u"A"_s);
+        QVERIFY(!shown.save(0, {u"A"_s, {}, {}, u"2 place\ndu Marché"_s, {}, {}}));
+        QCOMPARE(
+            ui_->texts().takeLast(),
+            u"Le texte saisi ne peut contenir ni tabulation, ni retour à la ligne, ni aucun autre caractère de contrôle."_s);
+        ui_->shown.clear();
 
         std::unique_ptr<RosterDatabase> other = RosterDatabase::open(window_->workPath());
         other->execute("BEGIN EXCLUSIVE");

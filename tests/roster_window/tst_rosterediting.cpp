@@ -257,6 +257,10 @@ private slots:
             << u"La liste contient déjà ce nom.\r\nDonnez un nom distinct à chaque participant."_s;
         QTest::newRow("reserved word")
             << u"<Vide>"_s << u"Le mot <Vide> est réservé pour l'application."_s;
+        for (const char16_t control : {u'\t', u'\r', u'\n', u'\0', u'\a', u'\x7f'})
+            QTest::addRow("control character %d", int(control))
+                << u"Dr "_s + QChar(control) + u"Martin"_s
+                << u"Le texte saisi ne peut contenir ni tabulation, ni retour à la ligne, ni aucun autre caractère de contrôle."_s;
         // Counted in characters, as the roster file counts them, not in UTF-16 units.
         QTest::newRow("26 emoji") << u"🩺"_s.repeated(26) << QString();
         const QString tooLong = QString(49, u'é') + u"🩺🩺"_s;
@@ -294,6 +298,13 @@ private slots:
         QCOMPARE(DefaultSectorName(), u"Secteur"_s);
         window_->nameSector();
         QCOMPARE(DefaultSectorName(), u"Ubaye"_s);
+        ui_->sectorNames = {SectorName{"Haute\nUbaye", false}};
+        window_->nameSector();
+        QCOMPARE(
+            ui_->texts(),
+            QStringList{
+                u"Le texte saisi ne peut contenir ni tabulation, ni retour à la ligne, ni aucun autre caractère de contrôle."_s});
+        QCOMPARE(working()->sector(), u"Ubaye"_s);
     }
 
     void aFailedEditKeepsTheDayAndTheOtherEdits()
