@@ -13,6 +13,98 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// A schema as the program compares a file's with its own.
+struct Definitions {
+    // Each object's type, name and table, and whether the engine stores it as rows.
+    QStringList objects;
+    // Each object's statement.
+    QStringList statements;
+    // The tables' columns, as RosterSchema::DescribeTables gives them.
+    QStringList columns;
+};
+
+QString Row(const QStringList& values)
+{
+    return values.join(QLatin1Char('\n'));
+}
+
+Definitions ObjectsOf(sqlite3* db)
+{
+    Definitions definitions;
+    Statement objects(db, RosterSchema::SelectObjects);
+    while (objects.step()) {
+        definitions.objects.append(
+            Row({objects.text(0), objects.text(1), objects.text(2), objects.text(3)}));
+        definitions.statements.append(Row({objects.text(1), objects.text(4)}));
+    }
+    definitions.objects.sort();
+    definitions.statements.sort();
+    return definitions;
+}
+
+// A declared type names the same type in any case. Defaults are left out: they never reach
+// the rows copied, and the program's own replace them.
+QStringList ColumnsOf(sqlite3* db)
+{
+    QStringList columns;
+    for (int i = 0; i < RosterSchema::DescribeTableCount; ++i) {
+        Statement info(db, RosterSchema::DescribeTables[i]);
+        while (info.step())
+            columns.append(Row({QString::number(i), info.text(0), info.text(1),
+                                info.text(2).toUpper(), info.text(3), info.text(5)}));
+    }
+    return columns;
+}
+
+// Read from a database the program's statements make in memory, once.
+const Definitions& OwnDefinitions()
+{
+    static const Definitions own = [] {
+        sqlite3* db = nullptr;
+        const int code = sqlite3_open(":memory:", &db);
+        const std::unique_ptr<sqlite3, decltype(&sqlite3_close)> closing(db, &sqlite3_close);
+        if (code != SQLITE_OK)
+            throw DatabaseError(code, "no database can be made in memory");
+        for (int i = 0; i < RosterSchema::CreateStatementCount; ++i)
+            Statement(db, RosterSchema::CreateStatements[i]).execute();
+        Definitions definitions = ObjectsOf(db);
+        definitions.columns = ColumnsOf(db);
+        return definitions;
+    }();
+    return own;
+}
+
+// The numbers of a version such as "4.2.0"; empty unless it is numbers separated by dots.
+std::vector<int> VersionNumbers(const QString& version)
+{
+    std::vector<int> numbers;
+    for (const QString& part : version.split(QLatin1Char('.'))) {
+        bool ok = false;
+        numbers.push_back(part.toInt(&ok));
+        if (!ok)
+            return {};
+    }
+    return numbers;
+}
+
+// Number by number: "4.10.0" and "5.0" are newer than "4.2.0", "4.2" is the same.
+bool IsNewerThanThisProgram(const QString& version)
+{
+    std::vector<int> theirs = VersionNumbers(version);
+    std::vector<int> ours = VersionNumbers(AppInfo::VersionText());
+    const size_t size = std::max(theirs.size(), ours.size());
+    theirs.resize(size);
+    ours.resize(size);
+    return theirs > ours;
+}
+
+} // namespace
+
 RosterDatabase::RosterDatabase(sqlite3* db, QString path, std::unique_ptr<QFile> file,
                                std::unique_ptr<WorkFile> workFile)
     : workFile_(std::move(workFile))
@@ -77,6 +169,20 @@ std::unique_ptr<RosterDatabase> RosterDatabase::open(std::unique_ptr<WorkFile> w
 std::unique_ptr<RosterDatabase> RosterDatabase::open(const QString& path,
                                                      std::unique_ptr<WorkFile> workFile)
 {
+    try {
+        std::unique_ptr<RosterDatabase> db = openUnchecked(path, std::move(workFile));
+        if (!db || !db->isAtItsPath())
+            return nullptr;
+        db->checkIsRoster();
+        return db;
+    } catch (const DatabaseError&) {
+        return nullptr;
+    }
+}
+
+std::unique_ptr<RosterDatabase> RosterDatabase::openUnchecked(const QString& path,
+                                                              std::unique_ptr<WorkFile> workFile)
+{
     // The program opens its own working copies only, in a folder nobody else may write: the
     // file checked here is the file the engine opens below.
     std::unique_ptr<QFile> file = OpenRegularFile(path);
@@ -88,15 +194,20 @@ std::unique_ptr<RosterDatabase> RosterDatabase::open(const QString& path,
         RosterCipher::RawKeyFor(file->read(RosterCipher::PageSize));
     if (!key)
         return nullptr;
+    return std::unique_ptr<RosterDatabase>(
+        new RosterDatabase(openKeyed(path, *key), path, std::move(file), std::move(workFile)));
+}
+
+bool RosterDatabase::isFromNewerVersion(const QString& path)
+{
     try {
-        std::unique_ptr<RosterDatabase> db(
-            new RosterDatabase(openKeyed(path, *key), path, std::move(file), std::move(workFile)));
-        if (!db->isAtItsPath())
-            return nullptr;
-        db->checkIsRoster();
-        return db;
+        const std::unique_ptr<RosterDatabase> db = openUnchecked(path, nullptr);
+        // Only a table is read: a view would run the file's own code inside the program.
+        return db && db->prepare(RosterSchema::SelectPropertiesTable).step() &&
+               IsNewerThanThisProgram(
+                   db->property(RosterSchema::VersionProperty).value_or(QString()));
     } catch (const DatabaseError&) {
-        return nullptr;
+        return false;
     }
 }
 
@@ -109,10 +220,12 @@ bool RosterDatabase::isAtItsPath() const
 
 void RosterDatabase::checkIsRoster() const
 {
-    checkSchemaIsTheProgramsOwn();
+    const bool ownStatements = checkSchemaIsTheProgramsOwn();
     // The same full check as before a save: a roster that opens can be saved.
     if (!passesIntegrityCheck())
         throw DatabaseError(SQLITE_CORRUPT, "the roster file is damaged");
+    if (!ownStatements)
+        redefineAsTheProgramsOwn();
     for (int i = 0; i < RosterSchema::ContentCheckCount; ++i) {
         if (prepare(RosterSchema::ContentChecks[i]).step())
             throw DatabaseError(SQLITE_CONSTRAINT, "the roster holds values it cannot hold");
@@ -122,26 +235,31 @@ void RosterDatabase::checkIsRoster() const
         throw DatabaseError(SQLITE_NOTFOUND, "the roster has no sector");
 }
 
-void RosterDatabase::checkSchemaIsTheProgramsOwn() const
+bool RosterDatabase::checkSchemaIsTheProgramsOwn() const
 {
-    // Exactly the program's tables, keys and indexes: a view, a trigger or a virtual table
-    // would run the file's own code inside the program.
-    QStringList expected;
-    for (int i = 0; i < RosterSchema::ObjectCount; ++i) {
-        const RosterSchema::SchemaObject& object = RosterSchema::Objects[i];
-        expected.append(QStringList{QString::fromUtf8(object.type), QString::fromUtf8(object.name),
-                                    QString::fromUtf8(object.sql)}
-                            .join(QLatin1Char('\n')));
-    }
-    QStringList found;
-    Statement objects = prepare(RosterSchema::SelectObjects);
-    while (objects.step())
-        found.append(
-            QStringList{objects.text(0), objects.text(1), objects.text(2)}.join(QLatin1Char('\n')));
-    expected.sort();
-    found.sort();
-    if (found != expected)
+    // Exactly the program's tables and indexes: a view, a trigger or a virtual table would run
+    // the file's own code inside the program.
+    const Definitions& own = OwnDefinitions();
+    const Definitions found = ObjectsOf(db_);
+    if (found.objects != own.objects)
         throw DatabaseError(SQLITE_CORRUPT, "the roster's schema is not the program's");
+    if (found.statements == own.statements)
+        return true;
+    // Another tool's words for the same tables (a script, the sqlcipher shell) are taken only
+    // for the same columns and keys.
+    if (ColumnsOf(db_) != own.columns)
+        throw DatabaseError(SQLITE_CORRUPT, "the roster's tables are not the program's");
+    return false;
+}
+
+// From then on the file holds the program's own statements, and the next save writes them.
+// Rows the program's checks refuse fail the whole change: nothing is copied by halves.
+void RosterDatabase::redefineAsTheProgramsOwn() const
+{
+    Transaction transaction(*this);
+    for (int i = 0; i < RosterSchema::RedefineStatementCount; ++i)
+        execute(RosterSchema::RedefineStatements[i]);
+    transaction.commit();
 }
 
 void RosterDatabase::checkHoldsOneYear() const

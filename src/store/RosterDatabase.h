@@ -22,11 +22,19 @@ public:
 
     // Opens a roster file for reading and writing. Only a whole roster opens, one the program
     // can show, edit and save, whoever wrote it; anything else is refused without being
-    // changed. Null when refused.
+    // changed. Tables that another tool defined in its own words, with the program's columns
+    // and keys, are brought under the program's own statements, their rows kept. Null when
+    // refused.
     static std::unique_ptr<RosterDatabase> open(const QString& path);
     // The same on a working file, which the database then owns; a refused working file is
     // removed. Null, too, without a working file.
     static std::unique_ptr<RosterDatabase> open(std::unique_ptr<WorkFile> file);
+
+    // Whether the roster file at this path names, in its property VersionID, a newer version of
+    // the program than this one. Read before anything else is checked: a newer version may
+    // well have added tables. False for a file that is not a roster, and for a version that is
+    // not numbers separated by dots.
+    static bool isFromNewerVersion(const QString& path);
 
     ~RosterDatabase();
     RosterDatabase(const RosterDatabase&) = delete;
@@ -57,9 +65,16 @@ private:
                    std::unique_ptr<WorkFile> workFile);
     static std::unique_ptr<RosterDatabase> open(const QString& path,
                                                 std::unique_ptr<WorkFile> workFile);
+    // The database of an encrypted roster file, keyed, nothing of it checked yet; null when the
+    // file is none.
+    static std::unique_ptr<RosterDatabase> openUnchecked(const QString& path,
+                                                         std::unique_ptr<WorkFile> workFile);
     static sqlite3* openKeyed(const QString& path, const QByteArray& key);
     void checkIsRoster() const;
-    void checkSchemaIsTheProgramsOwn() const;
+    // Throws unless the file holds the program's tables and indexes, with its columns and keys;
+    // true when their statements are the program's own, word for word.
+    bool checkSchemaIsTheProgramsOwn() const;
+    void redefineAsTheProgramsOwn() const;
     void checkHoldsOneYear() const;
 
     // Destroyed last: the working file goes once the engine has let go of it.

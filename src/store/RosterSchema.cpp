@@ -45,19 +45,42 @@ const char* const CreateStatements[] = {
 };
 const int CreateStatementCount = static_cast<int>(std::size(CreateStatements));
 
-const SchemaObject Objects[] = {
-    {"table", "Garde", CreateGarde},
-    {"index", "sqlite_autoindex_Garde_1", nullptr},
-    {"table", "Partagé", CreatePartage},
-    {"index", "sqlite_autoindex_Partagé_1", nullptr},
-    {"table", "Participants", CreateParticipants},
-    {"index", "Médecin", CreateDoctorIndex},
-    {"table", "Propriétés", CreateProperties},
-    {"index", "sqlite_autoindex_Propriétés_1", nullptr},
-};
-const int ObjectCount = static_cast<int>(std::size(Objects));
+const char* const SelectObjects =
+    R"(SELECT type, name, tbl_name, rootpage > 0, sql FROM sqlite_master)";
 
-const char* const SelectObjects = R"(SELECT type, name, sql FROM sqlite_master)";
+const char* const DescribeTables[] = {
+    R"(PRAGMA table_info([Garde]))",
+    R"(PRAGMA table_info([Partagé]))",
+    R"(PRAGMA table_info([Participants]))",
+    R"(PRAGMA table_info([Propriétés]))",
+};
+const int DescribeTableCount = static_cast<int>(std::size(DescribeTables));
+
+// The index on Participants goes first: its name is taken again at once.
+const char* const RedefineStatements[] = {
+    R"(DROP INDEX [Médecin])",
+    R"(ALTER TABLE [Garde] RENAME TO [Garde lue])",
+    R"(ALTER TABLE [Partagé] RENAME TO [Partagé lu])",
+    R"(ALTER TABLE [Participants] RENAME TO [Participants lus])",
+    R"(ALTER TABLE [Propriétés] RENAME TO [Propriétés lues])",
+    CreateGarde,
+    CreatePartage,
+    CreateParticipants,
+    CreateDoctorIndex,
+    CreateProperties,
+    R"(INSERT INTO [Garde] SELECT * FROM [Garde lue])",
+    R"(INSERT INTO [Partagé] SELECT * FROM [Partagé lu])",
+    // The participants keep their row ids: the program lists them in that order.
+    R"(INSERT INTO [Participants] (rowid, [Médecin], [Semaine], [WE], [Etat-Civil],
+            [Identification], [Adresse], [CP], [Ville])
+        SELECT rowid, * FROM [Participants lus])",
+    R"(INSERT INTO [Propriétés] SELECT * FROM [Propriétés lues])",
+    R"(DROP TABLE [Garde lue])",
+    R"(DROP TABLE [Partagé lu])",
+    R"(DROP TABLE [Participants lus])",
+    R"(DROP TABLE [Propriétés lues])",
+};
+const int RedefineStatementCount = static_cast<int>(std::size(RedefineStatements));
 
 const char* const ContentChecks[] = {
     R"(SELECT 1 FROM [Garde] WHERE typeof([Jour]) != 'text' OR date([Jour], '+0 days') IS NOT [Jour]
@@ -91,6 +114,8 @@ const char* const ContentChecks[] = {
 };
 const int ContentCheckCount = static_cast<int>(std::size(ContentChecks));
 
+const char* const SelectPropertiesTable = R"(SELECT 1 FROM sqlite_master
+    WHERE type = 'table' AND name = 'Propriétés' AND rootpage > 0)";
 const char* const SelectProperty = R"(SELECT [Valeur] FROM [Propriétés] WHERE [Nom] = ?1)";
 const char* const InsertOrReplaceProperty =
     R"(INSERT OR REPLACE INTO [Propriétés] ([Nom], [Valeur]) VALUES (?1, ?2))";

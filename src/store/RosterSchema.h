@@ -8,18 +8,20 @@ namespace RosterSchema {
 extern const char* const CreateStatements[];
 extern const int CreateStatementCount;
 
-// The schema objects a roster holds, every one of them, as the statements above make them.
-struct SchemaObject {
-    const char* type;
-    const char* name;
-    // Null for the index the engine makes for a key.
-    const char* sql;
-};
-extern const SchemaObject Objects[];
-extern const int ObjectCount;
-
-// Every schema object of a file: its type, name and statement.
+// Every schema object of a file: its type, name and table, whether the engine stores it as
+// rows (a virtual table or a view is not), and its statement.
 extern const char* const SelectObjects;
+
+// What the engine reads of each table's definition, whatever its text: the columns in order,
+// with their names, declared types, NOT NULL and places in the primary key.
+extern const char* const DescribeTables[];
+extern const int DescribeTableCount;
+
+// Brings rows that other definitions of the same tables hold under the program's own
+// statements: each table is set aside, made anew, refilled from the one set aside, which then
+// goes, its indexes with it.
+extern const char* const RedefineStatements[];
+extern const int RedefineStatementCount;
 
 // Each gives a row when a table holds a value the program cannot hold (a file's own checks
 // can be switched off by whoever writes it): a day that is not an
@@ -28,6 +30,8 @@ extern const char* const SelectObjects;
 extern const char* const ContentChecks[];
 extern const int ContentCheckCount;
 
+// Gives a row when the properties are a table the engine stores as rows.
+extern const char* const SelectPropertiesTable;
 extern const char* const SelectProperty;
 extern const char* const InsertOrReplaceProperty;
 

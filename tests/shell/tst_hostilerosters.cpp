@@ -17,14 +17,25 @@ namespace {
 const QString NotARoster = QStringLiteral("Impossible d'ouvrir le tour de garde.\r\nAssurez-vous "
                                           "qu'il s'agit bien d'un tour de garde de l'application.");
 const QString NoWorkingFile = QStringLiteral("Impossible de créer le fichier de travail.");
+const QString NewerVersion = QStringLiteral("Ce tour de garde a été créé par une version plus "
+                                            "récente de Rotalis.\r\nMettez Rotalis à jour pour "
+                                            "l'ouvrir.");
 
 // Between two statements of a change: the next ones run in a new connection, which reads the
 // schema anew.
 const QString Reconnect = QStringLiteral("-- reconnect");
 
-// Changes a roster file as any other SQLCipher client can, without the program's checks.
-void Alter(const QString& path, const QStringList& statements)
+// Changes a roster file as any other SQLCipher client can, without the program's checks; the
+// rows the statements give go to the list given, their values joined.
+void Alter(const QString& path, const QStringList& statements, QStringList* rows = nullptr)
 {
+    const sqlite3_callback append = [](void* rows, int count, char** values, char**) {
+        QStringList row;
+        for (int i = 0; i < count; ++i)
+            row.append(values[i] ? QString::fromUtf8(values[i]) : "NULL");
+        static_cast<QStringList*>(rows)->append(row.join('|'));
+        return 0;
+    };
     sqlite3* db = nullptr;
     const auto connect = [&] {
         QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
@@ -37,11 +48,30 @@ void Alter(const QString& path, const QStringList& statements)
             connect();
             continue;
         }
-        QVERIFY2(sqlite3_exec(db, statement.toUtf8().constData(), nullptr, nullptr, nullptr) ==
-                     SQLITE_OK,
+        QVERIFY2(sqlite3_exec(db, statement.toUtf8().constData(), rows ? append : nullptr, rows,
+                              nullptr) == SQLITE_OK,
                  sqlite3_errmsg(db));
     }
     sqlite3_close(db);
+}
+
+// The statements of the tables rewritten in other words, the engine's files left as they are.
+QStringList Reworded(const QString& from, const QString& to)
+{
+    return {"PRAGMA writable_schema = ON",
+            QString("UPDATE sqlite_master SET sql = replace(sql, '%1', '%2')").arg(from, to)};
+}
+
+const QString SetVersion =
+    QStringLiteral("UPDATE [Propriétés] SET [Valeur] = '%1' WHERE [Nom] = 'VersionID'");
+
+// The rows the queries give, sorted.
+QStringList Rows(const QString& path, const QStringList& queries)
+{
+    QStringList rows;
+    Alter(path, queries, &rows);
+    rows.sort();
+    return rows;
 }
 
 // A database made with the bare engine, keyed with the given password or not keyed at all.
@@ -211,6 +241,20 @@ private slots:
                  R"(CREATE VIRTUAL TABLE [Participants] USING fts4([Médecin], [Semaine], [WE],
                         [Etat-Civil], [Identification], [Adresse], [CP], [Ville]))"});
         refused("another table", {R"(CREATE TABLE [Notes] ([Texte]))"});
+        refused("Type declared as text", Reworded("[Type] INTEGER", "[Type] TEXT"));
+        refused("Valeur without NOT NULL", Reworded("[Valeur] TEXT NOT NULL", "[Valeur] TEXT"));
+        refused("doctor index on Garde",
+                {"DROP INDEX [Médecin]", "CREATE INDEX [Médecin] ON Garde (Médecin)"});
+        refused("a value a check left out refuses",
+                Reworded("CHECK ([Indispo] IN (0, 1))", "") +
+                    QStringList{Reconnect, "UPDATE [Garde] SET [Indispo] = 2"});
+        const auto newer = [](const char* name, const QStringList& changes) {
+            QTest::newRow(name) << "roster" << changes << NewerVersion;
+        };
+        newer("version 4.3.0", {SetVersion.arg("4.3.0")});
+        newer("version 4.10.0", {SetVersion.arg("4.10.0")});
+        newer("version 5.0 with a table of its own",
+              {SetVersion.arg("5.0"), R"(CREATE TABLE [Notes] ([Texte]))"});
         refused("write-ahead log", {"PRAGMA journal_mode = WAL"});
         refused("Garde keyed on other columns",
                 {R"(ALTER TABLE [Garde] RENAME TO [Ancienne])",
@@ -264,12 +308,53 @@ private slots:
 
         QCOMPARE(ui_->texts(), QStringList{message});
         QCOMPARE(ui_->shown.first().icon,
-                 message == NotARoster ? MessageIcon::Critical : MessageIcon::Information);
+                 message == NoWorkingFile ? MessageIcon::Information : MessageIcon::Critical);
         QVERIFY(main_->rosterWindows().isEmpty());
         QVERIFY(env_->workFiles().isEmpty());
         if (regular)
             QCOMPARE(ReadFile(path), before);
         QVERIFY(!QFile::exists(path + "-journal"));
+    }
+
+    // The program's columns and keys in other words; versions up to the program's own.
+    void openingTakesWhatOtherToolsWrote_data()
+    {
+        QTest::addColumn<QStringList>("changes");
+        QTest::newRow("types in lower case, keys unnamed")
+            << Reworded(" INTEGER", " integer") + Reworded("CONSTRAINT [Jour] ", "");
+        QTest::newRow("a check left out, other spacing and quotes")
+            << Reworded("CHECK ([Indispo] IN (0, 1))", "") + Reworded("\n        ", " ") +
+                   Reworded("[Jour]", "\"Jour\"");
+        QTest::newRow("version 4.2.0") << QStringList{SetVersion.arg("4.2.0")};
+        QTest::newRow("version 4.1") << QStringList{SetVersion.arg("4.1")};
+        QTest::newRow("unreadable version") << QStringList{SetVersion.arg("5.0 bêta")};
+    }
+
+    // The working copy holds every row under the program's own statements, which the next
+    // save writes; the file itself is left as it was.
+    void openingTakesWhatOtherToolsWrote()
+    {
+        QFETCH(QStringList, changes);
+        const QString path = env_->tempPath() + "/Garde.dat";
+        QVERIFY(QFile::rename(CreateBlankRoster(2011), path));
+        Alter(path, QStringList{R"(INSERT INTO [Participants] (rowid, [Médecin])
+                                   VALUES (5, 'B'), (2, 'A'))",
+                                R"(INSERT INTO [Partagé] VALUES ('2011-03-05', 'A', 8, 20))"} +
+                        changes);
+        const QByteArray before = ReadFile(path);
+        const QStringList tables = {"SELECT * FROM [Garde]", "SELECT * FROM [Partagé]",
+                                    "SELECT rowid, * FROM [Participants]",
+                                    "SELECT * FROM [Propriétés]"};
+        const QStringList schema = {"SELECT type, name, tbl_name, sql FROM sqlite_master"};
+
+        main_->openRoster(path);
+
+        QCOMPARE(ui_->texts(), QStringList());
+        QCOMPARE(main_->rosterWindows().size(), 1);
+        const QString work = main_->activeRosterWindow()->workPath();
+        QCOMPARE(Rows(work, schema), Rows(CreateBlankRoster(2011), schema));
+        QCOMPARE(Rows(work, tables), Rows(path, tables));
+        QCOMPARE(ReadFile(path), before);
     }
 };
 
