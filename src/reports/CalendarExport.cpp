@@ -92,7 +92,11 @@ icalcomponent* Event(const Roster& roster, const DutyRow& row, const QString& do
         event, InParis(icalproperty_new_dtstart(ClockTime(row.day, row.start.value_or(0)))));
     icalcomponent_add_property(
         event, InParis(icalproperty_new_dtend(ClockTime(row.day, row.end.value_or(24)))));
-    const QByteArray summary = (QStringLiteral("Garde ") + roster.sector()).toUtf8();
+    // Whose duty it is reads in the title, in a calendar that shows several doctors' duties.
+    QString title = QStringLiteral("Garde ") + doctor;
+    if (!roster.sector().isEmpty())
+        title += QStringLiteral(" – ") + roster.sector();
+    const QByteArray summary = title.toUtf8();
     icalcomponent_add_property(event, icalproperty_new_summary(summary.constData()));
     QString description = DayTypeText(roster.day(row.day));
     if (row.start)
@@ -117,6 +121,11 @@ QByteArray DoctorCalendar(const Roster& roster, const QString& doctor, const QDa
             .toUtf8();
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(product.constData()));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+    // The name a calendar program gives the calendar once imported or subscribed to.
+    icalproperty* name = icalproperty_new_x(
+        QStringLiteral("Garde %1 - %2").arg(roster.year()).arg(doctor).toUtf8().constData());
+    icalproperty_set_x_name(name, "X-WR-CALNAME");
+    icalcomponent_add_property(calendar.get(), name);
     const icaltimetype stampUtc = icaltime_from_timet_with_zone(
         static_cast<time_t>(stamp.toSecsSinceEpoch()), 0, icaltimezone_get_utc_timezone());
     for (const DutyRow& row : rows)

@@ -3,6 +3,7 @@
 #include "PageCanvas.h"
 #include "Statistics.h"
 
+#include <algorithm>
 #include <array>
 
 using namespace ReportPage;
@@ -21,8 +22,13 @@ void DrawCentred(PageCanvas& canvas, const QString& text, double columnStart, do
 Outcome DrawStatistics(PageCanvas& canvas, const QString& title, const QList<StatisticsLine>& lines)
 {
     canvas.setFont(ArialFont(9));
-    // The widest cell a column is made for.
-    const double column = canvas.textWidth(QStringLiteral("99 dont 99 partagés"));
+    // As wide as the widest cell, and never narrower than "99 dont 99 partagés".
+    double column = canvas.textWidth(QStringLiteral("99 dont 99 partagés"));
+    for (const StatisticsLine& line : lines) {
+        for (int type = 0; type < DayTypeCount; ++type)
+            column = std::max(column,
+                              canvas.textWidth(StatisticsCell(line.days[type], line.shared[type])));
+    }
     const double lineHeight = canvas.textHeight(DayTypeHeadings()[2]);
     const double width = canvas.pageSize().width();
     if (width - 2 * Margin < 4 * column + 100)

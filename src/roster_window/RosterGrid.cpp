@@ -82,11 +82,12 @@ void RosterGrid::setYear(int year)
     year_ = year;
 }
 
-void RosterGrid::setDay(QDate day, const QString& duty)
+void RosterGrid::setDay(QDate day, const QString& duty, const QString& tip)
 {
     const int column = YearGrid::LabelColumnOf(day);
     cell(day.day(), column)->setText(YearGrid::DayLabel(day));
     cell(day.day(), column + 1)->setText(duty);
+    cell(day.day(), column + 1)->setToolTip(tip);
 }
 
 void RosterGrid::setHighlighted(QDate day, bool highlighted)
@@ -227,9 +228,10 @@ bool RosterGrid::viewportEvent(QEvent* event)
         return QTableWidget::viewportEvent(event);
     const auto* help = static_cast<QHelpEvent*>(event);
     const QModelIndex index = indexAt(help->pos());
-    if (index.isValid() && isCut(index))
-        QToolTip::showText(help->globalPos(), index.data().toString(), viewport(),
-                           visualRect(index));
+    const QString tip = index.data(Qt::ToolTipRole).toString();
+    if (index.isValid() && (!tip.isEmpty() || isCut(index)))
+        QToolTip::showText(help->globalPos(), tip.isEmpty() ? index.data().toString() : tip,
+                           viewport(), visualRect(index));
     else
         QToolTip::hideText();
     return true;

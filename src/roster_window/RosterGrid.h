@@ -19,7 +19,8 @@ public:
     int year() const { return year_; }
 
     // Writes a day's label and duty text.
-    void setDay(QDate day, const QString& duty);
+    // The tip, when given, is shown over the day's duty whether or not its text is cut.
+    void setDay(QDate day, const QString& duty, const QString& tip = {});
     // Normal colours, or the header colours for a highlighted day, on both of its cells.
     void setHighlighted(QDate day, bool highlighted);
     bool isHighlighted(QDate day) const;

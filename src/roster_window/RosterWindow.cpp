@@ -172,7 +172,7 @@ void RosterWindow::fillGrid()
     for (const RosterDay& day : roster_->days()) {
         if (day.date.year() != roster_->year())
             continue;
-        grid_->setDay(day.date, day.doctor);
+        grid_->setDay(day.date, day.doctor, sharedDayText(day));
         grid_->setHighlighted(day.date, IsHighlighted(ViewMode::Standard, day, {}, *roster_));
     }
     grid_->setCurrentGridCell(1, 0);
@@ -199,16 +199,8 @@ void RosterWindow::refreshStatus()
         statusDay_ = YearGrid::StatusDayText(*day);
         const int labelColumn = YearGrid::LabelColumnOf(*day);
         const QString duty = grid_->cellText(day->day(), labelColumn + 1);
-        if (duty == SharedDutyMarker) {
-            try {
-                for (const QString& doctor : roster_->sharedDoctors(*day))
-                    statusDuty_ += doctor + QLatin1Char(' ');
-            } catch (const DatabaseError&) {
-                // The status bar stays without the names; the roster itself is untouched.
-            }
-        } else {
-            statusDuty_ = duty;
-        }
+        const RosterDay* row = roster_->day(*day);
+        statusDuty_ = duty == SharedDutyMarker && row ? sharedDayText(*row) : duty;
     }
     dutyMenu_->setEnabled(day.has_value());
     emit statusChanged();
@@ -512,13 +504,20 @@ void RosterWindow::printOnCallTable()
 {
     if (!hasParticipants())
         return;
-    const std::optional<OnCallRequest> request =
-        ui_.chooseOnCallMonth({[this] { editAdministrativeData(); }});
-    QList<OnCallRow> rows;
-    if (!request || !read([&] { rows = OnCallRows(*roster_, request->month); }))
-        return;
-    PrintOnCallTable(ui_, *request,
-                     OnCallHead(request->month, yearLabel_->text(), sectorLabel_->text()), rows);
+    OnCallOffer offer{[this] { editAdministrativeData(); }, std::nullopt};
+    // Closing a preview comes back to the dialog, with the month still chosen.
+    for (;;) {
+        const std::optional<OnCallRequest> request = ui_.chooseOnCallMonth(offer);
+        QList<OnCallRow> rows;
+        if (!request || !read([&] { rows = OnCallRows(*roster_, request->month); }))
+            return;
+        PrintOnCallTable(ui_, *request,
+                         OnCallHead(request->month, yearLabel_->text(), sectorLabel_->text()),
+                         rows);
+        if (request->output != PrintOutput::Preview)
+            return;
+        offer.previous = request;
+    }
 }
 
 void RosterWindow::printRosterTable()
@@ -611,6 +610,18 @@ const RosterDay* RosterWindow::currentRosterDay() const
     return day ? roster_->day(*day) : nullptr;
 }
 
+QString RosterWindow::sharedDayText(const RosterDay& day) const
+{
+    if (day.doctor != SharedDutyMarker)
+        return {};
+    try {
+        return IntervalsText(roster_->intervals(day.date));
+    } catch (const DatabaseError&) {
+        // Shown without its intervals; the roster itself is untouched.
+        return {};
+    }
+}
+
 void RosterWindow::recolourDay(QDate day)
 {
     const RosterDay* row = roster_->day(day);
@@ -625,7 +636,7 @@ void RosterWindow::recolourDay(QDate day)
 void RosterWindow::showDayChange(QDate day)
 {
     if (const RosterDay* row = roster_->day(day))
-        grid_->setDay(day, row->doctor);
+        grid_->setDay(day, row->doctor, sharedDayText(*row));
     recolourDay(day);
 }
 

@@ -163,6 +163,9 @@ private:
     bool closeApproved_ = false;
     ViewMode viewMode_ = ViewMode::Standard;
     QString findTarget_;
+    // Each participant of a shared day with his interval; empty for a day that is not shared.
+    QString sharedDayText(const RosterDay& day) const;
+
     QString statusDay_;
     QString statusDuty_;
 

@@ -10,6 +10,7 @@
 #include "MessageBox.h"
 #include "OnCallDialog.h"
 #include "ParticipantsDialog.h"
+#include "PreviewWindow.h"
 #include "PrintSetupDialog.h"
 #include "RecoveryDialog.h"
 #include "RosterPrintDialog.h"
@@ -22,7 +23,6 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 
 namespace {
@@ -178,16 +178,10 @@ std::optional<PrintChoice> DialogInteraction::choosePrinter(const PrintPreset& p
     return dialog.choice();
 }
 
-void DialogInteraction::previewPages(std::optional<QSizeF> paperMm,
-                                     const std::function<void(QPagedPaintDevice&)>& draw)
+void DialogInteraction::showPreview(const QList<PreviewPage>& pages,
+                                    const std::function<void()>& print)
 {
-    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    if (paperMm)
-        printer.setPageSize(QPageSize(*paperMm, QPageSize::Millimeter));
-    QPrintPreviewDialog preview(&printer, owner());
-    preview.setWindowTitle(QStringLiteral("Aperçu avant impression"));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
-                     [&draw](QPrinter* device) { draw(*device); });
+    PreviewWindow preview(pages, print, owner());
     preview.exec();
 }
 

@@ -23,8 +23,7 @@ public:
     QString chooseFileToSave(const FileChoice& choice) override;
     std::optional<QList<bool>> chooseRecoveries(const QList<WorkRecord>& rosters) override;
     std::optional<PrintChoice> choosePrinter(const PrintPreset& preset) override;
-    void previewPages(std::optional<QSizeF> paperMm,
-                      const std::function<void(QPagedPaintDevice&)>& draw) override;
+    void showPreview(const QList<PreviewPage>& pages, const std::function<void()>& print) override;
     std::optional<RosterPrintRequest> chooseRosterPages(const RosterPrintOffer& offer) override;
     std::optional<OnCallRequest> chooseOnCallMonth(const OnCallOffer& offer) override;
     void showAdministrativeData(const AdministrativeDataWindow& window) override;

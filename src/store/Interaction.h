@@ -12,7 +12,7 @@
 #include <memory>
 #include <optional>
 
-class QPagedPaintDevice;
+struct PreviewPage;
 
 enum class MessageIcon {
     None = 0,
@@ -137,10 +137,10 @@ public:
     // applied: the printer and settings chosen, or nothing when the user cancels.
     virtual std::optional<PrintChoice> choosePrinter(const PrintPreset& preset) = 0;
 
-    // Shows pages on screen before they are printed, on the paper given (the default printer's
-    // when none is); draw paints them on the device given.
-    virtual void previewPages(std::optional<QSizeF> paperMm,
-                              const std::function<void(QPagedPaintDevice&)>& draw) = 0;
+    // Shows pages on screen before they are printed, each as it will be printed; print prints
+    // them.
+    virtual void showPreview(const QList<PreviewPage>& pages,
+                             const std::function<void()>& print) = 0;
 
     // The please-wait window, owned by the main window; it does not block the operation.
     virtual std::unique_ptr<WaitingWindow> showWaiting(const QString& text, int maximum) = 0;

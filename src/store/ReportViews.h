@@ -73,13 +73,6 @@ struct DutyListReport {
     PrintCommands commands;
 };
 
-// What the year table's print dialog (frmImpressionGarde) starts from.
-struct RosterPrintOffer {
-    QString yearText;
-    // The list of the shared intervals can be asked for.
-    bool hasSharedIntervals = false;
-};
-
 // Where a print dialog sends the pages.
 enum class PrintOutput { Printer, Preview, Pdf };
 
@@ -94,10 +87,13 @@ struct RosterPrintRequest {
     std::optional<PrintChoice> printer;
 };
 
-// What the monthly on-call table's dialog (frmAstreintes) can do beside choosing the month.
-struct OnCallOffer {
-    // "&Editer les données administratives".
-    std::function<void()> editAdministrativeData;
+// What the year table's print dialog (frmImpressionGarde) starts from.
+struct RosterPrintOffer {
+    QString yearText;
+    // The list of the shared intervals can be asked for.
+    bool hasSharedIntervals = false;
+    // What the dialog was left with before a preview: it opens again so.
+    std::optional<RosterPrintRequest> previous;
 };
 
 // What the monthly on-call table's dialog was left with.
@@ -106,6 +102,14 @@ struct OnCallRequest {
     PrintOutput output = PrintOutput::Printer;
     // The printer set up in the dialog; the default printer when none was.
     std::optional<PrintChoice> printer;
+};
+
+// What the monthly on-call table's dialog (frmAstreintes) can do beside choosing the month.
+struct OnCallOffer {
+    // "&Editer les données administratives".
+    std::function<void()> editAdministrativeData;
+    // What the dialog was left with before a preview: it opens again so.
+    std::optional<OnCallRequest> previous;
 };
 
 // frmEtatCivil: every participant's administrative data, in table order.

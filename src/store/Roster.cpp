@@ -1,5 +1,7 @@
 #include "Roster.h"
 
+#include "DutyHours.h"
+
 #include "DatabaseError.h"
 #include "RosterSchema.h"
 #include "Transaction.h"
@@ -50,17 +52,6 @@ void Roster::read()
                       participants.boolean(8)});
     }
     sector_ = db_->property(RosterSchema::SectorProperty).value_or(QString());
-}
-
-QStringList Roster::sharedDoctors(QDate day) const
-{
-    QStringList doctors;
-    Statement intervals =
-        db_->prepare(R"(SELECT [Médecin] FROM [Partagé] WHERE [Jour] = ?1 ORDER BY [HDébut])");
-    intervals.bind(1, day);
-    while (intervals.step())
-        doctors.append(intervals.text(0));
-    return doctors;
 }
 
 bool Roster::hasInterval(QDate day, const QString& doctor) const
@@ -218,4 +209,13 @@ void Roster::setSector(const QString& sector)
 {
     db_->setProperty(RosterSchema::SectorProperty, sector);
     sector_ = sector;
+}
+
+QString IntervalsText(const QList<SharedInterval>& intervals)
+{
+    QStringList texts;
+    for (const SharedInterval& interval : intervals)
+        texts.append(interval.doctor + QLatin1Char(' ') + HoursToText(interval.start) +
+                     QChar(0x2013) + HoursToText(interval.end));
+    return texts.join(QStringLiteral(", "));
 }

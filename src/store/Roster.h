@@ -36,6 +36,9 @@ struct Participant {
     bool weekends = false; // WE
 };
 
+// "Dr Martin 08:00–20:00, Dr Dupont 20:00–08:00".
+QString IntervalsText(const QList<SharedInterval>& intervals);
+
 // Marks a shared day in Garde.Médecin; its intervals are in Partagé.
 inline const QString SharedDutyMarker = QStringLiteral("<Partagé>");
 
@@ -68,8 +71,6 @@ public:
     // The day's row; null for a date the roster does not hold.
     const RosterDay* day(QDate date) const;
 
-    // The participants of a shared day's intervals, by starting time.
-    QStringList sharedDoctors(QDate day) const;
     // The intervals of a shared day, by starting time.
     QList<SharedInterval> intervals(QDate day) const;
     // Whether the participant has an interval on the shared day.

@@ -71,7 +71,8 @@ for path in sys.argv[1:]:
         start, end = event['DTSTART'].dt, event['DTEND'].dt
         events.append({'uid': str(event['UID']), 'start': start.isoformat(),
             'hours': (end - start).total_seconds() / 3600, 'summary': str(event['SUMMARY']),
-            'description': str(event['DESCRIPTION']), 'zones': zones})
+            'description': str(event['DESCRIPTION']), 'zones': zones,
+            'calendar': str(calendar.get('X-WR-CALNAME'))})
 print(json.dumps({'events': events}))
 )";
 
@@ -364,8 +365,9 @@ private slots:
             seen.append(event["start"].toString() + " " +
                         QString::number(event["hours"].toDouble()));
             QCOMPARE(event["uid"], events.at(i + 3).toObject()["uid"]);
-            QCOMPARE(event["summary"].toString(), u"Garde Ubaye"_s);
-            QCOMPARE(events.at(i + 3).toObject()["summary"].toString(), u"Garde Haute Ubaye"_s);
+            QCOMPARE(event["summary"].toString(), u"Garde A – Ubaye"_s);
+            QCOMPARE(events.at(i + 3).toObject()["summary"].toString(), u"Garde A – Haute Ubaye"_s);
+            QCOMPARE(event["calendar"].toString(), u"Garde 2012 - A"_s);
             QVERIFY(event["uid"] != events.at((i + 1) % 3).toObject()["uid"]);
             QCOMPARE(event["zones"].toArray(), QJsonArray{"Europe/Paris"});
         }

@@ -213,6 +213,48 @@ private slots:
         }
     }
 
+    // Closing a preview comes back to the print dialog, as it was left; printing from there
+    // ends it.
+    void previewReturnsToThePrintDialog()
+    {
+        const QString pdf = env_->tempPath() + "/astreintes.pdf";
+        const OnCallRequest preview{3, PrintOutput::Preview, std::nullopt};
+        ui_->onCallMonths = {preview, OnCallRequest{3, PrintOutput::Printer, PdfOutput(pdf)}};
+        trigger(*window_, u"Imprimer le tableau mensuel des &astreintes"_s);
+        QCOMPARE(ui_->onCallOffers.size(), 2);
+        QVERIFY(!ui_->onCallOffers.first().previous);
+        QCOMPARE(ui_->onCallOffers.last().previous->month, 3);
+        QVERIFY(QFile::exists(pdf));
+
+        const RosterPrintRequest pages{PrintOutput::Preview, 2, false, true, false, std::nullopt};
+        ui_->rosterPages = {pages, std::nullopt};
+        trigger(*window_, u"&Imprimer le tableau de garde"_s);
+        QCOMPARE(ui_->rosterPrintOffers.size(), 2);
+        QCOMPARE(ui_->rosterPrintOffers.last().previous->copies, 2);
+        QVERIFY(ui_->rosterPrintOffers.last().previous->secondHalf);
+        QCOMPARE(ui_->previews.size(), 2);
+    }
+
+    // The preview shows every page as it prints: the half-years on landscape A4, the shared
+    // list on portrait A4.
+    void yearTablePreviewTurnsEachPage()
+    {
+        ui_->rosterPages = {RosterPrintRequest{PrintOutput::Preview, 1, true, true, true, {}}};
+        trigger(*window_, u"&Imprimer le tableau de garde"_s);
+
+        QStringList pages;
+        for (const PreviewPage& page : ui_->previewPages.first())
+            pages.append(u"%1 %2x%3"_s.arg(page.landscape ? "paysage" : "portrait")
+                             .arg(qRound(page.paperTwips.width()))
+                             .arg(qRound(page.paperTwips.height())));
+        QCOMPARE(pages, (QStringList{"paysage 16838x11906", "paysage 16838x11906",
+                                     "portrait 11906x16838"}));
+        const QString shown = env_->tempPath() + "/aperçu.pdf";
+        QVERIFY(WriteFile(shown, ui_->previews.first()));
+        QCOMPARE(PdfPageSizes(shown), (QStringList{"842 x 595", "842 x 595", "595 x 842"}));
+        QVERIFY(PdfText(shown).contains(u"décembre"_s));
+    }
+
     // Both half-years on landscape pages, then the shared list on a portrait one, into the PDF
     // file chosen as the printer; the offer knows the roster has shared days.
     void printingTheYearTable()

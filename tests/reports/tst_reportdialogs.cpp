@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -61,6 +62,20 @@ private slots:
         QCOMPARE(choice.printerName, QPrinterInfo::defaultPrinterName());
     }
 
+    // It chooses a printer and prints nothing: its confirm button says so.
+    void printSetupConfirmsWithOk()
+    {
+        QString confirm;
+        QTimer::singleShot(0, [&confirm] {
+            QWidget* shown = QApplication::activeModalWidget();
+            for (QDialogButtonBox* buttons : shown->findChildren<QDialogButtonBox*>())
+                confirm = buttons->button(QDialogButtonBox::Ok)->text();
+            shown->close();
+        });
+        QVERIFY(!PrintSetupDialog(nullptr).showPrinter());
+        QCOMPARE(confirm, u"OK"_s);
+    }
+
     // The list box only with shared intervals; a hidden box ticked is no page.
     void rosterPrintNeedsAPage_data()
     {
@@ -78,7 +93,7 @@ private slots:
         QFETCH(bool, listTicked);
         QFETCH(bool, accepted);
         ScriptedInteraction ui;
-        RosterPrintDialog dialog(ui, {u"2012"_s, shared}, nullptr);
+        RosterPrintDialog dialog(ui, {u"2012"_s, shared, {}}, nullptr);
         QCOMPARE(dialog.windowTitle(), u"Impression du tableau de garde 2012"_s);
         QCOMPARE(dialog.pageBox(2)->isHidden(), !shared);
         dialog.pageBox(0)->setChecked(false);
@@ -102,7 +117,7 @@ private slots:
         PrintChoice chosen;
         chosen.printerName = u"Couloir"_s;
         ui.printChoices = {chosen};
-        RosterPrintDialog dialog(ui, {u"2012"_s, false}, nullptr);
+        RosterPrintDialog dialog(ui, {u"2012"_s, false, {}}, nullptr);
         ButtonCalled(dialog, u"&Configurer l'imprimante"_s)->click();
         QCOMPARE(ui.printPresets.first().landscape, std::optional<bool>(true));
         QCOMPARE(ui.printPresets.first().paperMm, std::optional<QSizeF>(QSizeF(210, 297)));
@@ -170,6 +185,9 @@ private slots:
         QVERIFY(save->isEnabled());
         QCOMPARE(dialog.data().postalCode, u"04400"_s);
         QCOMPARE(dialog.data().civilName, u"B"_s);
+        // The user came to type: the first field has the focus.
+        QVERIFY(ShowActive(dialog));
+        QCOMPARE(QApplication::focusWidget(), fields.first());
     }
 
     // A saved change refreshes its row; a failed one leaves it.
@@ -210,7 +228,7 @@ private slots:
     {
         ScriptedInteraction ui;
         int edits = 0;
-        OnCallDialog dialog(ui, {[&] { ++edits; }}, nullptr);
+        OnCallDialog dialog(ui, {[&] { ++edits; }, {}}, nullptr);
         QCOMPARE(dialog.windowTitle(), u"Impression du tableau mensuel des astreintes"_s);
         QCOMPARE(dialog.months()->count(), 12);
         QCOMPARE(dialog.months()->itemText(11), u"Décembre"_s);
@@ -221,6 +239,9 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.request().month, 4);
         QCOMPARE(dialog.request().output, PrintOutput::Printer);
+        // Back from a preview, the month is still chosen.
+        OnCallDialog again(ui, {{}, dialog.request()}, nullptr);
+        QCOMPARE(again.months()->currentIndex(), 3);
     }
 
     void emptyDutyListCannotBePrinted_data()

@@ -34,10 +34,10 @@ QList<DutyRow> Rows(int count)
     return rows;
 }
 
-// The width of a statistics column.
+// The width of a statistics column: its widest cell of Lines(), or the sample when wider.
 double ColumnWidth()
 {
-    return Width(u"99 dont 99 partagés"_s);
+    return std::max(Width(u"99 dont 99 partagés"_s), Width(u"12 dont 2 partagé(s)"_s));
 }
 
 } // namespace
@@ -89,6 +89,16 @@ private slots:
             QCOMPARE(heading.at.x(), i == 0 ? 850 : centred(i - 1, headings.at(i), true));
             QCOMPARE(cell.at.x(), i == 0 ? 850 : centred(i - 1, cells.at(i), false));
         }
+    }
+
+    // Two-digit counts side by side never overlap.
+    void statisticsCellsDoNotOverlap()
+    {
+        RecordingCanvas canvas({11000, 16000});
+        DrawStatistics(canvas, u"Statistiques"_s, {{u"Docteur"_s, {99, 99, 99}, {98, 98, 98}}});
+        const QList<RecordingCanvas::Text> cells = canvas.texts.mid(canvas.texts.size() - 3);
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(cells.at(i).at.x() + Width(cells.at(i).text) < cells.at(i + 1).at.x());
     }
 
     // A line goes to the next page when it would pass the bottom limit; the next page starts at

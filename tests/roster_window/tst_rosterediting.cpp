@@ -6,6 +6,7 @@
 #include "RosterWindow.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
+#include "YearGrid.h"
 
 #include <QFile>
 #include <QMenu>
@@ -129,7 +130,7 @@ private slots:
         QCOMPARE(roster->intervals(Second).size(), done ? 0 : 2);
         QCOMPARE(duty(Second), roster->day(Second)->doctor);
         QCOMPARE(window_->isModified(), done);
-        QCOMPARE(window_->statusDuty(), done ? u"A"_s : u"B A "_s);
+        QCOMPARE(window_->statusDuty(), done ? u"A"_s : u"B 08:00–20:00, A 20:00–08:00"_s);
     }
 
     void clearingAnEmptyDayAsksNothing()
@@ -215,7 +216,10 @@ private slots:
         const std::unique_ptr<Roster> roster = working();
         QCOMPARE(roster->day(First)->doctor, u"<Partagé>"_s);
         QCOMPARE(roster->intervals(First), valid);
-        QCOMPARE(window_->statusDuty(), u"A B "_s);
+        QCOMPARE(window_->statusDuty(), u"A 08:00–14:00, B 14:00–08:00"_s);
+        QCOMPARE(
+            window_->grid()->item(First.day() - 1, YearGrid::LabelColumnOf(First) + 1)->toolTip(),
+            window_->statusDuty());
     }
 
     void cancelledDialogsChangeNothing()

@@ -152,7 +152,8 @@ private slots:
         QTest::newRow("assigned day, label cell")
             << 1 << 4 << u"M 1"_s << u"mardi 01 mars"_s << u"A"_s;
         QTest::newRow("shared day, by starting time")
-            << 2 << 5 << u"<Partagé>"_s << u"mercredi 02 mars"_s << u"B A "_s;
+            << 2 << 5 << u"<Partagé>"_s << u"mercredi 02 mars"_s
+            << u"B 08:00–20:00, A 20:00–08:00"_s;
         QTest::newRow("blank day") << 3 << 5 << QString() << u"jeudi 03 mars"_s << QString();
         QTest::newRow("no 30 February") << 30 << 3 << QString() << QString() << QString();
     }

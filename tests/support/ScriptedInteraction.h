@@ -1,9 +1,11 @@
 #pragma once
 
 #include "Interaction.h"
+#include "PictureCanvas.h"
 
 #include <QBuffer>
 #include <QList>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QStringList>
 
@@ -51,7 +53,8 @@ public:
     QList<RosterPrintOffer> rosterPrintOffers;
     QList<OnCallOffer> onCallOffers;
     QList<AdministrativeDataWindow> administrativeData;
-    // The pages of every preview, as a PDF document.
+    // The pages of every preview, as shown and as a PDF document.
+    QList<QList<PreviewPage>> previewPages;
     QList<QByteArray> previews;
     // The report windows shown, with their commands.
     QList<StatisticsReport> statistics;
@@ -142,16 +145,28 @@ public:
         return printChoices.isEmpty() ? std::nullopt : printChoices.takeFirst();
     }
 
-    void previewPages(std::optional<QSizeF>,
-                      const std::function<void(QPagedPaintDevice&)>& draw) override
+    void showPreview(const QList<PreviewPage>& pages, const std::function<void()>&) override
     {
-        QBuffer pages;
-        pages.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&pages);
-            draw(writer);
+        previewPages.append(pages);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&pdf);
+        // At the screen's resolution the pictures keep their fonts' sizes; a twip is 1/1440 inch.
+        writer.setResolution(96);
+        QPainter painter;
+        for (const PreviewPage& page : pages) {
+            writer.setPageLayout(QPageLayout(QPageSize(page.paperTwips / 20, QPageSize::Point),
+                                             QPageLayout::Portrait, {}));
+            if (!painter.isActive()) {
+                painter.begin(&writer);
+                painter.scale(96.0 / 1440, 96.0 / 1440);
+            } else {
+                writer.newPage();
+            }
+            painter.drawPicture(page.printableTopLeft, page.picture);
         }
-        previews.append(pages.data());
+        painter.end();
+        previews.append(pdf.data());
     }
 
     std::optional<RosterPrintRequest> chooseRosterPages(const RosterPrintOffer& offer) override

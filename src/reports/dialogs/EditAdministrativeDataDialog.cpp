@@ -53,6 +53,8 @@ EditAdministrativeDataDialog::EditAdministrativeDataDialog(const AdministrativeD
     layout->addWidget(note);
     layout->addWidget(buttons);
     setMinimumWidth(420);
+    // The user came to type: the first field has the focus, not a button.
+    fields_.first()->setFocus();
 }
 
 AdministrativeData EditAdministrativeDataDialog::data() const

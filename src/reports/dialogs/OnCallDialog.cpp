@@ -54,7 +54,8 @@ OnCallDialog::OnCallDialog(Interaction& ui, const OnCallOffer& offer, QWidget* p
     auto* buttons = new QDialogButtonBox(this);
     for (const auto& [caption, output] :
          {std::pair{QStringLiteral("&Imprimer"), PrintOutput::Printer},
-          std::pair{QStringLiteral("&Aperçu avant impression"), PrintOutput::Preview},
+          // "&Annuler" has the A.
+          std::pair{QStringLiteral("Aperçu a&vant impression"), PrintOutput::Preview},
           std::pair{QStringLiteral("Enregistrer en &PDF"), PrintOutput::Pdf}}) {
         QPushButton* added = button(caption, [this, output = output] {
             request_.month = months_->currentIndex() + 1;
@@ -69,6 +70,16 @@ OnCallDialog::OnCallDialog(Interaction& ui, const OnCallOffer& offer, QWidget* p
     }
     buttons->addButton(button(QStringLiteral("&Annuler"), [this] { reject(); }),
                        QDialogButtonBox::RejectRole);
+
+    // Back from a preview, the dialog is as the user left it.
+    if (offer.previous) {
+        request_.printer = offer.previous->printer;
+        months_->setCurrentIndex(offer.previous->month - 1);
+        if (request_.printer)
+            printerName->setText(request_.printer->outputFile.isEmpty()
+                                     ? request_.printer->printerName
+                                     : request_.printer->outputFile);
+    }
 
     auto* month = new QHBoxLayout;
     month->addWidget(new QLabel(QStringLiteral("Indiquez le mois désiré:"), this));

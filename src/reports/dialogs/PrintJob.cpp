@@ -4,9 +4,9 @@
 #include "AppSettings.h"
 #include "FilePaths.h"
 #include "Interaction.h"
-#include "MeasuringCanvas.h"
 #include "OnCallTable.h"
 #include "PainterCanvas.h"
+#include "PictureCanvas.h"
 #include "PrintSetupDialog.h"
 #include "RosterTableLayout.h"
 #include "SafeFile.h"
@@ -101,20 +101,21 @@ void Print(Interaction& ui, const QString& title, const PageDrawing& draw)
         });
 }
 
-void Preview(Interaction& ui, const PageDrawing& draw, std::optional<QSizeF> paperMm = {})
+// The pages on the default printer's paper and margins, or on the paper given; print prints them
+// from the preview.
+void Preview(Interaction& ui, const PageDrawing& draw, const std::function<void()>& print,
+             std::optional<QSizeF> paperMm = {})
 {
-    // Measured first on the printer the preview opens with, so that a page too narrow is told
-    // instead of shown blank.
-    QPrinter probe(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    MeasuringCanvas measure(probe);
-    if (draw(measure) == Outcome::PageTooNarrow) {
+    const QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    const QPageLayout layout = printer.pageLayout();
+    PictureCanvas pages(paperMm.value_or(layout.pageSize().size(QPageSize::Millimeter)),
+                        layout.margins(QPageLayout::Millimeter));
+    // A page too narrow is told instead of shown blank.
+    if (draw(pages) == Outcome::PageTooNarrow) {
         ui.tell(PageTooNarrow, MessageIcon::Critical);
         return;
     }
-    ui.previewPages(paperMm, [&draw](QPagedPaintDevice& device) {
-        PainterCanvas canvas(device);
-        draw(canvas);
-    });
+    ui.showPreview(pages.takePages(), print);
 }
 
 void SaveAsPdf(Interaction& ui, const QString& title, const PageDrawing& draw)
@@ -136,7 +137,12 @@ void PrintA4Landscape(Interaction& ui, PrintOutput output, std::optional<PrintCh
 {
     switch (output) {
     case PrintOutput::Preview:
-        return Preview(ui, draw, QSizeF(210, 297));
+        return Preview(
+            ui, draw,
+            [=, &ui] {
+                PrintA4Landscape(ui, PrintOutput::Printer, choice, copies, title, draw, failure);
+            },
+            QSizeF(210, 297));
     case PrintOutput::Pdf:
         return SaveAsPdf(ui, title, draw);
     case PrintOutput::Printer:
@@ -161,22 +167,28 @@ void PrintA4Landscape(Interaction& ui, PrintOutput output, std::optional<PrintCh
 
 void PrintRosterTable(Interaction& ui, const RosterTable& table)
 {
-    const std::optional<RosterPrintRequest> request =
-        ui.chooseRosterPages({table.yearText, !table.intervals.isEmpty()});
-    if (!request)
-        return;
-    // The colours are read at each print: the colour dialog may have changed them.
-    const PrintColours colours = ReadPrintColours(*OpenAppSettings());
-    const TablePages pages{request->firstHalf, request->secondHalf, request->sharedList};
-    PrintA4Landscape(
-        ui, request->output, request->printer, request->copies,
-        QStringLiteral("Garde ") + table.yearText,
-        [&](PageCanvas& canvas) {
-            DrawRosterTable(canvas, table, pages, colours);
-            return Outcome::Drawn;
-        },
-        QStringLiteral("L'erreur suivante a été renvoyée par l'application:\r\n"
-                       "Code: 482\r\nErreur d'imprimante."));
+    RosterPrintOffer offer{table.yearText, !table.intervals.isEmpty(), std::nullopt};
+    // Closing a preview comes back to the dialog, as it was left.
+    for (;;) {
+        const std::optional<RosterPrintRequest> request = ui.chooseRosterPages(offer);
+        if (!request)
+            return;
+        // The colours are read at each print: the colour dialog may have changed them.
+        const PrintColours colours = ReadPrintColours(*OpenAppSettings());
+        const TablePages pages{request->firstHalf, request->secondHalf, request->sharedList};
+        PrintA4Landscape(
+            ui, request->output, request->printer, request->copies,
+            QStringLiteral("Garde ") + table.yearText,
+            [&](PageCanvas& canvas) {
+                DrawRosterTable(canvas, table, pages, colours);
+                return Outcome::Drawn;
+            },
+            QStringLiteral("L'erreur suivante a été renvoyée par l'application:\r\n"
+                           "Code: 482\r\nErreur d'imprimante."));
+        if (request->output != PrintOutput::Preview)
+            return;
+        offer.previous = request;
+    }
 }
 
 void PrintOnCallTable(Interaction& ui, const OnCallRequest& request, const QString& head,
@@ -195,7 +207,7 @@ PrintCommands MakePrintCommands(Interaction& ui, const QString& title, const Pag
 {
     return {
         [&ui, title, draw] { Print(ui, title, draw); },
-        [&ui, draw] { Preview(ui, draw); },
+        [&ui, title, draw] { Preview(ui, draw, [&ui, title, draw] { Print(ui, title, draw); }); },
         [&ui, title, draw] { SaveAsPdf(ui, title, draw); },
     };
 }

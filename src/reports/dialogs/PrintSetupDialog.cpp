@@ -1,7 +1,9 @@
 #include "PrintSetupDialog.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 PrintSetupDialog::PrintSetupDialog(QWidget* owner)
     : owner_(owner)
@@ -25,6 +27,11 @@ bool PrintSetupDialog::showPrinter()
     dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
     // The reports print whole: no page range, no selection.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // It chooses the printer and prints nothing: its button must not say "Imprimer".
+    for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>()) {
+        if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok))
+            confirm->setText(QStringLiteral("OK"));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -45,6 +45,15 @@ RosterPrintDialog::RosterPrintDialog(Interaction& ui, const RosterPrintOffer& of
     for (QCheckBox* page : pages_)
         page->setChecked(true);
     pages_[2]->setVisible(offer.hasSharedIntervals);
+    // Back from a preview, the dialog is as the user left it.
+    if (const std::optional<RosterPrintRequest>& previous = offer.previous) {
+        copies_->setValue(previous->copies);
+        pages_[0]->setChecked(previous->firstHalf);
+        pages_[1]->setChecked(previous->secondHalf);
+        pages_[2]->setChecked(previous->sharedList || !offer.hasSharedIntervals);
+        printer_ = previous->printer;
+        printerName_->setText(PrinterText(printer_));
+    }
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Copies:"), copies_);
@@ -70,7 +79,8 @@ RosterPrintDialog::RosterPrintDialog(Interaction& ui, const RosterPrintOffer& of
     };
     AddPrintShortcut(*addTo(QDialogButtonBox::AcceptRole, QStringLiteral("&Imprimer"),
                             [this] { finish(PrintOutput::Printer); }));
-    addTo(QDialogButtonBox::ActionRole, QStringLiteral("&Aperçu avant impression"),
+    // "&Annuler" has the A.
+    addTo(QDialogButtonBox::ActionRole, QStringLiteral("Aperçu a&vant impression"),
           [this] { finish(PrintOutput::Preview); });
     addTo(QDialogButtonBox::ActionRole, QStringLiteral("Enregistrer en &PDF"),
           [this] { finish(PrintOutput::Pdf); });

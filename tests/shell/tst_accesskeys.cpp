@@ -1,0 +1,173 @@
+#include "AboutDialog.h"
+#include "AddParticipantDialog.h"
+#include "AdministrativeDataDialog.h"
+#include "ChangeNameDialog.h"
+#include "ColourSettingsDialog.h"
+#include "DayPropertiesDialog.h"
+#include "DutyListDialog.h"
+#include "EditAdministrativeDataDialog.h"
+#include "GenerationWizard.h"
+#include "IntervalDialog.h"
+#include "MainWindow.h"
+#include "OnCallDialog.h"
+#include "ParticipantsDialog.h"
+#include "RecoveryDialog.h"
+#include "RosterPrintDialog.h"
+#include "RosterWindow.h"
+#include "ScriptedInteraction.h"
+#include "SectorDialog.h"
+#include "SharingDialog.h"
+#include "StatisticsDialog.h"
+#include "TestEnvironment.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using WindowMaker = std::function<std::unique_ptr<QWidget>(Interaction&)>;
+
+// The access key of a control's text: the letter after a single "&".
+QChar AccessKey(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != u'&')
+            continue;
+        if (text.at(i + 1) != u'&')
+            return text.at(i + 1).toLower();
+        ++i;
+    }
+    return {};
+}
+
+// The texts that share an access key among those given, as "a: &Annuler, &Aperçu".
+QStringList Clashes(const QStringList& texts)
+{
+    QMap<QChar, QStringList> byKey;
+    for (const QString& text : texts) {
+        if (const QChar key = AccessKey(text); !key.isNull())
+            byKey[key].append(text);
+    }
+    QStringList clashes;
+    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
+        if (it.value().size() > 1)
+            clashes.append(QString(it.key()) + u": "_s + it.value().join(u", "_s));
+    }
+    return clashes;
+}
+
+// The controls a key reaches in one window: its buttons, the labels of its fields and its
+// group boxes; the menu bar's titles; and, apart, each menu's entries.
+QStringList WindowClashes(QWidget& window)
+{
+    QStringList controls;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        controls.append(button->text());
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->buddy())
+            controls.append(label->text());
+    }
+    for (const QGroupBox* box : window.findChildren<QGroupBox*>())
+        controls.append(box->title());
+    QStringList clashes = Clashes(controls);
+    for (const QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+        QStringList titles;
+        for (const QAction* action : bar->actions())
+            titles.append(action->text());
+        clashes += Clashes(titles);
+    }
+    for (const QMenu* menu : window.findChildren<QMenu*>()) {
+        QStringList entries;
+        for (const QAction* action : menu->actions())
+            entries.append(action->text());
+        for (const QString& clash : Clashes(entries))
+            clashes.append(menu->title() + u" › "_s + clash);
+    }
+    return clashes;
+}
+
+// Clashes the program's documented texts hold, kept as the users know them.
+const QStringList KnownClashes{
+    u"&Outils › a: &Ajouter un participant, Imprimer le tableau mensuel des &astreintes"_s,
+    u"e: Changer la couleur du t&exte, &Enregistrer"_s,
+};
+
+template <typename Window, typename... Arguments> WindowMaker Make(Arguments... arguments)
+{
+    return [=](Interaction&) { return std::make_unique<Window>(arguments...); };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(WindowMaker)
+
+class TestAccessKeys : public QObject {
+    Q_OBJECT
+
+private slots:
+    void noTwoControlsOfAWindowShareAKey_data()
+    {
+        QTest::addColumn<WindowMaker>("make");
+        const QStringList names{u"Martin"_s, u"Dupont"_s};
+        const AdministrativeData data{u"Martin"_s, {}, {}, {}, {}, {}};
+        QTest::newRow("main window")
+            << WindowMaker([](Interaction& ui) { return std::make_unique<MainWindow>(&ui); });
+        QTest::newRow("roster window")
+            << WindowMaker([](Interaction& ui) { return std::make_unique<RosterWindow>(ui); });
+        QTest::newRow("wizard") << WindowMaker(
+            [](Interaction& ui) { return std::make_unique<GenerationWizard>(ui, 2027); });
+        QTest::newRow("year table print") << WindowMaker([](Interaction& ui) {
+            return std::make_unique<RosterPrintDialog>(ui, RosterPrintOffer{u"2027"_s, true, {}},
+                                                       nullptr);
+        });
+        QTest::newRow("on-call print") << WindowMaker([](Interaction& ui) {
+            return std::make_unique<OnCallDialog>(ui, OnCallOffer{}, nullptr);
+        });
+        QTest::newRow("sharing") << WindowMaker([names](Interaction& ui) {
+            return std::make_unique<SharingDialog>(ui, ShareRequest{{}, {}, names, {}}, nullptr);
+        });
+        QTest::newRow("interval") << WindowMaker([names](Interaction& ui) {
+            return std::make_unique<IntervalDialog>(ui, names, nullptr);
+        });
+        QTest::newRow("about") << Make<AboutDialog>(nullptr);
+        QTest::newRow("add participant") << Make<AddParticipantDialog>(nullptr);
+        QTest::newRow("change name") << Make<ChangeNameDialog>(names, 0, nullptr);
+        QTest::newRow("recovery") << Make<RecoveryDialog>(QList<WorkRecord>{}, nullptr);
+        QTest::newRow("day properties") << Make<DayPropertiesDialog>(
+            QDate(2027, 1, 1), DayProperties{DayType::Weekday, false}, nullptr);
+        QTest::newRow("participants") << Make<ParticipantsDialog>(names, 0, nullptr);
+        QTest::newRow("sector") << Make<SectorDialog>(u"Ubaye"_s, nullptr);
+        QTest::newRow("colours") << Make<ColourSettingsDialog>(
+            PrintColours{}, ColourSettingsDialog::ColourChooser{}, nullptr);
+        QTest::newRow("duty list") << Make<DutyListDialog>(DutyListReport{}, nullptr);
+        QTest::newRow("statistics") << Make<StatisticsDialog>(StatisticsReport{}, nullptr);
+        QTest::newRow("administrative data")
+            << Make<AdministrativeDataDialog>(AdministrativeDataWindow{{data}, {}}, nullptr);
+        QTest::newRow("administrative data of one")
+            << Make<EditAdministrativeDataDialog>(data, nullptr);
+    }
+
+    void noTwoControlsOfAWindowShareAKey()
+    {
+        QFETCH(WindowMaker, make);
+        TestEnvironment env;
+        ScriptedInteraction ui;
+        const std::unique_ptr<QWidget> window = make(ui);
+
+        QStringList clashes = WindowClashes(*window);
+        for (const QString& known : KnownClashes)
+            clashes.removeOne(known);
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u"; "_s)));
+    }
+};
+
+QTEST_MAIN(TestAccessKeys)
+#include "tst_accesskeys.moc"
