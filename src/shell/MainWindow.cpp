@@ -21,6 +21,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 
@@ -64,6 +65,31 @@ QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command, const QKeySe
     return keys.isEmpty() ? QList<QKeySequence>{usual} : keys;
 }
 
+// The manual's section about a step of the generation wizard.
+QString WizardSection(WizardPanel panel)
+{
+    switch (panel) {
+    case WizardPanel::Step1:
+        return QStringLiteral("assistant-etape1");
+    case WizardPanel::Step2:
+        return QStringLiteral("assistant-etape2");
+    case WizardPanel::Step3:
+        return QStringLiteral("assistant-etape3");
+    case WizardPanel::FixedDayStep4:
+    case WizardPanel::NoFixedDayStep4:
+        return QStringLiteral("assistant-etape4");
+    case WizardPanel::Step5:
+        return QStringLiteral("assistant-etape5");
+    case WizardPanel::Step6:
+        return QStringLiteral("assistant-etape6");
+    case WizardPanel::Step7:
+        return QStringLiteral("assistant-etape7");
+    case WizardPanel::Final:
+        break;
+    }
+    return QStringLiteral("assistant-terminer");
+}
+
 } // namespace
 
 MainWindow::MainWindow(Interaction* ui)
@@ -86,7 +112,11 @@ MainWindow::MainWindow(Interaction* ui)
     windowMenu_->addAction(QStringLiteral("Mosaïque &horizontale"), this, [this] { arrange(1); });
     windowMenu_->addAction(QStringLiteral("Mosaïque &verticale"), this, [this] { arrange(2); });
     windowMenu_->addAction(QStringLiteral("&Réorganiser les icônes"), this, [this] { arrange(3); });
-    helpMenu_->addAction(QStringLiteral("&Aide sur Rotalis"), this, &OpenHelp)
+    // Over a roster, the help opens at the section about its grid.
+    helpMenu_
+        ->addAction(
+            QStringLiteral("&Aide sur Rotalis"), this,
+            [this] { OpenHelp(activeRosterWindow() ? QStringLiteral("grille") : QString()); })
         ->setShortcuts(QKeySequence::HelpContents);
     helpMenu_->addAction(QStringLiteral("A &propos de Rotalis..."), this, [this] {
         AboutDialog about(this);
@@ -211,6 +241,13 @@ void MainWindow::openRoster(const QString& path)
                   MessageIcon::Information);
         return;
     }
+    // Read on the working copy, before any other check: a newer version may have added tables.
+    if (RosterDatabase::isFromNewerVersion(copy.file->path())) {
+        ui_->tell(QStringLiteral("Ce tour de garde a été créé par une version plus récente de "
+                                 "Rotalis.\r\nMettez Rotalis à jour pour l'ouvrir."),
+                  MessageIcon::Critical);
+        return;
+    }
     auto window = std::make_unique<RosterWindow>(*ui_);
     if (window->openFile(std::move(copy), rosterPath, untitledCounter_))
         addRosterWindow(std::move(window));
@@ -225,7 +262,10 @@ void MainWindow::newBlankRoster()
 void MainWindow::newGeneratedRoster()
 {
     GenerationWizard wizard(*ui_, QDate::currentDate().year(), this);
-    connect(&wizard, &GenerationWizard::helpRequested, this, &OpenHelp);
+    // Its help button and the help key open the manual at the step in view.
+    const auto help = [&wizard] { OpenHelp(WizardSection(wizard.flow().panel())); };
+    connect(&wizard, &GenerationWizard::helpRequested, this, help);
+    connect(new QShortcut(QKeySequence::HelpContents, &wizard), &QShortcut::activated, this, help);
     if (wizard.exec() != QDialog::Accepted)
         return;
     int year = wizard.blankRosterYear();

@@ -1,0 +1,138 @@
+#include "DialogTesting.h"
+#include "Help.h"
+#include "HelpWindow.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+HelpWindow* SharedHelp()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* help = qobject_cast<HelpWindow*>(window))
+            return help;
+    }
+    return nullptr;
+}
+
+QTextBrowser* Browser(const QWidget* help)
+{
+    return help->findChild<QTextBrowser*>();
+}
+
+// The anchor of the text at the top of the view; empty for the manual's title.
+QString AnchorInView(const QWidget* help)
+{
+    const QTextBlock top = Browser(help)->cursorForPosition(QPoint(1, 1)).block();
+    return top.begin().fragment().charFormat().anchorNames().value(0);
+}
+
+} // namespace
+
+class TestHelpWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanupTestCase() { delete SharedHelp(); }
+
+    void opensAtTheSection_data()
+    {
+        QTest::addColumn<QString>("section"); // empty: the start
+        QTest::newRow("chapter") << u"grille"_s;
+        QTest::newRow("wizard step") << u"assistant-etape1"_s;
+        QTest::newRow("near the end") << u"agenda"_s;
+        QTest::newRow("back to the start") << QString();
+    }
+
+    // The manual is read from inside the program, at the section asked for.
+    void opensAtTheSection()
+    {
+        QFETCH(QString, section);
+        OpenHelp(section);
+        HelpWindow* help = SharedHelp();
+        QVERIFY(help && QTest::qWaitForWindowExposed(help));
+        QCOMPARE(help->windowTitle(), u"Aide de Rotalis"_s);
+        QVERIFY(Browser(help)->documentTitle().contains(u"Rotalis"_s));
+        QVERIFY(help->findChild<QTreeWidget*>()->topLevelItemCount() > 0);
+        QCOMPARE(AnchorInView(help), section);
+    }
+
+    void everyLinkLeadsWithinTheManual()
+    {
+        HelpWindow help;
+        QStringList anchors;
+        QStringList links;
+        for (QTextBlock block = Browser(&help)->document()->begin(); block.isValid();
+             block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                anchors += it.fragment().charFormat().anchorNames();
+                links += it.fragment().charFormat().anchorHref();
+            }
+        }
+        for (const QString& link : std::as_const(links))
+            QVERIFY2(link.isEmpty() || anchors.contains(link.mid(1)), qPrintable(link));
+    }
+
+    // A link followed can be gone back on, then forward again.
+    void backAndForwardFollowTheHistory()
+    {
+        HelpWindow help;
+        QVERIFY(ShowActive(help));
+        QPushButton* back = ButtonCalled(help, u"&Précédent"_s);
+        QPushButton* forward = ButtonCalled(help, u"&Suivant"_s);
+        QVERIFY(back && forward && !back->isEnabled() && !forward->isEnabled());
+        QTextBrowser* browser = Browser(&help);
+        QTextCursor link = browser->document()->find(u"Exporter"_s); // in the manual's contents
+        link.movePosition(QTextCursor::Left);
+        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
+                          browser->cursorRect(link).center());
+        QCOMPARE(AnchorInView(&help), u"exporter"_s);
+        QVERIFY(back->isEnabled() && !forward->isEnabled());
+        back->click();
+        QCOMPARE(AnchorInView(&help), QString());
+        QVERIFY(!back->isEnabled() && forward->isEnabled());
+    }
+
+    // Enter finds the first occurrence, F3 the next one.
+    void findSelectsTheNextOccurrence()
+    {
+        HelpWindow help;
+        QVERIFY(ShowActive(help));
+        QTest::keyClick(&help, Qt::Key_R, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), u"astreintes"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        const QTextCursor first = Browser(&help)->textCursor();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+        QCOMPARE(first.selectedText(), u"astreintes"_s);
+        QCOMPARE(Browser(&help)->textCursor().selectedText(), u"astreintes"_s);
+        QVERIFY(Browser(&help)->textCursor().position() > first.position());
+        QTest::keyClicks(QApplication::focusWidget(), u"xyz"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(std::ranges::any_of(help.findChildren<QLabel*>(), [](const QLabel* label) {
+            return label->text() == u"Aucun résultat"_s;
+        }));
+    }
+
+    // Above a dialog in progress, the help is not blocked by it; alone, it blocks nothing.
+    void opensAboveADialogInProgress()
+    {
+        QDialog dialog;
+        dialog.setModal(true);
+        dialog.show();
+        OpenHelp();
+        QCOMPARE(QApplication::activeModalWidget(), SharedHelp());
+        SharedHelp()->close();
+        dialog.close();
+        OpenHelp();
+        QVERIFY(!SharedHelp()->isModal());
+    }
+};
+
+QTEST_MAIN(TestHelpWindow)
+#include "tst_helpwindow.moc"
