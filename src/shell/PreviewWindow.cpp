@@ -47,6 +47,11 @@ protected:
         painter.fillRect(QRectF(QPointF(), page_->paperTwips * scale_), Qt::white);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.scale(scale_, scale_);
+        // A picture records only the changes to the painter's state: it replays on a painter
+        // set as the one it was recorded with, not as the widget sets its own.
+        painter.setPen(QPen());
+        painter.setBrush(QBrush());
+        painter.setFont(QFont());
         painter.drawPicture(page_->printableTopLeft, page_->picture);
     }
 
