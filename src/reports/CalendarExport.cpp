@@ -51,6 +51,8 @@ QString DayTypeText(const RosterDay* day)
     return QStringLiteral("Jour de semaine");
 }
 
+// In the group's calendar the doctor is left out: the event is the duty slot, whoever holds it,
+// so that a duty moved to another doctor replaces its event when imported again.
 QByteArray Uid(const Roster& roster, const DutyRow& row, const QString& doctor)
 {
     // Not the sector: naming it again must not make every event a new one.
@@ -82,10 +84,11 @@ QByteArray ParisTimeZone()
 }
 
 icalcomponent* Event(const Roster& roster, const DutyRow& row, const QString& doctor,
-                     const icaltimetype& stamp)
+                     const QString& uidDoctor, const icaltimetype& stamp)
 {
     icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    icalcomponent_add_property(event, icalproperty_new_uid(Uid(roster, row, doctor).constData()));
+    icalcomponent_add_property(event,
+                               icalproperty_new_uid(Uid(roster, row, uidDoctor).constData()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
     icalcomponent_add_property(event, icalproperty_new_lastmodified(stamp));
     icalcomponent_add_property(
@@ -106,14 +109,13 @@ icalcomponent* Event(const Roster& roster, const DutyRow& row, const QString& do
     return event;
 }
 
-} // namespace
-
-QByteArray DoctorCalendar(const Roster& roster, const QString& doctor, const QDateTime& stamp)
+// The calendar of the participants' duties; group: keyed by duty slot, not by doctor.
+QByteArray CalendarOf(const Roster& roster, const QStringList& doctors, const QString& name,
+                      bool group, const QDateTime& stamp)
 {
     const QByteArray zone = ParisTimeZone();
     if (zone.isEmpty())
         return {};
-    const QList<DutyRow> rows = PersonalDuties(roster, doctor);
     Calendar calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT), &icalcomponent_free);
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     const QByteArray product =
@@ -122,14 +124,16 @@ QByteArray DoctorCalendar(const Roster& roster, const QString& doctor, const QDa
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(product.constData()));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
     // The name a calendar program gives the calendar once imported or subscribed to.
-    icalproperty* name = icalproperty_new_x(
-        QStringLiteral("Garde %1 - %2").arg(roster.year()).arg(doctor).toUtf8().constData());
-    icalproperty_set_x_name(name, "X-WR-CALNAME");
-    icalcomponent_add_property(calendar.get(), name);
+    icalproperty* calendarName = icalproperty_new_x(name.toUtf8().constData());
+    icalproperty_set_x_name(calendarName, "X-WR-CALNAME");
+    icalcomponent_add_property(calendar.get(), calendarName);
     const icaltimetype stampUtc = icaltime_from_timet_with_zone(
         static_cast<time_t>(stamp.toSecsSinceEpoch()), 0, icaltimezone_get_utc_timezone());
-    for (const DutyRow& row : rows)
-        icalcomponent_add_component(calendar.get(), Event(roster, row, doctor, stampUtc));
+    for (const QString& doctor : doctors) {
+        for (const DutyRow& row : PersonalDuties(roster, doctor))
+            icalcomponent_add_component(
+                calendar.get(), Event(roster, row, doctor, group ? QString() : doctor, stampUtc));
+    }
     char* text = icalcomponent_as_ical_string_r(calendar.get());
     QByteArray ics(text);
     icalmemory_free_buffer(text);
@@ -137,4 +141,19 @@ QByteArray DoctorCalendar(const Roster& roster, const QString& doctor, const QDa
     // before its events.
     const qsizetype events = ics.indexOf("\r\nBEGIN:VEVENT\r\n");
     return ics.insert((events >= 0 ? events : ics.indexOf("\r\nEND:VCALENDAR")) + 2, zone);
+}
+
+} // namespace
+
+QByteArray DoctorCalendar(const Roster& roster, const QString& doctor, const QDateTime& stamp)
+{
+    return CalendarOf(roster, {doctor},
+                      QStringLiteral("Garde %1 - %2").arg(roster.year()).arg(doctor), false, stamp);
+}
+
+QByteArray GroupCalendar(const Roster& roster, const QDateTime& stamp)
+{
+    return CalendarOf(roster, roster.participants(),
+                      QStringLiteral("Garde %1 - %2").arg(roster.year()).arg(roster.sector()), true,
+                      stamp);
 }

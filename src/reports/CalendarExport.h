@@ -15,3 +15,8 @@ class Roster;
 // its events. stamp is the time of the export. Empty when the system has no definition of the
 // time zone. Throws DatabaseError.
 QByteArray DoctorCalendar(const Roster& roster, const QString& doctor, const QDateTime& stamp);
+
+// Every participant's duties in one calendar, named "Garde ", the year and the sector. Each
+// event's UID depends only on the year, the day and the start: imported again after a duty
+// moved from one doctor to another, the calendar replaces the event. Throws DatabaseError.
+QByteArray GroupCalendar(const Roster& roster, const QDateTime& stamp);

@@ -56,6 +56,35 @@ bool WriteCalendar(const Roster& roster, const QString& doctor, const QString& p
 
 } // namespace
 
+void ExportGroupCalendar(Interaction& ui, const Roster& roster, const QString& yearText)
+{
+    const QString path = ui.chooseFileToSave(
+        {QDir(DocumentsFolder())
+             .filePath(
+                 QStringLiteral("Garde %1 - %2.ics").arg(yearText, FileNameFor(roster.sector()))),
+         QStringLiteral("Agenda iCalendar (*.ics)"), QStringLiteral("ics")});
+    if (path.isEmpty())
+        return;
+    bool written = false;
+    {
+        const std::unique_ptr<WaitingWindow> waiting =
+            ui.showWaiting(QStringLiteral("Exportation au format agenda en cours..."), 1);
+        try {
+            const QByteArray calendar = GroupCalendar(roster, QDateTime::currentDateTimeUtc());
+            written = !calendar.isEmpty() && WriteFileSafely(path, calendar);
+        } catch (const DatabaseError&) {
+            written = false;
+        }
+        waiting->setProgress(1);
+    }
+    if (written)
+        ui.tell(
+            Succeeded(QStringLiteral("Exportation de l'agenda réussie, sous le fichier:"), path),
+            MessageIcon::Information);
+    else
+        ui.tell(QStringLiteral("L'exportation de l'agenda a échoué."), MessageIcon::Critical);
+}
+
 void ExportCsv(Interaction& ui, const Roster& roster, const QString& proposedPath)
 {
     const QString path = ui.chooseFileToSave(

@@ -17,3 +17,6 @@ void ExportWorkbook(Interaction& ui, const Roster& roster, const QString& yearTe
 // "Exporter l'&agenda d'un médecin...": the calendar of one participant, or of every one into
 // a folder.
 void ExportCalendars(Interaction& ui, const Roster& roster, const QString& yearText);
+// "Exporter l'agenda de t&ous les médecins...": every participant's duties in one calendar, for
+// the whole group.
+void ExportGroupCalendar(Interaction& ui, const Roster& roster, const QString& yearText);

@@ -471,6 +471,10 @@ void RosterWindow::buildToolsMenu()
         if (hasParticipants())
             ExportCalendars(ui_, *roster_, yearLabel_->text());
     });
+    exports->addAction(QStringLiteral("Exporter l'agenda de t&ous les médecins..."), this, [this] {
+        if (hasParticipants())
+            ExportGroupCalendar(ui_, *roster_, yearLabel_->text());
+    });
     toolsMenu_->addSeparator();
     toolsMenu_
         ->addAction(QStringLiteral("&Imprimer le tableau de garde"), this,

@@ -378,6 +378,38 @@ private slots:
                  u"Samedi, garde partagée de 00:00 à 08:00"_s);
     }
 
+    // Every doctor's duties in one calendar; an event is its duty slot, so that a duty given to
+    // another doctor keeps its event, retitled, when the calendar is imported again.
+    void calendarOfTheWholeGroup()
+    {
+        std::unique_ptr<Roster> roster =
+            RosterWith(2012, {u"INSERT INTO [Participants] ([Médecin]) VALUES ('A'), ('B')"_s,
+                              u"UPDATE [Garde] SET [Médecin] = 'A' WHERE [Jour] = '2012-07-14'"_s,
+                              u"UPDATE [Garde] SET [Médecin] = 'B' WHERE [Jour] = '2012-07-15'"_s});
+        const QString before = target("Groupe.ics");
+        const QString after = target("Groupe encore.ics");
+        ui_->filesToSave = {before, after};
+
+        ExportGroupCalendar(*ui_, *roster, u"2012"_s);
+        roster->assign(QDate(2012, 7, 14), u"B"_s);
+        ExportGroupCalendar(*ui_, *roster, u"2012"_s);
+
+        QCOMPARE(ui_->saveChoices.first().proposedPath,
+                 DocumentsFolder() + "/Garde 2012 - Secteur.ics");
+        const QJsonArray events =
+            ReadWithPython(CalendarReader, {before, after})["events"].toArray();
+        QCOMPARE(events.size(), 4);
+        QCOMPARE(events.at(0).toObject()["summary"].toString(), u"Garde A – Secteur"_s);
+        QCOMPARE(events.at(0).toObject()["calendar"].toString(), u"Garde 2012 - Secteur"_s);
+        QStringList moved;
+        for (const QJsonValue& event : events)
+            if (event["start"].toString().startsWith("2012-07-14"))
+                moved.append(event["summary"].toString() + " " + event["uid"].toString());
+        QCOMPARE(moved.size(), 2);
+        QCOMPARE(moved.at(1).section(' ', -1), moved.at(0).section(' ', -1));
+        QVERIFY(moved.at(1).startsWith(u"Garde B"_s));
+    }
+
     // One file each, names that would meet in one file numbered; files already there are
     // replaced only when the user agrees.
     void calendarsOfEveryParticipant()
