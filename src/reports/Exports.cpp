@@ -13,6 +13,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -44,10 +45,12 @@ QStringList CalendarPaths(const QString& folder, const QString& yearText,
     return paths;
 }
 
-bool WriteCalendar(const Roster& roster, const QString& doctor, const QString& path)
+// The calendar made, stamped now, written whole; false when it could not be made or written.
+bool WriteCalendar(const QString& path,
+                   const std::function<QByteArray(const QDateTime& now)>& makeCalendar)
 {
     try {
-        const QByteArray calendar = DoctorCalendar(roster, doctor, QDateTime::currentDateTimeUtc());
+        const QByteArray calendar = makeCalendar(QDateTime::currentDateTimeUtc());
         return !calendar.isEmpty() && WriteFileSafely(path, calendar);
     } catch (const DatabaseError&) {
         return false;
@@ -69,12 +72,8 @@ void ExportGroupCalendar(Interaction& ui, const Roster& roster, const QString& y
     {
         const std::unique_ptr<WaitingWindow> waiting =
             ui.showWaiting(QStringLiteral("Exportation au format agenda en cours..."), 1);
-        try {
-            const QByteArray calendar = GroupCalendar(roster, QDateTime::currentDateTimeUtc());
-            written = !calendar.isEmpty() && WriteFileSafely(path, calendar);
-        } catch (const DatabaseError&) {
-            written = false;
-        }
+        written = WriteCalendar(
+            path, [&roster](const QDateTime& now) { return GroupCalendar(roster, now); });
         waiting->setProgress(1);
     }
     if (written)
@@ -173,7 +172,11 @@ void ExportCalendars(Interaction& ui, const Roster& roster, const QString& yearT
             ui.showWaiting(QStringLiteral("Exportation au format agenda en cours..."),
                            static_cast<int>(doctors.size()));
         for (qsizetype i = 0; i < doctors.size(); ++i) {
-            written = WriteCalendar(roster, doctors.at(i), paths.at(i)) && written;
+            const QString& doctor = doctors.at(i);
+            const bool calendarWritten = WriteCalendar(paths.at(i), [&](const QDateTime& now) {
+                return DoctorCalendar(roster, doctor, now);
+            });
+            written = calendarWritten && written;
             waiting->setProgress(static_cast<int>(i + 1));
         }
     }

@@ -38,13 +38,14 @@ OnCallDialog::OnCallDialog(Interaction& ui, const OnCallOffer& offer, QWidget* p
         return created;
     };
     auto* printerName = new QLabel(this);
-    tools->addWidget(button(QStringLiteral("&Configurer l'imprimante"), [this, &ui, printerName] {
+    const auto usePrinter = [this, printerName](const PrintChoice& chosen) {
+        request_.printer = chosen;
+        printerName->setText(chosen.outputFile.isEmpty() ? chosen.printerName : chosen.outputFile);
+    };
+    tools->addWidget(button(QStringLiteral("&Configurer l'imprimante"), [&ui, usePrinter] {
         // The table prints on A4 landscape only.
-        if (std::optional<PrintChoice> chosen = ui.choosePrinter({true, QSizeF(210, 297)})) {
-            request_.printer = chosen;
-            printerName->setText(chosen->outputFile.isEmpty() ? chosen->printerName
-                                                              : chosen->outputFile);
-        }
+        if (std::optional<PrintChoice> chosen = ui.choosePrinter({true, QSizeF(210, 297)}))
+            usePrinter(*chosen);
     }));
     tools->addWidget(button(QStringLiteral("&Editer les données administratives"),
                             [edit = offer.editAdministrativeData] { edit(); }));
@@ -73,12 +74,9 @@ OnCallDialog::OnCallDialog(Interaction& ui, const OnCallOffer& offer, QWidget* p
 
     // Back from a preview, the dialog is as the user left it.
     if (offer.previous) {
-        request_.printer = offer.previous->printer;
         months_->setCurrentIndex(offer.previous->month - 1);
-        if (request_.printer)
-            printerName->setText(request_.printer->outputFile.isEmpty()
-                                     ? request_.printer->printerName
-                                     : request_.printer->outputFile);
+        if (offer.previous->printer)
+            usePrinter(*offer.previous->printer);
     }
 
     auto* month = new QHBoxLayout;
