@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GenerationAnswers.h"
-#include "WeekdayRotation.h"
+#include "generator/GenerationAnswers.h"
+#include "generator/WeekdayRotation.h"
 
 // An organiser's year: 7 weekday participants (option 2), 6 weekend participants, grouping and
 // eve ticked.

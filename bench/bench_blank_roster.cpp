@@ -2,11 +2,11 @@
 // bare SQLCipher calls. Prints the medians in milliseconds and the ratio program/floor.
 #include "BenchFolder.h"
 #include "BenchTiming.h"
-#include "BlankRoster.h"
-#include "Calendar.h"
-#include "ProgramLocale.h"
-#include "RosterDatabase.h"
-#include "RosterFile.h"
+#include "store/BlankRoster.h"
+#include "store/Calendar.h"
+#include "store/ProgramLocale.h"
+#include "store/RosterDatabase.h"
+#include "store/RosterFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

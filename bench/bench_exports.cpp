@@ -6,12 +6,12 @@
 #include "BenchFolder.h"
 #include "BenchTiming.h"
 #include "BenchYear.h"
-#include "CalendarExport.h"
-#include "CsvExport.h"
-#include "ProgramLocale.h"
-#include "WorkbookExport.h"
+#include "reports/CalendarExport.h"
+#include "reports/CsvExport.h"
+#include "reports/WorkbookExport.h"
+#include "store/ProgramLocale.h"
 
-#include "SafeFile.h"
+#include "store/SafeFile.h"
 #include <QCoreApplication>
 #include <QFile>
 

@@ -3,11 +3,11 @@
 // Prints the medians in milliseconds and the ratio generated/blank.
 #include "BenchFolder.h"
 #include "BenchTiming.h"
-#include "BlankRoster.h"
 #include "OrganiserAnswers.h"
-#include "ProgramLocale.h"
-#include "RosterDatabase.h"
-#include "RosterGenerator.h"
+#include "generator/RosterGenerator.h"
+#include "store/BlankRoster.h"
+#include "store/ProgramLocale.h"
+#include "store/RosterDatabase.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

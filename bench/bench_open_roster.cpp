@@ -3,15 +3,15 @@
 // from scratch into a window. Prints the medians in milliseconds and the ratio program/floor.
 #include "BenchFolder.h"
 #include "BenchTiming.h"
-#include "BlankRoster.h"
 #include "OrganiserAnswers.h"
-#include "ProgramLocale.h"
-#include "Roster.h"
-#include "RosterDatabase.h"
-#include "RosterFile.h"
-#include "RosterGenerator.h"
-#include "RosterWindow.h"
 #include "ScriptedInteraction.h"
+#include "generator/RosterGenerator.h"
+#include "roster_window/RosterWindow.h"
+#include "store/BlankRoster.h"
+#include "store/ProgramLocale.h"
+#include "store/Roster.h"
+#include "store/RosterDatabase.h"
+#include "store/RosterFile.h"
 
 #include <QApplication>
 #include <QFile>

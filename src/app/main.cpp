@@ -1,7 +1,7 @@
-#include "AppInfo.h"
-#include "MainWindow.h"
-#include "ProgramIcon.h"
-#include "ProgramLocale.h"
+#include "shell/MainWindow.h"
+#include "shell/ProgramIcon.h"
+#include "store/AppInfo.h"
+#include "store/ProgramLocale.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
-#include "HourPicker.h"
+#include "controls/HourPicker.h"
 
-#include "ShareRules.h"
+#include "document/ShareRules.h"
 
 #include <QFocusEvent>
 #include <QHBoxLayout>

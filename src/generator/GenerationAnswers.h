@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AdministrativeData.h"
+#include "store/AdministrativeData.h"
 
 #include <QList>
 #include <QString>

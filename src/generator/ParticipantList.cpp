@@ -1,6 +1,6 @@
-#include "ParticipantList.h"
+#include "generator/ParticipantList.h"
 
-#include "ParticipantNames.h"
+#include "store/ParticipantNames.h"
 
 namespace {
 

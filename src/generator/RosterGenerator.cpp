@@ -1,12 +1,12 @@
-#include "RosterGenerator.h"
+#include "generator/RosterGenerator.h"
 
-#include "BlankRoster.h"
-#include "DatabaseError.h"
-#include "Interaction.h"
-#include "RosterDatabase.h"
-#include "Transaction.h"
-#include "WeekdayRotation.h"
-#include "WeekendRotation.h"
+#include "document/Interaction.h"
+#include "generator/WeekdayRotation.h"
+#include "generator/WeekendRotation.h"
+#include "store/BlankRoster.h"
+#include "store/DatabaseError.h"
+#include "store/RosterDatabase.h"
+#include "store/Transaction.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Calendar.h"
-#include "GenerationAnswers.h"
+#include "generator/GenerationAnswers.h"
+#include "store/Calendar.h"
 
 #include <QDate>
 #include <QList>

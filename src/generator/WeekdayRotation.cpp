@@ -1,6 +1,6 @@
-#include "WeekdayRotation.h"
+#include "generator/WeekdayRotation.h"
 
-#include "Calendar.h"
+#include "store/Calendar.h"
 
 #include <algorithm>
 

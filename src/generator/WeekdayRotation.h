@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GenerationAnswers.h"
+#include "generator/GenerationAnswers.h"
 
 #include <QDate>
 #include <QStringList>

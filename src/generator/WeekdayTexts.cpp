@@ -1,6 +1,6 @@
-#include "WeekdayTexts.h"
+#include "generator/WeekdayTexts.h"
 
-#include "WeekdayRotation.h"
+#include "generator/WeekdayRotation.h"
 
 #include <QDate>
 #include <QLocale>

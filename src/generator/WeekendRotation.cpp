@@ -1,4 +1,4 @@
-#include "WeekendRotation.h"
+#include "generator/WeekendRotation.h"
 
 WeekendRotation::WeekendRotation(const QStringList& order, int startPosition, bool includesWeekends,
                                  bool eveOption, bool grouping)

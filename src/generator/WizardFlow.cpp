@@ -1,15 +1,15 @@
-#include "WizardFlow.h"
+#include "generator/WizardFlow.h"
 
-#include "AppSettings.h"
-#include "DatabaseError.h"
-#include "Interaction.h"
-#include "ParticipantList.h"
-#include "ParticipantNames.h"
-#include "Roster.h"
-#include "RosterDatabase.h"
-#include "RosterFile.h"
-#include "RosterYear.h"
-#include "WeekdayRotation.h"
+#include "document/Interaction.h"
+#include "generator/ParticipantList.h"
+#include "generator/WeekdayRotation.h"
+#include "store/AppSettings.h"
+#include "store/DatabaseError.h"
+#include "store/ParticipantNames.h"
+#include "store/Roster.h"
+#include "store/RosterDatabase.h"
+#include "store/RosterFile.h"
+#include "store/RosterYear.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GenerationAnswers.h"
-#include "WeekdayTexts.h"
+#include "generator/GenerationAnswers.h"
+#include "generator/WeekdayTexts.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
-#include "CalendarExport.h"
+#include "reports/CalendarExport.h"
 
-#include "AppInfo.h"
-#include "DutyList.h"
-#include "Roster.h"
+#include "reports/DutyList.h"
+#include "store/AppInfo.h"
+#include "store/Roster.h"
 
 #include <QCryptographicHash>
 

@@ -1,8 +1,8 @@
-#include "CsvExport.h"
+#include "reports/CsvExport.h"
 
-#include "DutyHours.h"
-#include "Roster.h"
-#include "Windows1252.h"
+#include "reports/Windows1252.h"
+#include "store/DutyHours.h"
+#include "store/Roster.h"
 
 namespace {
 

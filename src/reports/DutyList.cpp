@@ -1,7 +1,7 @@
-#include "DutyList.h"
+#include "reports/DutyList.h"
 
-#include "DutyHours.h"
-#include "Roster.h"
+#include "store/DutyHours.h"
+#include "store/Roster.h"
 
 #include <QLocale>
 

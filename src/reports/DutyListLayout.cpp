@@ -1,7 +1,7 @@
-#include "DutyListLayout.h"
+#include "reports/DutyListLayout.h"
 
-#include "DutyList.h"
-#include "PageCanvas.h"
+#include "reports/DutyList.h"
+#include "reports/PageCanvas.h"
 
 #include <cmath>
 

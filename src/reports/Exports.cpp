@@ -1,13 +1,13 @@
-#include "Exports.h"
+#include "reports/Exports.h"
 
-#include "CalendarExport.h"
-#include "CsvExport.h"
-#include "DatabaseError.h"
-#include "FilePaths.h"
-#include "Interaction.h"
-#include "Roster.h"
-#include "SafeFile.h"
-#include "WorkbookExport.h"
+#include "document/Interaction.h"
+#include "reports/CalendarExport.h"
+#include "reports/CsvExport.h"
+#include "reports/WorkbookExport.h"
+#include "store/DatabaseError.h"
+#include "store/FilePaths.h"
+#include "store/Roster.h"
+#include "store/SafeFile.h"
 
 #include <QDir>
 #include <QFileInfo>

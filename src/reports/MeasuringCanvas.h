@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageCanvas.h"
+#include "reports/PageCanvas.h"
 
 // A device's printable area, measured without ever painting on it: a layout run on it checks
 // that its pages fit before anything is shown or printed.

@@ -1,8 +1,8 @@
-#include "OnCallTable.h"
+#include "reports/OnCallTable.h"
 
-#include "DutyHours.h"
-#include "PageCanvas.h"
-#include "Roster.h"
+#include "reports/PageCanvas.h"
+#include "store/DutyHours.h"
+#include "store/Roster.h"
 
 #include <QLocale>
 

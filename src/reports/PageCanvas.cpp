@@ -1,6 +1,6 @@
-#include "PageCanvas.h"
+#include "reports/PageCanvas.h"
 
-#include "ParticipantNames.h"
+#include "store/ParticipantNames.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

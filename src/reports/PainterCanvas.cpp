@@ -1,4 +1,4 @@
-#include "PainterCanvas.h"
+#include "reports/PainterCanvas.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

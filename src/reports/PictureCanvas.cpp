@@ -1,4 +1,4 @@
-#include "PictureCanvas.h"
+#include "reports/PictureCanvas.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageCanvas.h"
+#include "reports/PageCanvas.h"
 
 #include <QList>
 #include <QMarginsF>

@@ -1,4 +1,4 @@
-#include "PrintColours.h"
+#include "reports/PrintColours.h"
 
 #include <QSettings>
 

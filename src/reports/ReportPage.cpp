@@ -1,6 +1,6 @@
-#include "ReportPage.h"
+#include "reports/ReportPage.h"
 
-#include "PageCanvas.h"
+#include "reports/PageCanvas.h"
 
 namespace ReportPage {
 

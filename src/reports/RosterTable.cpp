@@ -1,4 +1,4 @@
-#include "RosterTable.h"
+#include "reports/RosterTable.h"
 
 RosterTable ReadRosterTable(const Roster& roster, const QString& yearText, const QString& sector)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Roster.h"
+#include "store/Roster.h"
 
 #include <QList>
 #include <QPair>

@@ -1,7 +1,7 @@
-#include "RosterTableLayout.h"
+#include "reports/RosterTableLayout.h"
 
-#include "DutyHours.h"
-#include "PageCanvas.h"
+#include "reports/PageCanvas.h"
+#include "store/DutyHours.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PrintColours.h"
-#include "RosterTable.h"
+#include "reports/PrintColours.h"
+#include "reports/RosterTable.h"
 
 #include <QList>
 #include <QString>

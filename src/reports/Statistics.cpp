@@ -1,6 +1,6 @@
-#include "Statistics.h"
+#include "reports/Statistics.h"
 
-#include "Roster.h"
+#include "store/Roster.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportViews.h"
+#include "document/ReportViews.h"
 
 #include <QList>
 #include <QString>

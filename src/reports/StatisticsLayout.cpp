@@ -1,7 +1,7 @@
-#include "StatisticsLayout.h"
+#include "reports/StatisticsLayout.h"
 
-#include "PageCanvas.h"
-#include "Statistics.h"
+#include "reports/PageCanvas.h"
+#include "reports/Statistics.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ReportPage.h"
-#include "ReportViews.h"
+#include "document/ReportViews.h"
+#include "reports/ReportPage.h"
 
 class PageCanvas;
 

@@ -1,9 +1,9 @@
-#include "WorkbookExport.h"
+#include "reports/WorkbookExport.h"
 
-#include "DatabaseError.h"
-#include "DutyHours.h"
-#include "Roster.h"
-#include "SafeFile.h"
+#include "store/DatabaseError.h"
+#include "store/DutyHours.h"
+#include "store/Roster.h"
+#include "store/SafeFile.h"
 
 #include <QDir>
 #include <QLocale>

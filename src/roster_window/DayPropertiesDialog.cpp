@@ -1,4 +1,4 @@
-#include "DayPropertiesDialog.h"
+#include "roster_window/DayPropertiesDialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

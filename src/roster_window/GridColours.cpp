@@ -1,4 +1,4 @@
-#include "GridColours.h"
+#include "roster_window/GridColours.h"
 
 #include <QPalette>
 

@@ -1,9 +1,9 @@
-#include "IntervalDialog.h"
+#include "roster_window/IntervalDialog.h"
 
-#include "DutyHours.h"
-#include "HourPicker.h"
-#include "Interaction.h"
-#include "ShareRules.h"
+#include "controls/HourPicker.h"
+#include "document/Messages.h"
+#include "document/ShareRules.h"
+#include "store/DutyHours.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -17,7 +17,7 @@ const QString DutyDayStart = QStringLiteral("08:00");
 
 } // namespace
 
-IntervalDialog::IntervalDialog(Interaction& ui, const QStringList& participants, QWidget* parent)
+IntervalDialog::IntervalDialog(Messages& ui, const QStringList& participants, QWidget* parent)
     : QDialog(parent)
     , ui_(ui)
     , doctor_(new QComboBox(this))

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 class HourPicker;
-class Interaction;
+class Messages;
 class QComboBox;
 struct SharedInterval;
 
@@ -12,7 +12,7 @@ class IntervalDialog : public QDialog {
     Q_OBJECT
 
 public:
-    IntervalDialog(Interaction& ui, const QStringList& participants, QWidget* parent);
+    IntervalDialog(Messages& ui, const QStringList& participants, QWidget* parent);
 
     // Shows an existing interval instead of the whole day for the first participant.
     void load(const SharedInterval& interval);
@@ -21,7 +21,7 @@ public:
     void accept() override;
 
 private:
-    Interaction& ui_;
+    Messages& ui_;
     QComboBox* doctor_;
     HourPicker* start_;
     HourPicker* end_;

@@ -1,6 +1,6 @@
-#include "MonthHeaderView.h"
+#include "roster_window/MonthHeaderView.h"
 
-#include "YearGrid.h"
+#include "roster_window/YearGrid.h"
 
 #include <QPainter>
 #include <QStyleOptionHeader>

@@ -1,4 +1,4 @@
-#include "ParticipantsDialog.h"
+#include "roster_window/ParticipantsDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

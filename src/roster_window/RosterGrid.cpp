@@ -1,7 +1,7 @@
-#include "RosterGrid.h"
+#include "roster_window/RosterGrid.h"
 
-#include "MonthHeaderView.h"
-#include "YearGrid.h"
+#include "roster_window/MonthHeaderView.h"
+#include "roster_window/YearGrid.h"
 
 #include <QDrag>
 #include <QDropEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GridColours.h"
+#include "roster_window/GridColours.h"
 
 #include <QDate>
 #include <QTableWidget>

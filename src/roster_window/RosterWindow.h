@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FileStamp.h"
-#include "RosterFile.h"
-#include "SaveLock.h"
-#include "ViewMode.h"
+#include "roster_window/ViewMode.h"
+#include "store/FileStamp.h"
+#include "store/RosterFile.h"
+#include "store/SaveLock.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "SectorDialog.h"
+#include "roster_window/SectorDialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
-#include "SharingDialog.h"
+#include "roster_window/SharingDialog.h"
 
-#include "DutyHours.h"
-#include "IntervalDialog.h"
-#include "ShareRules.h"
+#include "document/ShareRules.h"
+#include "roster_window/IntervalDialog.h"
+#include "store/DutyHours.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -13,7 +13,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-SharingDialog::SharingDialog(Interaction& ui, const ShareRequest& request, QWidget* parent)
+SharingDialog::SharingDialog(Messages& ui, const ShareRequest& request, QWidget* parent)
     : QDialog(parent)
     , ui_(ui)
     , participants_(request.participants)

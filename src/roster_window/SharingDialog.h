@@ -1,6 +1,7 @@
 #pragma once
 
-#include "Interaction.h"
+#include "document/EditDialogs.h"
+#include "document/Messages.h"
 
 #include <QDialog>
 
@@ -12,7 +13,7 @@ class SharingDialog : public QDialog {
     Q_OBJECT
 
 public:
-    SharingDialog(Interaction& ui, const ShareRequest& request, QWidget* parent);
+    SharingDialog(Messages& ui, const ShareRequest& request, QWidget* parent);
 
     const QList<SharedInterval>& intervals() const { return intervals_; }
 
@@ -24,7 +25,7 @@ private:
     void remove();
     void showIntervals(int selected);
 
-    Interaction& ui_;
+    Messages& ui_;
     QStringList participants_;
     QList<SharedInterval> intervals_;
     QTreeWidget* list_;

@@ -1,6 +1,6 @@
-#include "ViewMode.h"
+#include "roster_window/ViewMode.h"
 
-#include "Roster.h"
+#include "store/Roster.h"
 
 QString ViewModeMenuText(ViewMode mode)
 {

@@ -1,4 +1,4 @@
-#include "YearGrid.h"
+#include "roster_window/YearGrid.h"
 
 #include <QLocale>
 

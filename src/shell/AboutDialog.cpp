@@ -1,6 +1,6 @@
-#include "AboutDialog.h"
+#include "shell/AboutDialog.h"
 
-#include "AppInfo.h"
+#include "store/AppInfo.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "AddParticipantDialog.h"
+#include "shell/AddParticipantDialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

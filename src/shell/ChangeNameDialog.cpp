@@ -1,4 +1,4 @@
-#include "ChangeNameDialog.h"
+#include "shell/ChangeNameDialog.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>

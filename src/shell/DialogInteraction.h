@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Interaction.h"
+#include "document/Interaction.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
-#include "Help.h"
+#include "shell/Help.h"
 
-#include "HelpWindow.h"
+#include "shell/HelpWindow.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecentFiles.h"
+#include "store/RecentFiles.h"
 
 #include <QMainWindow>
 #include <QMdiArea>

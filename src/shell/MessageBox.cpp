@@ -1,6 +1,6 @@
-#include "MessageBox.h"
+#include "shell/MessageBox.h"
 
-#include "AppInfo.h"
+#include "store/AppInfo.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "PreviewWindow.h"
+#include "shell/PreviewWindow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PictureCanvas.h"
+#include "reports/PictureCanvas.h"
 
 #include <QDialog>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "ProgramIcon.h"
+#include "shell/ProgramIcon.h"
 
 QIcon ProgramIcon()
 {

@@ -1,6 +1,6 @@
-#include "RecoveryDialog.h"
+#include "shell/RecoveryDialog.h"
 
-#include "AppInfo.h"
+#include "store/AppInfo.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WorkRecord.h"
+#include "store/WorkRecord.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "WaitingDialog.h"
+#include "shell/WaitingDialog.h"
 
-#include "AppInfo.h"
+#include "store/AppInfo.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "AbandonedRosters.h"
+#include "store/AbandonedRosters.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RosterDatabase.h"
-#include "WorkFile.h"
+#include "store/RosterDatabase.h"
+#include "store/WorkFile.h"
 
 #include <memory>
 #include <vector>

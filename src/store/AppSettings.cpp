@@ -1,6 +1,6 @@
-#include "AppSettings.h"
+#include "store/AppSettings.h"
 
-#include "AppInfo.h"
+#include "store/AppInfo.h"
 
 std::unique_ptr<QSettings> OpenAppSettings()
 {

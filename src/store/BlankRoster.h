@@ -3,7 +3,6 @@
 #include <QString>
 #include <memory>
 
-class Interaction;
 class RosterDatabase;
 
 // What the user is told when a new roster could not be made.
@@ -17,8 +16,3 @@ void FillBlankYear(const RosterDatabase& db, int year);
 // does not pay the key derivation a second time. Null when it could not be made (no working
 // file is left behind then).
 std::unique_ptr<RosterDatabase> MakeBlankRoster(int year);
-
-// The "Tour de garde vierge" command. A year of 0 is asked of the user, and the year the roster
-// was made for is written back. Returns the new roster for a roster window to show, or null
-// when the user gave up or the roster could not be made (the user has then been told why).
-std::unique_ptr<RosterDatabase> NewBlankRoster(int& year, Interaction& ui);

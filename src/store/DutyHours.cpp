@@ -1,4 +1,4 @@
-#include "DutyHours.h"
+#include "store/DutyHours.h"
 
 #include <QRegularExpression>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "FilePaths.h"
+#include "store/FilePaths.h"
 
-#include "ParticipantNames.h"
+#include "store/ParticipantNames.h"
 
 #include <QStandardPaths>
 

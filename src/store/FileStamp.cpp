@@ -1,4 +1,4 @@
-#include "FileStamp.h"
+#include "store/FileStamp.h"
 
 #include <QCryptographicHash>
 #include <QFile>

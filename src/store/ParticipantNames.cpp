@@ -1,4 +1,4 @@
-#include "ParticipantNames.h"
+#include "store/ParticipantNames.h"
 
 #include <QList>
 

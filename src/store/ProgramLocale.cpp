@@ -1,4 +1,4 @@
-#include "ProgramLocale.h"
+#include "store/ProgramLocale.h"
 
 #include <QLocale>
 

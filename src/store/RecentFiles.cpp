@@ -1,6 +1,6 @@
-#include "RecentFiles.h"
+#include "store/RecentFiles.h"
 
-#include "FilePaths.h"
+#include "store/FilePaths.h"
 
 namespace {
 

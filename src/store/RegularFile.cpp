@@ -1,4 +1,4 @@
-#include "RegularFile.h"
+#include "store/RegularFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,10 +1,10 @@
-#include "Roster.h"
+#include "store/Roster.h"
 
-#include "DutyHours.h"
+#include "store/DutyHours.h"
 
-#include "DatabaseError.h"
-#include "RosterSchema.h"
-#include "Transaction.h"
+#include "store/DatabaseError.h"
+#include "store/RosterSchema.h"
+#include "store/Transaction.h"
 
 #include <sqlite3.h>
 

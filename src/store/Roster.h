@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AdministrativeData.h"
-#include "Calendar.h"
-#include "RosterDatabase.h"
+#include "store/AdministrativeData.h"
+#include "store/Calendar.h"
+#include "store/RosterDatabase.h"
 
 #include <QDate>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "RosterCipher.h"
+#include "store/RosterCipher.h"
 
 #include <openssl/crypto.h>
 #include <openssl/evp.h>

@@ -1,15 +1,15 @@
-#include "RosterDatabase.h"
+#include "store/RosterDatabase.h"
 
-#include "AppInfo.h"
-#include "AppSettings.h"
-#include "DatabaseError.h"
-#include "FileStamp.h"
-#include "RegularFile.h"
-#include "RosterCipher.h"
-#include "RosterSchema.h"
-#include "RosterYear.h"
-#include "Transaction.h"
-#include "WorkFile.h"
+#include "store/AppInfo.h"
+#include "store/AppSettings.h"
+#include "store/DatabaseError.h"
+#include "store/FileStamp.h"
+#include "store/RegularFile.h"
+#include "store/RosterCipher.h"
+#include "store/RosterSchema.h"
+#include "store/RosterYear.h"
+#include "store/Transaction.h"
+#include "store/WorkFile.h"
 
 #include <sqlite3.h>
 

@@ -1,9 +1,9 @@
-#include "RosterFile.h"
+#include "store/RosterFile.h"
 
-#include "RegularFile.h"
-#include "RosterDatabase.h"
-#include "SafeFile.h"
-#include "WorkFile.h"
+#include "store/RegularFile.h"
+#include "store/RosterDatabase.h"
+#include "store/SafeFile.h"
+#include "store/WorkFile.h"
 
 #include <QFile>
 

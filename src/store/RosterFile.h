@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileStamp.h"
-#include "WorkFile.h"
+#include "store/FileStamp.h"
+#include "store/WorkFile.h"
 
 #include <QString>
 #include <memory>

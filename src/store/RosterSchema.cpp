@@ -1,4 +1,4 @@
-#include "RosterSchema.h"
+#include "store/RosterSchema.h"
 
 #include <iterator>
 

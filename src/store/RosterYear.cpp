@@ -1,4 +1,4 @@
-#include "RosterYear.h"
+#include "store/RosterYear.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "SaveLock.h"
+#include "store/SaveLock.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "Statement.h"
+#include "store/Statement.h"
 
-#include "DatabaseError.h"
+#include "store/DatabaseError.h"
 
 #include <sqlite3.h>
 

@@ -1,6 +1,6 @@
-#include "Transaction.h"
+#include "store/Transaction.h"
 
-#include "RosterDatabase.h"
+#include "store/RosterDatabase.h"
 
 #include <sqlite3.h>
 

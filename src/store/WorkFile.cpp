@@ -1,7 +1,7 @@
-#include "WorkFile.h"
+#include "store/WorkFile.h"
 
-#include "AppInfo.h"
-#include "SafeFile.h"
+#include "store/AppInfo.h"
+#include "store/SafeFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileStamp.h"
+#include "store/FileStamp.h"
 
 #include <QDateTime>
 #include <QString>

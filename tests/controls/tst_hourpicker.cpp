@@ -1,4 +1,4 @@
-#include "HourPicker.h"
+#include "controls/HourPicker.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 #include "DialogTesting.h"
-#include "GenerationWizard.h"
-#include "Roster.h"
-#include "RosterDatabase.h"
-#include "RosterGenerator.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
-#include "WeekdayRotation.h"
+#include "generator/RosterGenerator.h"
+#include "generator/WeekdayRotation.h"
+#include "generator/wizard/GenerationWizard.h"
+#include "store/Roster.h"
+#include "store/RosterDatabase.h"
 
 #include <QLineEdit>
 #include <QTest>

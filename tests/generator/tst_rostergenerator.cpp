@@ -1,9 +1,9 @@
 #include "ExpectedDayTypes.h"
-#include "Roster.h"
-#include "RosterGenerator.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
-#include "WeekdayRotation.h"
+#include "generator/RosterGenerator.h"
+#include "generator/WeekdayRotation.h"
+#include "store/Roster.h"
 
 #include <QTest>
 

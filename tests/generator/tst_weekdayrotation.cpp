@@ -1,5 +1,5 @@
-#include "WeekdayRotation.h"
-#include "WeekdayTexts.h"
+#include "generator/WeekdayRotation.h"
+#include "generator/WeekdayTexts.h"
 
 #include <QTest>
 

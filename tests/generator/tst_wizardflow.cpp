@@ -1,10 +1,10 @@
-#include "AppSettings.h"
-#include "RosterDatabase.h"
-#include "RosterGenerator.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
-#include "WeekdayRotation.h"
-#include "WizardFlow.h"
+#include "generator/RosterGenerator.h"
+#include "generator/WeekdayRotation.h"
+#include "generator/WizardFlow.h"
+#include "store/AppSettings.h"
+#include "store/RosterDatabase.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BlankRoster.h"
-#include "Roster.h"
-#include "RosterDatabase.h"
 #include "TestEnvironment.h"
+#include "store/BlankRoster.h"
+#include "store/Roster.h"
+#include "store/RosterDatabase.h"
 
 #include <QTest>
 

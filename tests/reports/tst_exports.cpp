@@ -1,7 +1,7 @@
-#include "Exports.h"
-#include "FilePaths.h"
 #include "ReportRoster.h"
 #include "ScriptedInteraction.h"
+#include "reports/Exports.h"
+#include "store/FilePaths.h"
 
 #include <QDir>
 #include <QJsonArray>

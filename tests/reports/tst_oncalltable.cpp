@@ -1,6 +1,6 @@
-#include "OnCallTable.h"
 #include "RecordingCanvas.h"
 #include "ReportRoster.h"
+#include "reports/OnCallTable.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "BlankRoster.h"
-#include "FilePaths.h"
 #include "ReportRoster.h"
-#include "Roster.h"
-#include "RosterFile.h"
-#include "RosterWindow.h"
 #include "ScriptedInteraction.h"
+#include "roster_window/RosterWindow.h"
+#include "store/BlankRoster.h"
+#include "store/FilePaths.h"
+#include "store/Roster.h"
+#include "store/RosterFile.h"
 
 #include <QMenu>
 #include <QPageSize>

@@ -1,7 +1,7 @@
-#include "DutyListLayout.h"
-#include "PageCanvas.h"
 #include "RecordingCanvas.h"
-#include "StatisticsLayout.h"
+#include "reports/DutyListLayout.h"
+#include "reports/PageCanvas.h"
+#include "reports/StatisticsLayout.h"
 
 #include <QGuiApplication>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "DutyList.h"
 #include "ReportRoster.h"
-#include "Roster.h"
-#include "Statistics.h"
+#include "reports/DutyList.h"
+#include "reports/Statistics.h"
+#include "store/Roster.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "PrintColours.h"
 #include "RecordingCanvas.h"
-#include "RosterTableLayout.h"
 #include "TestEnvironment.h"
+#include "reports/PrintColours.h"
+#include "reports/RosterTableLayout.h"
 
 #include <QSettings>
 #include <QTest>

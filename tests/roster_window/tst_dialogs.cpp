@@ -1,12 +1,12 @@
-#include "AddParticipantDialog.h"
-#include "DayPropertiesDialog.h"
 #include "DialogTesting.h"
-#include "IntervalDialog.h"
-#include "Roster.h"
-#include "RosterDatabase.h"
-#include "RosterWindow.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
+#include "roster_window/DayPropertiesDialog.h"
+#include "roster_window/IntervalDialog.h"
+#include "roster_window/RosterWindow.h"
+#include "shell/AddParticipantDialog.h"
+#include "store/Roster.h"
+#include "store/RosterDatabase.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,12 +1,12 @@
-#include "AppSettings.h"
-#include "Roster.h"
-#include "RosterDatabase.h"
-#include "RosterFile.h"
-#include "RosterGrid.h"
-#include "RosterWindow.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
-#include "YearGrid.h"
+#include "roster_window/RosterGrid.h"
+#include "roster_window/RosterWindow.h"
+#include "roster_window/YearGrid.h"
+#include "store/AppSettings.h"
+#include "store/Roster.h"
+#include "store/RosterDatabase.h"
+#include "store/RosterFile.h"
 
 #include <QFile>
 #include <QMenu>

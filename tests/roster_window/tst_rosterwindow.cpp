@@ -1,13 +1,13 @@
-#include "GridColours.h"
-#include "Roster.h"
-#include "RosterDatabase.h"
-#include "RosterFile.h"
-#include "RosterGrid.h"
-#include "RosterWindow.h"
 #include "ScriptedInteraction.h"
-#include "Statement.h"
 #include "TestEnvironment.h"
-#include "YearGrid.h"
+#include "roster_window/GridColours.h"
+#include "roster_window/RosterGrid.h"
+#include "roster_window/RosterWindow.h"
+#include "roster_window/YearGrid.h"
+#include "store/Roster.h"
+#include "store/RosterDatabase.h"
+#include "store/RosterFile.h"
+#include "store/Statement.h"
 
 #include <QHeaderView>
 #include <QMenu>

@@ -1,10 +1,10 @@
 // A program that edits rosters and then waits to be killed. It opens the three roster files
 // given and a blank 2013 roster, edits all but the second file, saves the third, says "prêt"
 // and runs until it is stopped.
-#include "MainWindow.h"
-#include "RosterGrid.h"
-#include "RosterWindow.h"
 #include "ScriptedInteraction.h"
+#include "roster_window/RosterGrid.h"
+#include "roster_window/RosterWindow.h"
+#include "shell/MainWindow.h"
 
 #include <QApplication>
 

@@ -4,10 +4,10 @@
 // since the epoch), it waits for that time and saves, then says
 // "silencieux" when the file was replaced without a question, "demandé" when it asked first
 // (and is answered no), "échec" otherwise.
-#include "MainWindow.h"
-#include "RosterGrid.h"
-#include "RosterWindow.h"
 #include "ScriptedInteraction.h"
+#include "roster_window/RosterGrid.h"
+#include "roster_window/RosterWindow.h"
+#include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "DialogTesting.h"
-#include "Help.h"
-#include "HelpWindow.h"
+#include "shell/Help.h"
+#include "shell/HelpWindow.h"
 
 #include <QDialog>
 #include <QLabel>

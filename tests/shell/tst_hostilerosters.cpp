@@ -1,7 +1,7 @@
-#include "MainWindow.h"
-#include "RosterWindow.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
+#include "roster_window/RosterWindow.h"
+#include "shell/MainWindow.h"
 
 #include <QFile>
 #include <QFileInfo>

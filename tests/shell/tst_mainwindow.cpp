@@ -1,14 +1,14 @@
-#include "AppSettings.h"
-#include "BlankRoster.h"
-#include "FilePaths.h"
-#include "MainWindow.h"
-#include "ProgramIcon.h"
-#include "Roster.h"
-#include "RosterDatabase.h"
-#include "RosterGrid.h"
-#include "RosterWindow.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
+#include "roster_window/RosterGrid.h"
+#include "roster_window/RosterWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/ProgramIcon.h"
+#include "store/AppSettings.h"
+#include "store/BlankRoster.h"
+#include "store/FilePaths.h"
+#include "store/Roster.h"
+#include "store/RosterDatabase.h"
 
 #include <QFile>
 #include <QMenu>

@@ -1,5 +1,5 @@
 #include "DialogTesting.h"
-#include "MessageBox.h"
+#include "shell/MessageBox.h"
 
 #include <QApplication>
 #include <QLabel>

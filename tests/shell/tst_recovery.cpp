@@ -1,9 +1,9 @@
-#include "MainWindow.h"
-#include "Roster.h"
-#include "RosterWindow.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
-#include "WorkFile.h"
+#include "roster_window/RosterWindow.h"
+#include "shell/MainWindow.h"
+#include "store/Roster.h"
+#include "store/WorkFile.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,5 +1,5 @@
-#include "RosterDatabase.h"
 #include "TestEnvironment.h"
+#include "store/RosterDatabase.h"
 
 #include <QDateTime>
 #include <QProcess>

@@ -1,9 +1,10 @@
-#include "BlankRoster.h"
 #include "ExpectedDayTypes.h"
-#include "Roster.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
-#include "WorkFile.h"
+#include "document/NewBlankRoster.h"
+#include "store/BlankRoster.h"
+#include "store/Roster.h"
+#include "store/WorkFile.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "AppSettings.h"
-#include "RecentFiles.h"
 #include "TestEnvironment.h"
+#include "store/AppSettings.h"
+#include "store/RecentFiles.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "AppSettings.h"
-#include "DatabaseError.h"
-#include "RosterDatabase.h"
 #include "TestEnvironment.h"
+#include "store/AppSettings.h"
+#include "store/DatabaseError.h"
+#include "store/RosterDatabase.h"
 
 #include <QProcess>
 #include <QStandardPaths>

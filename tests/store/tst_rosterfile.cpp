@@ -1,10 +1,10 @@
-#include "BlankRoster.h"
-#include "Roster.h"
-#include "RosterDatabase.h"
-#include "RosterFile.h"
 #include "TestEnvironment.h"
-#include "Transaction.h"
-#include "WorkFile.h"
+#include "store/BlankRoster.h"
+#include "store/Roster.h"
+#include "store/RosterDatabase.h"
+#include "store/RosterFile.h"
+#include "store/Transaction.h"
+#include "store/WorkFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "AbandonedRosters.h"
-#include "BlankRoster.h"
-#include "SafeFile.h"
 #include "TestEnvironment.h"
-#include "WorkFile.h"
+#include "store/AbandonedRosters.h"
+#include "store/BlankRoster.h"
+#include "store/SafeFile.h"
+#include "store/WorkFile.h"
 
 #include <QDir>
 #include <QFileInfo>

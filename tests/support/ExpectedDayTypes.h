@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Calendar.h"
+#include "store/Calendar.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Interaction.h"
-#include "PictureCanvas.h"
+#include "document/Interaction.h"
+#include "reports/PictureCanvas.h"
 
 #include <QBuffer>
 #include <QList>

@@ -1,9 +1,9 @@
 #include "TestEnvironment.h"
 
-#include "BlankRoster.h"
-#include "ProgramLocale.h"
-#include "RosterDatabase.h"
-#include "RosterFile.h"
+#include "store/BlankRoster.h"
+#include "store/ProgramLocale.h"
+#include "store/RosterDatabase.h"
+#include "store/RosterFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "GenerationWizard.h"
+#include "generator/wizard/GenerationWizard.h"
 
-#include "RosterDatabase.h"
-#include "RosterGenerator.h"
-#include "WeekdayRotation.h"
-#include "WeekdayTexts.h"
+#include "generator/RosterGenerator.h"
+#include "generator/WeekdayRotation.h"
+#include "generator/WeekdayTexts.h"
+#include "store/RosterDatabase.h"
 
 #include <QCheckBox>
 #include <QComboBox>

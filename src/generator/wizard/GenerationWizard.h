@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WizardFlow.h"
+#include "generator/WizardFlow.h"
 
 #include <QDialog>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "AdministrativeDataDialog.h"
+#include "reports/dialogs/AdministrativeDataDialog.h"
 
-#include "EditAdministrativeDataDialog.h"
+#include "reports/dialogs/EditAdministrativeDataDialog.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

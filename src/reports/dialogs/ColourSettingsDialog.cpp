@@ -1,9 +1,9 @@
-#include "ColourSettingsDialog.h"
+#include "reports/dialogs/ColourSettingsDialog.h"
 
-#include "AppSettings.h"
-#include "MeasuringCanvas.h"
-#include "PainterCanvas.h"
-#include "RosterTableLayout.h"
+#include "reports/MeasuringCanvas.h"
+#include "reports/PainterCanvas.h"
+#include "reports/RosterTableLayout.h"
+#include "store/AppSettings.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintColours.h"
+#include "reports/PrintColours.h"
 
 #include <QDialog>
 #include <functional>

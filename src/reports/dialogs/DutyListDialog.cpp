@@ -1,7 +1,7 @@
-#include "DutyListDialog.h"
+#include "reports/dialogs/DutyListDialog.h"
 
-#include "DutyList.h"
-#include "PrintButtons.h"
+#include "reports/DutyList.h"
+#include "reports/dialogs/PrintButtons.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

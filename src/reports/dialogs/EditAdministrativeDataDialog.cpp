@@ -1,4 +1,4 @@
-#include "EditAdministrativeDataDialog.h"
+#include "reports/dialogs/EditAdministrativeDataDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,7 +1,7 @@
-#include "OnCallDialog.h"
+#include "reports/dialogs/OnCallDialog.h"
 
-#include "Interaction.h"
-#include "PrintButtons.h"
+#include "document/Interaction.h"
+#include "reports/dialogs/PrintButtons.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

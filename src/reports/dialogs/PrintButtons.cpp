@@ -1,4 +1,4 @@
-#include "PrintButtons.h"
+#include "reports/dialogs/PrintButtons.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

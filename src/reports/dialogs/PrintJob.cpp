@@ -1,15 +1,15 @@
-#include "PrintJob.h"
+#include "reports/dialogs/PrintJob.h"
 
-#include "AppInfo.h"
-#include "AppSettings.h"
-#include "FilePaths.h"
-#include "Interaction.h"
-#include "OnCallTable.h"
-#include "PainterCanvas.h"
-#include "PictureCanvas.h"
-#include "PrintSetupDialog.h"
-#include "RosterTableLayout.h"
-#include "SafeFile.h"
+#include "document/Interaction.h"
+#include "reports/OnCallTable.h"
+#include "reports/PainterCanvas.h"
+#include "reports/PictureCanvas.h"
+#include "reports/RosterTableLayout.h"
+#include "reports/dialogs/PrintSetupDialog.h"
+#include "store/AppInfo.h"
+#include "store/AppSettings.h"
+#include "store/FilePaths.h"
+#include "store/SafeFile.h"
 
 #include <QPdfWriter>
 #include <QPrinter>

@@ -1,4 +1,4 @@
-#include "PrintSetupDialog.h"
+#include "reports/dialogs/PrintSetupDialog.h"
 
 #include <QDialogButtonBox>
 #include <QPrintDialog>

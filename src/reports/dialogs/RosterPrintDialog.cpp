@@ -1,9 +1,9 @@
-#include "RosterPrintDialog.h"
+#include "reports/dialogs/RosterPrintDialog.h"
 
-#include "AppSettings.h"
-#include "ColourSettingsDialog.h"
-#include "Interaction.h"
-#include "PrintButtons.h"
+#include "document/Interaction.h"
+#include "reports/dialogs/ColourSettingsDialog.h"
+#include "reports/dialogs/PrintButtons.h"
+#include "store/AppSettings.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

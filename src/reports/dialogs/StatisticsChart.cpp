@@ -1,6 +1,6 @@
-#include "StatisticsChart.h"
+#include "reports/dialogs/StatisticsChart.h"
 
-#include "Statistics.h"
+#include "reports/Statistics.h"
 
 #include <QPainter>
 

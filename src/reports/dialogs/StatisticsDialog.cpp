@@ -1,8 +1,8 @@
-#include "StatisticsDialog.h"
+#include "reports/dialogs/StatisticsDialog.h"
 
-#include "PrintButtons.h"
-#include "Statistics.h"
-#include "StatisticsChart.h"
+#include "reports/Statistics.h"
+#include "reports/dialogs/PrintButtons.h"
+#include "reports/dialogs/StatisticsChart.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,5 +1,5 @@
-#include "DutyHours.h"
-#include "ShareRules.h"
+#include "document/ShareRules.h"
+#include "store/DutyHours.h"
 
 #include <QTest>
 

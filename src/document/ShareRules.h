@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Interaction.h"
-#include "Roster.h"
+#include "document/Messages.h"
+#include "store/Roster.h"
 
 #include <optional>
 

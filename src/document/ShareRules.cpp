@@ -1,4 +1,4 @@
-#include "ShareRules.h"
+#include "document/ShareRules.h"
 
 #include <QRegularExpression>
 
