@@ -5,6 +5,7 @@
 #include "BenchTiming.h"
 #include "OrganiserAnswers.h"
 #include "ScriptedInteraction.h"
+#include "document/RosterDocument.h"
 #include "generator/RosterGenerator.h"
 #include "roster_window/RosterWindow.h"
 #include "store/BlankRoster.h"
@@ -65,10 +66,11 @@ void ReadWithBareSqlcipher(const QString& path)
     }
 }
 
-void ShowFilled(RosterWindow& window, bool opened)
+void ShowFilled(Interaction& ui, std::unique_ptr<RosterDocument> document, bool opened)
 {
     if (!opened)
         std::exit(1);
+    RosterWindow window(ui, std::move(document));
     window.show();
     QApplication::processEvents();
 }
@@ -94,13 +96,15 @@ int main(int argc, char** argv)
     std::vector<double> blank;
     for (int i = 0; i < iterations; ++i) {
         opened.push_back(Milliseconds([&] {
-            RosterWindow window(ui);
-            ShowFilled(window, window.openFile(MakeWorkingCopy(saved), saved, untitled));
+            auto document = std::make_unique<RosterDocument>(ui, ui);
+            const bool opened = document->openFile(MakeWorkingCopy(saved), saved, untitled);
+            ShowFilled(ui, std::move(document), opened);
         }));
         floor.push_back(Milliseconds([&] { ReadWithBareSqlcipher(saved); }));
         blank.push_back(Milliseconds([&] {
-            RosterWindow window(ui);
-            ShowFilled(window, window.openNew(MakeBlankRoster(Year), untitled));
+            auto document = std::make_unique<RosterDocument>(ui, ui);
+            const bool opened = document->openNew(MakeBlankRoster(Year), untitled);
+            ShowFilled(ui, std::move(document), opened);
         }));
     }
     // The runs must have asked and told nothing.

@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "document/NewBlankRoster.h"
+#include "document/RosterDocument.h"
 #include "generator/wizard/GenerationWizard.h"
 #include "roster_window/RosterWindow.h"
 #include "shell/AboutDialog.h"
@@ -205,11 +206,11 @@ void MainWindow::fillFileMenu(RosterWindow* active)
         fileMenu_->addSeparator();
         fileMenu_
             ->addAction(QStringLiteral("&Enregister"), active,
-                        [active] { active->saveRoster(false); })
+                        [active] { active->document().save(false); })
             ->setShortcuts(QKeySequence::Save);
         fileMenu_
             ->addAction(QStringLiteral("Enregistrer &sous"), active,
-                        [active] { active->saveRoster(true); })
+                        [active] { active->document().save(true); })
             ->setShortcuts(StandardKeys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     }
     if (!recentFiles_.paths().isEmpty()) {
@@ -249,9 +250,9 @@ void MainWindow::openRoster(const QString& path)
                   MessageIcon::Critical);
         return;
     }
-    auto window = std::make_unique<RosterWindow>(*ui_);
-    if (window->openFile(std::move(copy), rosterPath, untitledCounter_))
-        addRosterWindow(std::move(window));
+    auto document = std::make_unique<RosterDocument>(*ui_, *ui_);
+    if (document->openFile(std::move(copy), rosterPath, untitledCounter_))
+        addRosterWindow(std::move(document));
 }
 
 void MainWindow::newBlankRoster()
@@ -277,9 +278,9 @@ void MainWindow::showNewRoster(std::unique_ptr<RosterDatabase> db)
 {
     if (!db)
         return;
-    auto window = std::make_unique<RosterWindow>(*ui_);
-    if (window->openNew(std::move(db), untitledCounter_))
-        addRosterWindow(std::move(window));
+    auto document = std::make_unique<RosterDocument>(*ui_, *ui_);
+    if (document->openNew(std::move(db), untitledCounter_))
+        addRosterWindow(std::move(document));
 }
 
 void MainWindow::reopenAbandonedRosters()
@@ -296,17 +297,17 @@ void MainWindow::reopenAbandonedRosters()
         if (!reopen) {
             roster.db->workFile()->keepForLater();
         } else if (reopen->value(static_cast<qsizetype>(i))) {
-            auto window = std::make_unique<RosterWindow>(*ui_);
-            if (window->openRecovered(std::move(roster.db), roster.record, untitledCounter_))
-                addRosterWindow(std::move(window));
+            auto document = std::make_unique<RosterDocument>(*ui_, *ui_);
+            if (document->openRecovered(std::move(roster.db), roster.record, untitledCounter_))
+                addRosterWindow(std::move(document));
         }
         // A discarded roster's working file goes with its database.
     }
 }
 
-void MainWindow::addRosterWindow(std::unique_ptr<RosterWindow> window)
+void MainWindow::addRosterWindow(std::unique_ptr<RosterDocument> document)
 {
-    RosterWindow* roster = window.release();
+    auto* roster = new RosterWindow(*ui_, std::move(document));
     connect(roster, &RosterWindow::saved, this, &MainWindow::rosterSaved);
     connect(roster, &RosterWindow::statusChanged, this, [this, roster] {
         if (activeRosterWindow() == roster)
@@ -440,7 +441,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // Every roster is asked first: a cancel in any of them keeps them all open.
     const QList<RosterWindow*> windows = rosterWindows();
     for (RosterWindow* window : windows) {
-        if (!window->mayClose()) {
+        if (!window->document().mayClose()) {
             event->ignore();
             return;
         }

@@ -11,6 +11,7 @@ class QLabel;
 class QMdiSubWindow;
 class QMenu;
 class RosterDatabase;
+class RosterDocument;
 class RosterWindow;
 
 // frmMain: the program's frame. It holds the roster windows, hosts the status bar they write
@@ -51,7 +52,7 @@ protected:
 
 private:
     void showNewRoster(std::unique_ptr<RosterDatabase> db);
-    void addRosterWindow(std::unique_ptr<RosterWindow> roster);
+    void addRosterWindow(std::unique_ptr<RosterDocument> document);
     void rebuildMenus();
     void fillFileMenu(RosterWindow* active);
     void showStatusOf(RosterWindow* window);

@@ -3,6 +3,9 @@
 #include <QString>
 #include <optional>
 
+// The doctor menu's only entry when the roster has no participant.
+inline const QString NobodyEntry = QStringLiteral("(Néant)");
+
 // The longest name a roster can hold, in characters.
 inline constexpr int LongestParticipantName = 50;
 

@@ -111,39 +111,24 @@ void Roster::writeDoctor(QDate day, const QString& doctor)
         .execute();
 }
 
-void Roster::assign(QDate day, const QString& doctor)
+DayDuty Roster::duty(QDate day) const
+{
+    const RosterDay* row = this->day(day);
+    if (!row)
+        return {};
+    return {row->doctor,
+            row->doctor == SharedDutyMarker ? intervals(day) : QList<SharedInterval>()};
+}
+
+void Roster::setDuty(QDate day, const DayDuty& duty)
 {
     RosterDay& row = dayRow(day);
     Transaction transaction(*db_);
     deleteIntervals(day);
-    writeDoctor(day, doctor);
+    writeDoctor(day, duty.doctor);
+    insertIntervals(day, duty.intervals);
     transaction.commit();
-    row.doctor = doctor;
-}
-
-void Roster::copyDay(QDate source, QDate target)
-{
-    const QString doctor = dayRow(source).doctor;
-    RosterDay& row = dayRow(target);
-    const QList<SharedInterval> copied =
-        doctor == SharedDutyMarker ? intervals(source) : QList<SharedInterval>();
-    Transaction transaction(*db_);
-    deleteIntervals(target);
-    writeDoctor(target, doctor);
-    insertIntervals(target, copied);
-    transaction.commit();
-    row.doctor = doctor;
-}
-
-void Roster::share(QDate day, const QList<SharedInterval>& intervals)
-{
-    RosterDay& row = dayRow(day);
-    Transaction transaction(*db_);
-    deleteIntervals(day);
-    insertIntervals(day, intervals);
-    writeDoctor(day, SharedDutyMarker);
-    transaction.commit();
-    row.doctor = SharedDutyMarker;
+    row.doctor = duty.doctor;
 }
 
 void Roster::setProperties(QDate day, DayType type, bool unavailable)
@@ -158,11 +143,32 @@ void Roster::setProperties(QDate day, DayType type, bool unavailable)
     row.unavailable = unavailable;
 }
 
-void Roster::clearUnavailableDays()
+QList<QDate> Roster::unavailableDays() const
 {
+    QList<QDate> result;
+    for (const RosterDay& row : days_) {
+        if (row.unavailable)
+            result.append(row.date);
+    }
+    return result;
+}
+
+void Roster::setUnavailableDays(const QList<QDate>& days)
+{
+    Transaction transaction(*db_);
     db_->execute(R"(UPDATE [Garde] SET [Indispo] = 0)");
+    Statement mark = db_->prepare(R"(UPDATE [Garde] SET [Indispo] = 1 WHERE [Jour] = ?1)");
+    for (const QDate& day : days) {
+        mark.bind(1, day).execute();
+        mark.reset();
+    }
+    transaction.commit();
     for (RosterDay& row : days_)
         row.unavailable = false;
+    for (const QDate& day : days) {
+        if (dayIndex_.contains(day))
+            days_[dayIndex_.value(day)].unavailable = true;
+    }
 }
 
 void Roster::addParticipant(const QString& name)
@@ -173,6 +179,16 @@ void Roster::addParticipant(const QString& name)
     rowIds_.append(sqlite3_last_insert_rowid(db_->handle()));
     participants_.append(name);
     rows_.append({{name, {}, {}, {}, {}, {}}, true, true});
+}
+
+void Roster::removeLastParticipant()
+{
+    db_->prepare(R"(DELETE FROM [Participants] WHERE rowid = ?1)")
+        .bind(1, rowIds_.last())
+        .execute();
+    rowIds_.removeLast();
+    participants_.removeLast();
+    rows_.removeLast();
 }
 
 std::optional<AdministrativeData> Roster::administrativeDataOf(const QString& doctor) const

@@ -11,6 +11,9 @@
 #include <memory>
 #include <optional>
 
+// Marks a shared day in Garde.Médecin; its intervals are in Partagé.
+inline const QString SharedDutyMarker = QStringLiteral("<Partagé>");
+
 struct RosterDay {
     QDate date;
     // A participant's name, empty text for nobody, or "<Partagé>" for a shared day.
@@ -28,6 +31,15 @@ struct SharedInterval {
     bool operator==(const SharedInterval&) const = default;
 };
 
+// Who holds a day: a participant, nobody (empty text), or the intervals of a shared day.
+struct DayDuty {
+    QString doctor;
+    // Only for a shared day.
+    QList<SharedInterval> intervals;
+
+    bool operator==(const DayDuty&) const = default;
+};
+
 // A row of Participants: the participant's administrative data and the rotations he takes part
 // in.
 struct Participant {
@@ -38,9 +50,6 @@ struct Participant {
 
 // "Dr Martin 08:00–20:00, Dr Dupont 20:00–08:00".
 QString IntervalsText(const QList<SharedInterval>& intervals);
-
-// Marks a shared day in Garde.Médecin; its intervals are in Partagé.
-inline const QString SharedDutyMarker = QStringLiteral("<Partagé>");
 
 // An open roster: its database on the working file, and its days, sector and participants
 // as a roster window shows them.
@@ -73,22 +82,32 @@ public:
 
     // The intervals of a shared day, by starting time.
     QList<SharedInterval> intervals(QDate day) const;
+    // Who holds the day, with its intervals when it is shared.
+    DayDuty duty(QDate day) const;
     // Whether the participant has an interval on the shared day.
     bool hasInterval(QDate day, const QString& doctor) const;
 
     // Edits. Each is written whole in one transaction, or not at all: on a DatabaseError the
     // database and the days above are as they were.
 
+    // Puts the duty on the day, in place of whatever it held.
+    void setDuty(QDate day, const DayDuty& duty);
     // Puts a participant (or nobody, with empty text) on duty; a share of the day is removed.
-    void assign(QDate day, const QString& doctor);
-    // Copies the source day's duty, with its intervals when it is shared, onto the target day.
-    void copyDay(QDate source, QDate target);
+    void assign(QDate day, const QString& doctor) { setDuty(day, {doctor, {}}); }
     // Shares the day by these intervals, in place of whatever it held.
-    void share(QDate day, const QList<SharedInterval>& intervals);
+    void share(QDate day, const QList<SharedInterval>& intervals)
+    {
+        setDuty(day, {SharedDutyMarker, intervals});
+    }
     void setProperties(QDate day, DayType type, bool unavailable);
-    void clearUnavailableDays();
-    // A new participant of both rotations.
+    // The days marked unavailable, in date order.
+    QList<QDate> unavailableDays() const;
+    // Marks exactly these days unavailable.
+    void setUnavailableDays(const QList<QDate>& days);
+    // A new participant of both rotations, last in the table.
     void addParticipant(const QString& name);
+    // Takes away the participant last in the table.
+    void removeLastParticipant();
     // The five administrative fields of the participant at that place in the table.
     void setAdministrativeData(qsizetype index, const AdministrativeData& data);
     void setSector(const QString& sector);

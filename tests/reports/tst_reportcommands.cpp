@@ -1,5 +1,6 @@
 #include "ReportRoster.h"
 #include "ScriptedInteraction.h"
+#include "document/RosterDocument.h"
 #include "roster_window/RosterWindow.h"
 #include "store/BlankRoster.h"
 #include "store/FilePaths.h"
@@ -68,14 +69,15 @@ class TestReportCommands : public QObject {
     std::unique_ptr<RosterWindow> open(const QString& path)
     {
         int untitled = 0;
-        auto window = std::make_unique<RosterWindow>(*ui_);
-        return window->openFile(MakeWorkingCopy(path), path, untitled) ? std::move(window)
-                                                                       : nullptr;
+        auto document = std::make_unique<RosterDocument>(*ui_, *ui_);
+        if (!document->openFile(MakeWorkingCopy(path), path, untitled))
+            return nullptr;
+        return std::make_unique<RosterWindow>(*ui_, std::move(document));
     }
 
     static void trigger(RosterWindow& window, const QString& entry)
     {
-        for (QAction* action : window.menus().at(2)->actions()) {
+        for (QAction* action : window.menus().at(3)->actions()) {
             if (action->text() == entry)
                 return action->trigger();
         }
@@ -284,16 +286,19 @@ private slots:
         const AdministrativeDataWindow& shown = ui_->administrativeData.first();
         QCOMPARE(shown.participants.size(), 4);
         QCOMPARE(shown.participants.at(1).doctor, u"O'Brien; \"Doc\""_s);
-        QVERIFY(!window_->isModified());
+        QVERIFY(!window_->document().isModified());
 
         QVERIFY(shown.save(0, {u"A"_s, u"Dr Anne Aubert"_s, u"04 1 23456"_s, u"2 place du Marché"_s,
                                u"04400"_s, u"Barcelonnette"_s}));
-        QVERIFY(window_->isModified());
-        std::unique_ptr<Roster> written = Roster::load(window_->workPath());
+        QVERIFY(window_->document().isModified());
+        std::unique_ptr<Roster> written = Roster::load(window_->document().workPath());
         QCOMPARE(written->participantRows().first().data.displayedName(), u"Dr Anne Aubert"_s);
         QCOMPARE(written->participantRows().first().data.postalTown(), u"04400 Barcelonnette"_s);
         QVERIFY(shown.save(0, {u"A"_s, {}, u"04 1 23456"_s, {}, {}, {}}));
-        QCOMPARE(Roster::load(window_->workPath())->participantRows().first().data.displayedName(),
+        QCOMPARE(Roster::load(window_->document().workPath())
+                     ->participantRows()
+                     .first()
+                     .data.displayedName(),
                  u"A"_s);
         QVERIFY(!shown.save(0, {u"A"_s, {}, {}, u"2 place\ndu Marché"_s, {}, {}}));
         QCOMPARE(
@@ -301,15 +306,18 @@ private slots:
             u"Le texte saisi ne peut contenir ni tabulation, ni retour à la ligne, ni aucun autre caractère de contrôle."_s);
         ui_->shown.clear();
 
-        std::unique_ptr<RosterDatabase> other = RosterDatabase::open(window_->workPath());
+        std::unique_ptr<RosterDatabase> other =
+            RosterDatabase::open(window_->document().workPath());
         other->execute("BEGIN EXCLUSIVE");
         QVERIFY(!shown.save(1, {u"O'Brien; \"Doc\""_s, u"Dr O'Brien"_s, {}, {}, {}, {}}));
         other->execute("ROLLBACK");
         QCOMPARE(ui_->texts(), QStringList{"Une erreur s'est produite pendant la modification du "
                                            "tour de garde. Le tour de garde est resté tel qu'il "
                                            "était."});
-        QVERIFY(
-            Roster::load(window_->workPath())->participantRows().at(1).data.civilName.isEmpty());
+        QVERIFY(Roster::load(window_->document().workPath())
+                    ->participantRows()
+                    .at(1)
+                    .data.civilName.isEmpty());
     }
 
     // The month asked, into the PDF file chosen as the printer, on an A4 landscape page; the
@@ -338,11 +346,12 @@ private slots:
     void exportsProposeTheRostersName()
     {
         int untitled = 0;
-        RosterWindow blank(*ui_);
-        QVERIFY(blank.openNew(MakeBlankRoster(2012), untitled));
+        auto document = std::make_unique<RosterDocument>(*ui_, *ui_);
+        QVERIFY(document->openNew(MakeBlankRoster(2012), untitled));
+        RosterWindow blank(*ui_, std::move(document));
         for (RosterWindow* window : {&blank, window_.get()}) {
             QMenu* exports = nullptr;
-            for (QAction* action : window->menus().at(2)->actions()) {
+            for (QAction* action : window->menus().at(3)->actions()) {
                 if (action->text() == u"&Exporter"_s)
                     exports = action->menu();
             }
@@ -353,7 +362,8 @@ private slots:
         QCOMPARE(ui_->saveChoices.size(), 4);
         QCOMPARE(ui_->saveChoices.at(0).proposedPath, DocumentsFolder() + "/Garde 2012");
         QCOMPARE(ui_->saveChoices.at(1).proposedPath, DocumentsFolder() + "/Garde 2012");
-        QCOMPARE(ui_->saveChoices.at(2).proposedPath, StripExtension(window_->filePath()));
+        QCOMPARE(ui_->saveChoices.at(2).proposedPath,
+                 StripExtension(window_->document().filePath()));
         QCOMPARE(ui_->saveChoices.at(2).defaultSuffix, u"xlsx"_s);
         QCOMPARE(ui_->saveChoices.at(3).defaultSuffix, u"csv"_s);
         QVERIFY(ui_->shown.isEmpty() && ui_->waitings.isEmpty());

@@ -1,6 +1,7 @@
 #include "DialogTesting.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
+#include "document/RosterDocument.h"
 #include "roster_window/DayPropertiesDialog.h"
 #include "roster_window/IntervalDialog.h"
 #include "roster_window/RosterWindow.h"
@@ -135,16 +136,15 @@ private slots:
     {
         const TestEnvironment env;
         ScriptedInteraction ui;
-        RosterWindow window(ui);
+        RosterDocument document(ui, ui);
         int untitled = 0;
-        QVERIFY(window.openNew(RosterDatabase::open(CreateBlankRoster(2011)), untitled));
-        ui.newParticipants = {"   ", "\t", " Martin "};
+        QVERIFY(document.openNew(RosterDatabase::open(CreateBlankRoster(2011)), untitled));
 
-        for (int i = 0; i < 3; ++i)
-            window.addParticipant();
+        for (const QString& name : {u"   "_s, u"\t"_s, u" Martin "_s})
+            document.addParticipant(name);
 
         QCOMPARE(ui.texts(), (QStringList{BlankName, BlankName}));
-        QCOMPARE(Roster::load(window.workPath())->participants(), QStringList{" Martin "});
+        QCOMPARE(document.roster().participants(), QStringList{" Martin "});
     }
 
     // The interval's checks, in their order: the end after the start, then a participant;

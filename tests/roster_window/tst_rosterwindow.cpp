@@ -1,14 +1,17 @@
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
+#include "document/RosterDocument.h"
 #include "roster_window/GridColours.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
 #include "roster_window/YearGrid.h"
+#include "store/AppSettings.h"
 #include "store/Roster.h"
 #include "store/RosterDatabase.h"
 #include "store/RosterFile.h"
 #include "store/Statement.h"
 
+#include <QFile>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
@@ -54,7 +57,7 @@ QList<QDate> HighlightedDays(const RosterWindow& window)
 QString Ticks(const RosterWindow& window)
 {
     QString marks;
-    for (const QAction* mode : window.menus().at(1)->actions())
+    for (const QAction* mode : window.menus().at(2)->actions())
         marks.append(mode->isChecked() ? 'x' : '.');
     return marks;
 }
@@ -79,10 +82,10 @@ class TestRosterWindow : public QObject {
 
     std::unique_ptr<RosterWindow> open(const QString& work, const QString& filePath = {})
     {
-        auto window = std::make_unique<RosterWindow>(ui_);
-        if (!window->openFile(MakeWorkingCopy(work), filePath, untitled_))
+        auto document = std::make_unique<RosterDocument>(ui_, ui_);
+        if (!document->openFile(MakeWorkingCopy(work), filePath, untitled_))
             return nullptr;
-        return window;
+        return std::make_unique<RosterWindow>(ui_, std::move(document));
     }
 
 private slots:
@@ -124,8 +127,8 @@ private slots:
     void newWindowShowsTheRosterUntitledAndModified()
     {
         std::unique_ptr<RosterWindow> window = open(CreateBlankRoster(2012));
-        QCOMPARE(window->caption(), QStringLiteral("Tour 1"));
-        QVERIFY(window->isModified());
+        QCOMPARE(window->document().caption(), QStringLiteral("Tour 1"));
+        QVERIFY(window->document().isModified());
         QCOMPARE(window->yearText(), QStringLiteral("2012"));
         QCOMPARE(window->sectorText(), QStringLiteral("Secteur"));
         QCOMPARE(window->viewMode(), ViewMode::Standard);
@@ -133,7 +136,7 @@ private slots:
         // 53 Saturdays, 52 Sundays, and 7 holidays from Monday to Friday in 2011.
         QCOMPARE(HighlightedDays(*open(CreateBlankRoster(2011))).size(), 53 + 52 + 7);
         // Without participants: a message, no chooser, and the mode stays.
-        window->menus().at(1)->actions().at(1)->trigger();
+        window->menus().at(2)->actions().at(1)->trigger();
         QCOMPARE(Ticks(*window), u"x...."_s);
         QCOMPARE(ui_.texts(), QStringList{"Votre liste de participants est vide.\r\n"
                                           "Ajoutez des participants avant d'utiliser cette "
@@ -193,7 +196,7 @@ private slots:
         std::unique_ptr<RosterWindow> window = open(MarchRoster());
         ui_.participantChoices = {choice};
 
-        window->menus().at(1)->actions().at(mode)->trigger();
+        window->menus().at(2)->actions().at(mode)->trigger();
 
         QCOMPARE(window->viewMode(), static_cast<ViewMode>(mode));
         QCOMPARE(Ticks(*window).indexOf('x'), mode);
@@ -362,7 +365,7 @@ private slots:
         rightClickAt(header->length() + 20);
         QVERIFY(!window->contextMenu()->isVisible());
         QCOMPARE(window->grid()->currentDay(), QDate(2011, 3, 2));
-        QVERIFY(window->menus().first()->isEnabled());
+        QVERIFY(window->menus().at(1)->isEnabled());
 
         rightClickAt(header->sectionViewportPosition(22) + 5);
         QVERIFY(window->contextMenu()->isVisible());
@@ -402,14 +405,96 @@ private slots:
     {
         std::unique_ptr<RosterWindow> window = open(MarchRoster());
         ui_.participantChoices = {1, -1};
-        window->menus().at(1)->actions().at(1)->trigger();
-        window->menus().at(1)->actions().at(1)->trigger();
+        window->menus().at(2)->actions().at(1)->trigger();
+        window->menus().at(2)->actions().at(1)->trigger();
         QCOMPARE(Ticks(*window), u".x..."_s);
 
         QCOMPARE(ui_.participantLists, (QList<QStringList>{{"B", "A"}, {"B", "A"}}));
         QCOMPARE(ui_.preselections, (QList<int>{0, 1}));
         QCOMPARE(window->findTarget(), QStringLiteral("A"));
         QCOMPARE(HighlightedDays(*window), (QList<QDate>{QDate(2011, 3, 1), QDate(2011, 3, 2)}));
+    }
+    // The day commands act on the current day and the grid shows what they did; the duty menu
+    // lists the participants in table order and follows the current day.
+    void dayCommandsShowOnTheGrid()
+    {
+        std::unique_ptr<RosterWindow> window = open(MarchRoster());
+        RosterGrid* grid = window->grid();
+        QMenu* duty = window->menus().at(1);
+        QCOMPARE(duty->actions().first()->menu()->actions().first()->text(), u"B"_s);
+        window->showContextMenu(30, 2, {}); // 30 February
+        QVERIFY(!duty->isEnabled() && !window->contextMenu()->isVisible());
+        window->showContextMenu(0, 4, {});
+        QCOMPARE(grid->currentDay(), QDate(2011, 3, 1));
+        QVERIFY(duty->isEnabled() && window->contextMenu()->isVisible());
+        window->contextMenu()->hide();
+
+        ui_.shares = {QList<SharedInterval>{{"A", 0, 6}, {"B", 6, 24}}};
+        window->shareCurrentDay();
+        QCOMPARE(ui_.shareRequests.first().info,
+                 u"Cette garde est, pour le moment, affectée à A"_s);
+        QCOMPARE(window->statusDuty(), u"A 08:00–14:00, B 14:00–08:00"_s);
+        QCOMPARE(grid->item(0, 5)->toolTip(), window->statusDuty());
+        window->document().undoStack().undo();
+        QCOMPARE(window->statusDuty(), u"A"_s);
+        QCOMPARE(grid->cellText(1, 5), u"A"_s);
+
+        const QDate saturday(2011, 3, 5);
+        grid->setCurrentGridCell(5, 5);
+        QVERIFY(grid->isHighlighted(saturday));
+        ui_.dayProperties = {DayProperties{DayType::Weekday, true}};
+        window->editCurrentDayProperties();
+        QVERIFY(!grid->isHighlighted(saturday));
+        window->chooseViewMode(ViewMode::Unavailable);
+        QVERIFY(grid->isHighlighted(saturday));
+        ui_.answers = {AnswerYes};
+        window->menus().at(3)->actions().at(3)->trigger();
+        QVERIFY(!grid->isHighlighted(saturday));
+        window->document().undoStack().undo();
+        QVERIFY(grid->isHighlighted(saturday));
+
+        ui_.newParticipants = {"C"};
+        window->addParticipant();
+        QCOMPARE(duty->actions().first()->menu()->actions().size(), 3);
+        window->document().undoStack().undo();
+        QCOMPARE(duty->actions().first()->menu()->actions().size(), 2);
+    }
+
+    // The edit menu names what it undoes and redoes, a name's "&" shown as typed; the caption
+    // loses its marker back at the saved point.
+    void undoMenu()
+    {
+        const QString path = env_->tempPath() + "/Mars.dat";
+        QFile::rename(MarchRoster(), path);
+        std::unique_ptr<RosterWindow> window = open(path, path);
+        const QList<QAction*> entries = window->menus().first()->actions();
+        QCOMPARE(window->menus().first()->title(), u"É&dition"_s);
+        QCOMPARE(entries.at(0)->text(), u"&Annuler"_s);
+        QVERIFY(!entries.at(0)->isEnabled() && !entries.at(1)->isEnabled());
+        QCOMPARE(entries.at(0)->shortcut(), QKeySequence(u"Ctrl+Z"_s));
+        QCOMPARE(entries.at(1)->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(u"Ctrl+Y"_s), QKeySequence(u"Ctrl+Shift+Z"_s)}));
+        window->document().addParticipant("Dr Martin & fils");
+        QCOMPARE(entries.at(0)->text(), u"&Annuler : Ajouter le participant Dr Martin && fils"_s);
+        QVERIFY(entries.at(0)->isEnabled() && window->isWindowModified());
+        entries.at(0)->trigger();
+        QVERIFY(!window->isWindowModified());
+        QCOMPARE(entries.at(1)->text(), u"&Rétablir : Ajouter le participant Dr Martin && fils"_s);
+        QCOMPARE(entries.at(0)->text(), u"&Annuler"_s);
+    }
+
+    // The sector's name becomes the default for the next rosters only when asked.
+    void namingTheSector()
+    {
+        std::unique_ptr<RosterWindow> window = open(MarchRoster());
+        ui_.sectorNames = {SectorName{"Haute Vallée", false}, SectorName{"Ubaye", true}};
+        window->nameSector();
+        QCOMPARE(window->sectorText(), u"Haute Vallée"_s);
+        QCOMPARE(DefaultSectorName(), u"Secteur"_s);
+        window->nameSector();
+        QCOMPARE(DefaultSectorName(), u"Ubaye"_s);
+        window->document().undoStack().undo();
+        QCOMPARE(window->sectorText(), u"Haute Vallée"_s);
     }
 };
 

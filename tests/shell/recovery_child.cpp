@@ -2,6 +2,7 @@
 // given and a blank 2013 roster, edits all but the second file, saves the third, says "prêt"
 // and runs until it is stopped.
 #include "ScriptedInteraction.h"
+#include "document/RosterDocument.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
 #include "shell/MainWindow.h"
@@ -21,7 +22,7 @@ int main(int argc, char** argv)
     ui.promptAnswers = {"2013"};
     window.newBlankRoster();
     for (RosterWindow* roster : window.rosterWindows()) {
-        if (roster->filePath() == files.at(1))
+        if (roster->document().filePath() == files.at(1))
             continue;
         ui.sectorNames = {SectorName{"Ubaye", false}};
         roster->nameSector();
@@ -29,8 +30,8 @@ int main(int argc, char** argv)
         roster->addParticipant();
         roster->grid()->setCurrentGridCell(1, 4);
         roster->assignCurrentDay("Zoé");
-        if (roster->filePath() == files.at(2))
-            roster->saveRoster(false);
+        if (roster->document().filePath() == files.at(2))
+            roster->document().save(false);
     }
     std::printf("prêt\n");
     std::fflush(stdout);

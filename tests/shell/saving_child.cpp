@@ -5,6 +5,7 @@
 // "silencieux" when the file was replaced without a question, "demandé" when it asked first
 // (and is answered no), "échec" otherwise.
 #include "ScriptedInteraction.h"
+#include "document/RosterDocument.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
 #include "shell/MainWindow.h"
@@ -48,7 +49,7 @@ int main(int argc, char** argv)
         RosterWindow* roster = window.rosterWindows().last();
         ui.questions.clear();
         ui.answers = {AnswerNo};
-        const bool saved = roster->saveRoster(false);
+        const bool saved = roster->document().save(false);
         Say(!ui.questions.isEmpty() ? "demandé" : saved ? "silencieux" : "échec");
         roster->approveClose();
         roster->close();

@@ -1,5 +1,6 @@
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
+#include "document/RosterDocument.h"
 #include "generator/wizard/GenerationWizard.h"
 #include "reports/dialogs/AdministrativeDataDialog.h"
 #include "reports/dialogs/ColourSettingsDialog.h"
@@ -19,6 +20,7 @@
 #include "shell/ChangeNameDialog.h"
 #include "shell/MainWindow.h"
 #include "shell/RecoveryDialog.h"
+#include "store/BlankRoster.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -120,8 +122,13 @@ private slots:
         const AdministrativeData data{u"Martin"_s, {}, {}, {}, {}, {}};
         QTest::newRow("main window")
             << WindowMaker([](Interaction& ui) { return std::make_unique<MainWindow>(&ui); });
-        QTest::newRow("roster window")
-            << WindowMaker([](Interaction& ui) { return std::make_unique<RosterWindow>(ui); });
+        QTest::newRow("roster window") << WindowMaker([](Interaction& ui) {
+            auto document = std::make_unique<RosterDocument>(ui, ui);
+            int untitled = 0;
+            document->openNew(MakeBlankRoster(2027), untitled);
+            document->addParticipant(u"Martin"_s);
+            return std::make_unique<RosterWindow>(ui, std::move(document));
+        });
         QTest::newRow("wizard") << WindowMaker(
             [](Interaction& ui) { return std::make_unique<GenerationWizard>(ui, 2027); });
         QTest::newRow("year table print") << WindowMaker([](Interaction& ui) {

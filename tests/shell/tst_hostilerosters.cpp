@@ -1,5 +1,6 @@
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
+#include "document/RosterDocument.h"
 #include "roster_window/RosterWindow.h"
 #include "shell/MainWindow.h"
 
@@ -351,7 +352,7 @@ private slots:
 
         QCOMPARE(ui_->texts(), QStringList());
         QCOMPARE(main_->rosterWindows().size(), 1);
-        const QString work = main_->activeRosterWindow()->workPath();
+        const QString work = main_->activeRosterWindow()->document().workPath();
         QCOMPARE(Rows(work, schema), Rows(CreateBlankRoster(2011), schema));
         QCOMPARE(Rows(work, tables), Rows(path, tables));
         QCOMPARE(ReadFile(path), before);

@@ -1,5 +1,6 @@
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
+#include "document/RosterDocument.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
 #include "shell/MainWindow.h"
@@ -87,7 +88,7 @@ private slots:
     {
         newBlank("2012")->approveClose();
         QCOMPARE(Texts(main_->menuBar()->actions()),
-                 (QStringList{"&Fichier", "F&enêtre", "&Garde", "&Affichage", "&Outils", "&?"}));
+                 (QStringList{"&Fichier", "F&enêtre", "É&dition", "&Garde", "&Affichage", "&Outils", "&?"}));
         main_->activeRosterWindow()->parentWidget()->close();
         QCOMPARE(Texts(main_->menuBar()->actions()), (QStringList{"&Fichier", "&?"}));
     }
@@ -99,19 +100,19 @@ private slots:
         const QString target = env_->tempPath() + "/Garde 2012.dat";
         ui_->filesToSave = {env_->tempPath() + "/dossier disparu/Garde.dat", target};
 
-        QVERIFY(!roster->saveRoster(false));
+        QVERIFY(!roster->document().save(false));
         QCOMPARE(ui_->texts().last(),
                  QStringLiteral("Une erreur s'est produite pendant la sauvegarde."));
         QCOMPARE(ui_->shown.last().icon, MessageIcon::Critical);
-        QCOMPARE(roster->caption(), QStringLiteral("Tour 1"));
-        QVERIFY(roster->filePath().isEmpty() && roster->isModified());
+        QCOMPARE(roster->document().caption(), QStringLiteral("Tour 1"));
+        QVERIFY(roster->document().filePath().isEmpty() && roster->document().isModified());
         QVERIFY(main_->recentFiles().paths().isEmpty());
 
-        QVERIFY(roster->saveRoster(false));
+        QVERIFY(roster->document().save(false));
         QCOMPARE(ui_->saveChoices.last().proposedPath, DocumentsFolder() + "/Garde 2012");
-        QCOMPARE(roster->filePath(), target);
-        QCOMPARE(roster->caption(), QStringLiteral("Garde 2012"));
-        QVERIFY(!roster->isModified());
+        QCOMPARE(roster->document().filePath(), target);
+        QCOMPARE(roster->document().caption(), QStringLiteral("Garde 2012"));
+        QVERIFY(!roster->document().isModified());
         QCOMPARE(Roster::load(target)->year(), 2012);
         QCOMPARE(main_->recentFiles().paths(), QStringList{target});
         QVERIFY(FileMenu(*main_).contains("&1. Garde 2012.dat"));
@@ -122,24 +123,24 @@ private slots:
     {
         RosterWindow* roster = openSaved();
         main_->openRoster(path_);
-        const QString other = main_->activeRosterWindow()->workPath();
-        QVERIFY(other != roster->workPath());
+        const QString other = main_->activeRosterWindow()->document().workPath();
+        QVERIFY(other != roster->document().workPath());
         const QByteArray otherBefore = ReadFile(other);
-        QCOMPARE(roster->caption(), QStringLiteral("Garde"));
-        QVERIFY(!roster->isModified());
-        RosterDatabase::open(roster->workPath())
+        QCOMPARE(roster->document().caption(), QStringLiteral("Garde"));
+        QVERIFY(!roster->document().isModified());
+        RosterDatabase::open(roster->document().workPath())
             ->execute(R"(UPDATE [Garde] SET [Médecin] = 'Dupont' WHERE [Jour] = '2011-03-01')");
 
-        QVERIFY(roster->saveRoster(false));
+        QVERIFY(roster->document().save(false));
 
         QVERIFY(ui_->saveChoices.isEmpty());
         QCOMPARE(Roster::load(path_)->days().at(31 + 28).doctor, QStringLiteral("Dupont"));
         QCOMPARE(ReadFile(other), otherBefore);
         QCOMPARE(main_->recentFiles().paths(), QStringList{path_});
         // "Enregistrer sous" proposes the file's own name; cancelling it changes nothing.
-        QVERIFY(!roster->saveRoster(true));
+        QVERIFY(!roster->document().save(true));
         QCOMPARE(ui_->saveChoices.first().proposedPath, env_->tempPath() + "/Garde");
-        QCOMPARE(roster->filePath(), path_);
+        QCOMPARE(roster->document().filePath(), path_);
         // Nothing unsaved: quitting asks nothing.
         QVERIFY(main_->close());
         QVERIFY(ui_->shown.isEmpty());
@@ -162,11 +163,11 @@ private slots:
         ui_->sectorNames = {SectorName{"Premier", false}, SectorName{"Second", false}};
         first->nameSector();
         second->nameSector();
-        QVERIFY(first->saveRoster(false));
+        QVERIFY(first->document().save(false));
         const QByteArray savedByFirst = ReadFile(path_);
         ui_->answers = {answer};
 
-        QCOMPARE(second->saveRoster(false), answer == AnswerYes);
+        QCOMPARE(second->document().save(false), answer == AnswerYes);
 
         QCOMPARE(ui_->questions.size(), 1);
         QCOMPARE(ui_->questions.first().message,
@@ -176,14 +177,14 @@ private slots:
         QCOMPARE(ui_->questions.first().buttons, ButtonSet::YesNo);
         QCOMPARE(ui_->questions.first().focusedButton, AnswerNo);
         QCOMPARE(ui_->saveChoices.size(), answer == AnswerNo ? 1 : 0);
-        QCOMPARE(second->isModified(), answer == AnswerNo);
+        QCOMPARE(second->document().isModified(), answer == AnswerNo);
         if (answer == AnswerNo) {
             QCOMPARE(ReadFile(path_), savedByFirst);
             return;
         }
         QCOMPARE(Roster::load(path_)->sector(), u"Second"_s);
         // The file is now as this window wrote it: the next save asks nothing.
-        QVERIFY(second->saveRoster(false));
+        QVERIFY(second->document().save(false));
         QCOMPARE(ui_->questions.size(), 1);
     }
 
@@ -197,7 +198,7 @@ private slots:
             const QByteArray known = ReadFile(path_);
             QVERIFY(QFile::remove(path_) && WriteFile(path_, known));
             roster->nameSector();
-            QVERIFY(roster->saveRoster(false));
+            QVERIFY(roster->document().save(false));
         }
         QVERIFY(ui_->questions.isEmpty());
         QCOMPARE(Roster::load(path_)->sector(), u"Bléone"_s);
@@ -217,13 +218,13 @@ private slots:
         RosterWindow* roster = openSaved();
         ui_->sectorNames = {SectorName{"Ubaye", false}};
         roster->nameSector();
-        const QString work = roster->workPath();
+        const QString work = roster->document().workPath();
         QVERIFY(QFile::remove(work));
         if (replaced)
             QVERIFY(QFile::copy(CreateBlankRoster(2013), work));
         const QByteArray before = ReadFile(path_);
 
-        QVERIFY(!roster->saveRoster(false));
+        QVERIFY(!roster->document().save(false));
 
         QCOMPARE(ui_->texts(),
                  QStringList{"Le fichier de travail de ce tour de garde a été supprimé ou "
@@ -231,10 +232,10 @@ private slots:
                              "enregistré.\r\nLe fichier de travail a été recréé avec toutes vos "
                              "modifications. Enregistrez de nouveau le tour de garde."});
         QCOMPARE(ui_->shown.first().icon, MessageIcon::Warning);
-        QVERIFY(roster->isModified());
+        QVERIFY(roster->document().isModified());
         QCOMPARE(ReadFile(path_), before);
-        QVERIFY(roster->workPath() != work);
-        QVERIFY(roster->saveRoster(false));
+        QVERIFY(roster->document().workPath() != work);
+        QVERIFY(roster->document().save(false));
         QCOMPARE(Roster::load(path_)->year(), 2011);
         QCOMPARE(Roster::load(path_)->sector(), u"Ubaye"_s);
         QCOMPARE(env_->workFiles().size(), 1);
@@ -304,7 +305,7 @@ private slots:
         QCOMPARE(main_->rosterWindows().size(), quit ? 0 : 2);
         QCOMPARE(QFile::exists(env_->tempPath() + "/Premier.dat"), firstSaved);
         if (!quit)
-            QCOMPARE(first->isModified(), !firstSaved);
+            QCOMPARE(first->document().isModified(), !firstSaved);
     }
 
     void vanishedRecentFileStaysInTheList()

@@ -1,5 +1,6 @@
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
+#include "document/RosterDocument.h"
 #include "roster_window/RosterWindow.h"
 #include "shell/MainWindow.h"
 #include "store/Roster.h"
@@ -96,13 +97,13 @@ private slots:
         QCOMPARE(windows.size(), 2);
         QStringList captions;
         for (RosterWindow* window : windows) {
-            captions.append(window->caption());
-            QVERIFY(window->isModified());
-            std::unique_ptr<Roster> roster = Roster::load(window->workPath());
+            captions.append(window->document().caption());
+            QVERIFY(window->document().isModified());
+            std::unique_ptr<Roster> roster = Roster::load(window->document().workPath());
             QCOMPARE(roster->sector(), u"Ubaye"_s);
             QCOMPARE(roster->participants(), QStringList{"Zoé"});
             QCOMPARE(roster->day(QDate(roster->year(), 3, 1))->doctor, u"Zoé"_s);
-            QCOMPARE(window->filePath(), roster->year() == 2011 ? edited_ : QString());
+            QCOMPARE(window->document().filePath(), roster->year() == 2011 ? edited_ : QString());
             window->approveClose();
         }
         captions.sort();
@@ -110,9 +111,9 @@ private slots:
         QCOMPARE(env_->workFiles().size(), 2);
         // The file changed since the child read it: saving over it asks first.
         RosterWindow* fileRoster =
-            windows.first()->filePath() == edited_ ? windows.first() : windows.last();
+            windows.first()->document().filePath() == edited_ ? windows.first() : windows.last();
         ui_->answers = {AnswerNo};
-        QVERIFY(!fileRoster->saveRoster(false));
+        QVERIFY(!fileRoster->document().save(false));
         QCOMPARE(ui_->questions.size(), 1);
         QVERIFY(
             ui_->questions.first().message.startsWith("Le fichier " + edited_ + " a été modifié"));

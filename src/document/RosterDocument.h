@@ -1,0 +1,134 @@
+#pragma once
+
+#include "store/FileStamp.h"
+#include "store/Roster.h"
+#include "store/RosterFile.h"
+#include "store/WorkRecord.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QUndoStack>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class FileDialogs;
+class Messages;
+class SaveLock;
+
+// One roster year for as long as it is open: the database on its working file and the record
+// beside it, the roster file it was read from, whether it holds unsaved changes, and the history
+// of its edits. Every edit is a command that can be undone; views follow through the signals.
+class RosterDocument : public QObject {
+    Q_OBJECT
+
+public:
+    RosterDocument(Messages& messages, FileDialogs& files, QObject* parent = nullptr);
+    ~RosterDocument() override;
+
+    // Loads the roster in the working copy of a roster file. A roster without a file (filePath
+    // empty) is captioned "Tour " and the next number of the untitled counter, and starts
+    // modified. When the working file is not a roster, tells the user, removes the working file
+    // and returns false.
+    bool openFile(WorkingCopy copy, const QString& filePath, int& untitledCounter);
+    // The same for a new roster whose database is already open on its working file.
+    bool openNew(std::unique_ptr<RosterDatabase> db, int& untitledCounter);
+    // A roster offered back after its program ended without closing it: it opens modified,
+    // with the roster file it belongs to, or untitled.
+    bool openRecovered(std::unique_ptr<RosterDatabase> db, const WorkRecord& record,
+                       int& untitledCounter);
+
+    // Writes the roster to its file, asking for one first when saveAs is set or it has none.
+    // True only when the file was written.
+    bool save(bool saveAs);
+    // Asks whether to save unsaved changes; false when the roster must stay open.
+    bool mayClose();
+    // Ends the roster's life: its working file and record are removed.
+    void close();
+
+    bool isOpen() const { return roster_ != nullptr; }
+    const Roster& roster() const { return *roster_; }
+    QString filePath() const { return filePath_; }
+    // The roster's title without the unsaved marker: the roster file's name, or "Tour 1"...
+    QString caption() const { return caption_; }
+    QString workPath() const;
+    bool isModified() const { return modified_; }
+    // Where "Enregistrer sous" and the exports propose to write, without an extension.
+    QString proposedSavePath() const;
+    QUndoStack& undoStack() { return undoStack_; }
+
+    // The edits. Each asks what it must, is written in one transaction and can be undone; a
+    // failure is told to the user and changes nothing. True when the roster was changed.
+
+    // Puts a participant on duty, or nobody with empty text; a shared day asks first.
+    bool assignDay(QDate day, const QString& doctor);
+    // Shares the day by these intervals, which must not overlap.
+    bool shareDay(QDate day, const QList<SharedInterval>& intervals);
+    bool setDayProperties(QDate day, DayType type, bool unavailable);
+    // Copies the source day's duty onto the target day, after the user confirms.
+    bool copyDay(QDate source, QDate target);
+    // After the user confirms, no day is unavailable any more.
+    bool clearUnavailableDays();
+    // A new participant, if the name can be one.
+    bool addParticipant(const QString& name);
+    bool setSector(const QString& sector);
+    // The five administrative fields of the participant at that place in the table.
+    bool setAdministrativeData(qsizetype index, const AdministrativeData& data);
+
+    // False, having told the user, when the roster has no participant for a command to work on.
+    bool requireParticipants();
+    // Runs a read of the roster for a report; a failure is told to the user.
+    bool read(const std::function<void()>& work);
+
+signals:
+    void dayChanged(QDate day);
+    // Many days at once: the unavailable days.
+    void daysChanged();
+    void participantsChanged();
+    void sectorChanged(const QString& sector);
+    void modifiedChanged(bool modified);
+    void captionChanged(const QString& caption);
+    void saved(const QString& filePath);
+
+private:
+    friend class RosterEdit;
+    // What a failed change leaves as it was, for the message the user gets.
+    enum class Scope { Day, Roster };
+
+    bool start(std::unique_ptr<Roster> roster, const QString& filePath, bool modified,
+               int& untitledCounter);
+    void setCaption(const QString& caption);
+    void updateModified();
+    bool confirm(const QString& question, const QString& title = {});
+    // Pushes an edit: change writes it, revert writes back what it replaced, shown announces
+    // it to the views after either.
+    bool edit(const QString& text, std::function<void()> change, std::function<void()> revert,
+              std::function<void()> shown, Scope scope);
+    // Writes one side of an edit; false, the user told why, when it failed.
+    bool write(const std::function<void()>& change, Scope scope);
+    bool putDuty(QDate day, const DayDuty& duty, const QString& text);
+    bool lockForSaving(SaveLock& lock, const QString& target);
+    bool changedOnDisk() const;
+    bool confirmReplacingChangedFile();
+    bool writeRosterFile(const QString& target);
+    // Puts the open database into a new working file after the former one was lost.
+    void recoverWorkFile();
+    // Writes beside the working file what offers the roster back after a crash.
+    void recordWorkFile(bool unsaved);
+
+    Messages& messages_;
+    FileDialogs& files_;
+    std::unique_ptr<Roster> roster_;
+    QUndoStack undoStack_;
+    QString filePath_;
+    QString caption_;
+    // The roster file as this document last read or wrote it.
+    std::optional<FileStamp> fileStamp_;
+    QByteArray fileDigest_;
+    // Unsaved whatever the history says: a roster never saved, or offered back after a crash.
+    bool unsavedSinceOpened_ = false;
+    bool modified_ = false;
+    QDateTime lastEdit_;
+    // Whether the edit being pushed was written.
+    bool editWritten_ = false;
+};

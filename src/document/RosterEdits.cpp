@@ -1,0 +1,269 @@
+// The edits of a roster document, each an undoable command.
+
+#include "document/Messages.h"
+#include "document/RosterDocument.h"
+#include "document/ShareRules.h"
+#include "store/DatabaseError.h"
+#include "store/ParticipantNames.h"
+
+#include <QLocale>
+#include <QUndoCommand>
+
+#include <algorithm>
+#include <iterator>
+
+// One edit in the document's history: writing it again, or writing back what it replaced, is
+// one transaction; a side that cannot be written leaves the history without this edit.
+class RosterEdit : public QUndoCommand {
+public:
+    RosterEdit(RosterDocument& document, const QString& text, std::function<void()> change,
+               std::function<void()> revert, std::function<void()> shown,
+               RosterDocument::Scope scope)
+        : QUndoCommand(text)
+        , document_(document)
+        , change_(std::move(change))
+        , revert_(std::move(revert))
+        , shown_(std::move(shown))
+        , scope_(scope)
+    {
+    }
+
+    void redo() override { apply(change_); }
+    void undo() override { apply(revert_); }
+
+private:
+    void apply(const std::function<void()>& write)
+    {
+        if (document_.write(write, scope_))
+            shown_();
+        else
+            setObsolete(true);
+    }
+
+    RosterDocument& document_;
+    std::function<void()> change_;
+    std::function<void()> revert_;
+    std::function<void()> shown_;
+    RosterDocument::Scope scope_;
+};
+
+namespace {
+
+// "12 mars", "1er mars": how a command names its day.
+QString DayText(QDate day)
+{
+    const QString month = QLocale(QLocale::French).monthName(day.month());
+    return day.day() == 1 ? QStringLiteral("1er %1").arg(month)
+                          : QStringLiteral("%1 %2").arg(day.day()).arg(month);
+}
+
+} // namespace
+
+bool RosterDocument::edit(const QString& text, std::function<void()> change,
+                          std::function<void()> revert, std::function<void()> shown, Scope scope)
+{
+    editWritten_ = false;
+    undoStack_.push(
+        new RosterEdit(*this, text, std::move(change), std::move(revert), std::move(shown), scope));
+    return editWritten_;
+}
+
+bool RosterDocument::write(const std::function<void()>& change, Scope scope)
+{
+    // Recorded before the change is written: a program killed just after the write still
+    // leaves a roster that is offered back.
+    lastEdit_ = QDateTime::currentDateTime();
+    recordWorkFile(true);
+    try {
+        change();
+    } catch (const DatabaseError&) {
+        if (!modified_)
+            recordWorkFile(false);
+        messages_.tell(scope == Scope::Day
+                           ? QStringLiteral("Une erreur s'est produite pendant la modification du "
+                                            "tour de garde. Le jour est resté tel qu'il était.")
+                           : QStringLiteral("Une erreur s'est produite pendant la modification du "
+                                            "tour de garde. Le tour de garde est resté tel qu'il "
+                                            "était."),
+                       MessageIcon::Critical);
+        return false;
+    }
+    editWritten_ = true;
+    return true;
+}
+
+bool RosterDocument::confirm(const QString& question, const QString& title)
+{
+    Question asked{question, ButtonSet::YesNo, MessageIcon::Question};
+    asked.title = title;
+    return messages_.ask(asked) == AnswerYes;
+}
+
+bool RosterDocument::putDuty(QDate day, const DayDuty& duty, const QString& text)
+{
+    DayDuty former;
+    if (!read([&] { former = roster_->duty(day); }))
+        return false;
+    return edit(
+        text, [this, day, duty] { roster_->setDuty(day, duty); },
+        [this, day, former] { roster_->setDuty(day, former); },
+        [this, day] { emit dayChanged(day); }, Scope::Day);
+}
+
+bool RosterDocument::assignDay(QDate day, const QString& doctor)
+{
+    const RosterDay* row = roster_->day(day);
+    if (!row)
+        return false;
+    if (row->doctor == SharedDutyMarker) {
+        const QString question =
+            doctor.isEmpty()
+                ? QStringLiteral("Cette garde est partagée.\r\nEtes-vous sûr de vouloir mettre "
+                                 "cette garde à blanc ?")
+                : QStringLiteral("Cette garde est partagée.\r\nEtes-vous sûr de vouloir mettre "
+                                 "de garde %1 ?")
+                      .arg(doctor);
+        if (!confirm(question))
+            return false;
+    }
+    return putDuty(day, {doctor, {}},
+                   doctor.isEmpty()
+                       ? QStringLiteral("Mettre à blanc le %1").arg(DayText(day))
+                       : QStringLiteral("Mettre de garde %1 le %2").arg(doctor, DayText(day)));
+}
+
+bool RosterDocument::shareDay(QDate day, const QList<SharedInterval>& intervals)
+{
+    if (!roster_->day(day))
+        return false;
+    // The sharing dialog refuses these already; what reaches the roster is checked all the same.
+    if (const std::optional<Notice> problem = ShareProblem(intervals)) {
+        messages_.tell(problem->message, problem->icon);
+        return false;
+    }
+    return putDuty(day, {SharedDutyMarker, intervals},
+                   QStringLiteral("Partager la garde du %1").arg(DayText(day)));
+}
+
+bool RosterDocument::copyDay(QDate source, QDate target)
+{
+    const RosterDay* sourceRow = roster_->day(source);
+    const RosterDay* targetRow = roster_->day(target);
+    if (!sourceRow || !targetRow || target == source)
+        return false;
+    const QString sourceDuty = sourceRow->doctor;
+    const QString targetDuty = targetRow->doctor;
+    if (targetDuty != SharedDutyMarker && targetDuty == sourceDuty)
+        return false;
+    const QString date = QLocale(QLocale::French).toString(target, QStringLiteral("dddd d MMMM"));
+    QString question;
+    if (targetDuty == SharedDutyMarker)
+        question = QStringLiteral("La garde du %1 est partagée.\r\nConfirmez votre intention de "
+                                  "remplacer les données (celles-ci seront perdues).")
+                       .arg(date);
+    else if (sourceDuty.isEmpty())
+        question =
+            QStringLiteral("Confirmez votre intention de mettre la garde du %1 à blanc.").arg(date);
+    else if (sourceDuty == SharedDutyMarker)
+        question = QStringLiteral("Confimez votre intention de copier les données actuelles de "
+                                  "partage pour la garde du %1.")
+                       .arg(date);
+    else
+        question = QStringLiteral("Confirmez votre intention de mettre %1 de garde le %2.")
+                       .arg(sourceDuty, date);
+    if (!confirm(question, QStringLiteral("Confirmation d'une opération de glisser-déposer")))
+        return false;
+    DayDuty copied;
+    if (!read([&] { copied = roster_->duty(source); }))
+        return false;
+    return putDuty(
+        target, copied,
+        QStringLiteral("Copier la garde du %1 sur le %2").arg(DayText(source), DayText(target)));
+}
+
+bool RosterDocument::setDayProperties(QDate day, DayType type, bool unavailable)
+{
+    const RosterDay* row = roster_->day(day);
+    if (!row)
+        return false;
+    const DayType formerType = row->type;
+    const bool formerUnavailable = row->unavailable;
+    return edit(
+        QStringLiteral("Modifier les propriétés du %1").arg(DayText(day)),
+        [this, day, type, unavailable] { roster_->setProperties(day, type, unavailable); },
+        [this, day, formerType, formerUnavailable] {
+            roster_->setProperties(day, formerType, formerUnavailable);
+        },
+        [this, day] { emit dayChanged(day); }, Scope::Day);
+}
+
+bool RosterDocument::clearUnavailableDays()
+{
+    const int answer = messages_.ask(
+        {QStringLiteral("Cette fonction videra la liste de mes jours indisponibles.\r\n"
+                        "Ceci est nécessaire si, par exemple, ce fichier a été transmis par un "
+                        "confrère (ses indisponibilités ne sont pas les miennes).\r\n"
+                        "Vider la liste des jours indisponibles ?"),
+         ButtonSet::YesNo, MessageIcon::Information});
+    if (answer != AnswerYes)
+        return false;
+    const QList<QDate> former = roster_->unavailableDays();
+    return edit(
+        QStringLiteral("Vider la liste de mes jours indisponibles"),
+        [this] { roster_->setUnavailableDays({}); },
+        [this, former] { roster_->setUnavailableDays(former); }, [this] { emit daysChanged(); },
+        Scope::Roster);
+}
+
+bool RosterDocument::addParticipant(const QString& name)
+{
+    if (const std::optional<QString> problem = ParticipantNameProblem(name)) {
+        messages_.tell(*problem, MessageIcon::Information);
+        return false;
+    }
+    // "(Néant)" stands for nobody in the list of an empty roster: it is no one's name.
+    const QStringList& participants = roster_->participants();
+    if (participants.contains(name) || (participants.isEmpty() && name == NobodyEntry)) {
+        messages_.tell(QStringLiteral("La liste contient déjà ce nom.\r\n"
+                                      "Donnez un nom distinct à chaque participant."),
+                       MessageIcon::Information);
+        return false;
+    }
+    return edit(
+        QStringLiteral("Ajouter le participant %1").arg(name),
+        [this, name] { roster_->addParticipant(name); },
+        [this] { roster_->removeLastParticipant(); }, [this] { emit participantsChanged(); },
+        Scope::Roster);
+}
+
+bool RosterDocument::setSector(const QString& sector)
+{
+    if (sector.isEmpty())
+        return false;
+    if (HoldsControlCharacter(sector)) {
+        messages_.tell(ControlCharacterProblem(), MessageIcon::Information);
+        return false;
+    }
+    const QString former = roster_->sector();
+    return edit(
+        QStringLiteral("Nommer le secteur %1").arg(sector),
+        [this, sector] { roster_->setSector(sector); },
+        [this, former] { roster_->setSector(former); },
+        [this] { emit sectorChanged(roster_->sector()); }, Scope::Roster);
+}
+
+bool RosterDocument::setAdministrativeData(qsizetype index, const AdministrativeData& data)
+{
+    const QString typed[] = {data.civilName, data.identification, data.address, data.postalCode,
+                             data.town};
+    if (std::any_of(std::begin(typed), std::end(typed), HoldsControlCharacter)) {
+        messages_.tell(ControlCharacterProblem(), MessageIcon::Information);
+        return false;
+    }
+    const AdministrativeData former = roster_->participantRows().at(index).data;
+    return edit(
+        QStringLiteral("Modifier les données administratives de %1").arg(former.doctor),
+        [this, index, data] { roster_->setAdministrativeData(index, data); },
+        [this, index, former] { roster_->setAdministrativeData(index, former); }, [] {},
+        Scope::Roster);
+}

@@ -1,0 +1,428 @@
+#include "ScriptedInteraction.h"
+#include "TestEnvironment.h"
+#include "document/RosterDocument.h"
+#include "store/BlankRoster.h"
+#include "store/RosterDatabase.h"
+#include "store/RosterFile.h"
+#include "store/Statement.h"
+#include "store/WorkFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate First(2011, 3, 1);  // A
+const QDate Second(2011, 3, 2); // shared by B (08:00-20:00) then A
+const QDate Third(2011, 3, 3);  // nobody
+const QDate FirstSaturday(2011, 3, 5);
+
+const QString ControlMessage = u"Le texte saisi ne peut contenir ni tabulation, ni retour à la "
+                               "ligne, ni aucun autre caractère de contrôle."_s;
+
+// A 2011 roster file with participants B and A and three days of March set.
+QString MarchRoster(const QString& folder)
+{
+    const QString path = folder + "/Mars.dat";
+    QFile::rename(CreateBlankRoster(2011), path);
+    std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path);
+    for (const char* edit : {
+             "INSERT INTO [Participants] ([Médecin]) VALUES ('B'), ('A')",
+             "UPDATE [Garde] SET [Médecin] = 'A' WHERE [Jour] = '2011-03-01'",
+             "UPDATE [Garde] SET [Médecin] = '<Partagé>' WHERE [Jour] = '2011-03-02'",
+             "UPDATE [Garde] SET [Indispo] = 1 WHERE [Jour] IN ('2011-03-04', '2011-08-15')",
+             "INSERT INTO [Partagé] VALUES ('2011-03-02', 'B', 0, 12), ('2011-03-02', 'A', 12, 24)",
+         })
+        db->execute(edit);
+    return path;
+}
+
+// Every row of the roster file's tables, as text: what an edit and its undoing must agree on.
+QStringList Rows(const QString& path)
+{
+    std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path);
+    QStringList rows;
+    for (const char* sql : {
+             "SELECT [Jour], [Médecin], [Type], [Indispo] FROM [Garde] ORDER BY [Jour]",
+             "SELECT [Jour], [Médecin], [HDébut], [HFin] FROM [Partagé] ORDER BY [Jour], [HDébut]",
+             "SELECT [Médecin], [Etat-Civil], [Ville], [Semaine] FROM [Participants] ORDER BY "
+             "rowid",
+             "SELECT [Nom], [Valeur], '', '' FROM [Propriétés] ORDER BY [Nom]",
+         }) {
+        Statement row = db->prepare(sql);
+        while (row.step()) {
+            rows.append(QStringList{row.text(0), row.text(1), row.text(2), row.text(3)}.join('|'));
+        }
+    }
+    return rows;
+}
+
+using Edit = std::function<bool(RosterDocument&, ScriptedInteraction&)>;
+
+} // namespace
+
+class TestRosterDocument : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> env_;
+    std::unique_ptr<ScriptedInteraction> ui_;
+    std::unique_ptr<RosterDocument> document_;
+    QString path_;
+
+    QStringList working() const { return Rows(document_->workPath()); }
+    WorkRecord record() const
+    {
+        return document_->roster().database().workFile()->record().value();
+    }
+
+private slots:
+    void init()
+    {
+        env_ = std::make_unique<TestEnvironment>();
+        ui_ = std::make_unique<ScriptedInteraction>();
+        path_ = MarchRoster(env_->tempPath());
+        int untitled = 0;
+        document_ = std::make_unique<RosterDocument>(*ui_, *ui_);
+        QVERIFY(document_->openFile(MakeWorkingCopy(path_), path_, untitled));
+    }
+
+    void cleanup()
+    {
+        document_.reset();
+        env_.reset();
+    }
+
+    // Every edit: done, undone and redone, with the file's rows, the modified flag, the crash
+    // record and the history's text at each step.
+    void undoAndRedo_data()
+    {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("assign") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.assignDay(Third, "B");
+        }) << u"Mettre de garde B le 3 mars"_s;
+        QTest::newRow("clear a shared day") << Edit([](RosterDocument& d, ScriptedInteraction& ui) {
+            ui.answers = {AnswerYes};
+            return d.assignDay(Second, {});
+        }) << u"Mettre à blanc le 2 mars"_s;
+        QTest::newRow("share") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.shareDay(First, {{"A", 0, 6}, {"B", 6, 24}});
+        }) << u"Partager la garde du 1er mars"_s;
+        QTest::newRow("properties") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.setDayProperties(FirstSaturday, DayType::Weekday, true);
+        }) << u"Modifier les propriétés du 5 mars"_s;
+        QTest::newRow("copy a shared day") << Edit([](RosterDocument& d, ScriptedInteraction& ui) {
+            ui.answers = {AnswerYes};
+            return d.copyDay(Second, Third);
+        }) << u"Copier la garde du 2 mars sur le 3 mars"_s;
+        QTest::newRow("add participant") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.addParticipant("Dr Martin & fils");
+        }) << u"Ajouter le participant Dr Martin & fils"_s;
+        QTest::newRow("sector") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.setSector("Ubaye");
+        }) << u"Nommer le secteur Ubaye"_s;
+        QTest::newRow("clear unavailable days")
+            << Edit([](RosterDocument& d, ScriptedInteraction& ui) {
+                   ui.answers = {AnswerYes};
+                   return d.clearUnavailableDays();
+               })
+            << u"Vider la liste de mes jours indisponibles"_s;
+        QTest::newRow("administrative data") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.setAdministrativeData(1, {"A", "Dr Anne Arnaud", "", "", "", "Barcelonnette"});
+        }) << u"Modifier les données administratives de A"_s;
+    }
+
+    void undoAndRedo()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(QString, text);
+        const QStringList before = working();
+        QSignalSpy modified(document_.get(), &RosterDocument::modifiedChanged);
+
+        QVERIFY(edit(*document_, *ui_));
+        const QStringList after = working();
+        QVERIFY(after != before);
+        QVERIFY(document_->isModified() && record().unsaved);
+        QCOMPARE(document_->undoStack().undoText(), text);
+
+        document_->undoStack().undo();
+        QCOMPARE(working(), before);
+        QVERIFY(!document_->isModified() && !record().unsaved);
+        QCOMPARE(document_->undoStack().redoText(), text);
+
+        document_->undoStack().redo();
+        QCOMPARE(working(), after);
+        QVERIFY(document_->isModified() && record().unsaved);
+        QCOMPARE(modified.size(), 3);
+        // What the document holds follows the file.
+        QCOMPARE(Rows(document_->workPath()), working());
+    }
+
+    // Undoing back to what was saved makes the roster unmodified, and only there.
+    void theSavedPointIsUnmodified()
+    {
+        QUndoStack& history = document_->undoStack();
+        document_->assignDay(Third, "B");
+        QVERIFY(document_->save(false));
+        const QStringList saved = Rows(path_);
+        document_->assignDay(Third, "A");
+        QVERIFY(document_->isModified());
+        history.undo();
+        QVERIFY(!document_->isModified());
+        QCOMPARE(working(), saved);
+        history.undo();
+        QVERIFY(document_->isModified() && record().unsaved);
+        QCOMPARE(document_->roster().day(Third)->doctor, QString());
+        history.redo();
+        QVERIFY(!document_->isModified() && !record().unsaved);
+    }
+
+    // A roster never saved stays modified whatever is undone.
+    void aNewRosterStaysModified()
+    {
+        int untitled = 4;
+        RosterDocument blank(*ui_, *ui_);
+        QVERIFY(blank.openNew(MakeBlankRoster(2012), untitled));
+        QCOMPARE(blank.caption(), u"Tour 5"_s);
+        QVERIFY(blank.isModified());
+        blank.addParticipant("B");
+        blank.undoStack().undo();
+        QVERIFY(blank.isModified() && blank.roster().participants().isEmpty());
+    }
+
+    void questionsBeforeEdits_data()
+    {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("assign over a shared day")
+            << Edit(
+                   [](RosterDocument& d, ScriptedInteraction&) { return d.assignDay(Second, "A"); })
+            << u"Cette garde est partagée.\r\nEtes-vous sûr de vouloir mettre de garde A ?"_s;
+        QTest::newRow("clear a shared day") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.assignDay(Second, {});
+        }) << u"Cette garde est partagée.\r\nEtes-vous sûr de vouloir mettre cette garde à blanc ?"_s;
+        QTest::newRow("name onto shared")
+            << Edit(
+                   [](RosterDocument& d, ScriptedInteraction&) { return d.copyDay(First, Second); })
+            << u"La garde du mercredi 2 mars est partagée.\r\nConfirmez votre intention de "
+               "remplacer les données (celles-ci seront perdues)."_s;
+        QTest::newRow("shared onto empty")
+            << Edit(
+                   [](RosterDocument& d, ScriptedInteraction&) { return d.copyDay(Second, Third); })
+            << u"Confimez votre intention de copier les données actuelles de partage pour la "
+               "garde du jeudi 3 mars."_s;
+        QTest::newRow("empty onto assigned")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) { return d.copyDay(Third, First); })
+            << u"Confirmez votre intention de mettre la garde du mardi 1 mars à blanc."_s;
+        QTest::newRow("name onto empty")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) { return d.copyDay(First, Third); })
+            << u"Confirmez votre intention de mettre A de garde le jeudi 3 mars."_s;
+        QTest::newRow("clear unavailable days")
+            << Edit(
+                   [](RosterDocument& d, ScriptedInteraction&) { return d.clearUnavailableDays(); })
+            << u"Cette fonction videra la liste de mes jours indisponibles.\r\nCeci est nécessaire "
+               "si, par exemple, ce fichier a été transmis par un confrère (ses indisponibilités "
+               "ne sont pas les miennes).\r\nVider la liste des jours indisponibles ?"_s;
+    }
+
+    // "Non" changes nothing; the question is asked exactly so.
+    void questionsBeforeEdits()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(QString, question);
+        const QStringList before = working();
+        ui_->answers = {AnswerNo};
+        QVERIFY(!edit(*document_, *ui_));
+        QCOMPARE(ui_->texts(), QStringList{question});
+        QCOMPARE(working(), before);
+        QVERIFY(!document_->isModified() && !document_->undoStack().canUndo());
+    }
+
+    void refusedEdits_data()
+    {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QString>("message"); // empty: refused silently
+        QTest::newRow("same name")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) { return d.addParticipant("A"); })
+            << u"La liste contient déjà ce nom.\r\nDonnez un nom distinct à chaque participant."_s;
+        QTest::newRow("reserved word") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.addParticipant("<Vide>");
+        }) << u"Le mot <Vide> est réservé pour l'application."_s;
+        QTest::newRow("51 characters")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) {
+                   return d.addParticipant(QString(49, u'é') + u"🩺🩺"_s);
+               })
+            << u"Le nom \"%1\" est trop long : un nom compte au plus 50 caractères."_s.arg(
+                   QString(49, u'é') + u"🩺🩺"_s);
+        for (const char16_t control : {u'\t', u'\n', u'\0', u'\x7f'})
+            QTest::addRow("name with control %d", int(control))
+                << Edit([control](RosterDocument& d, ScriptedInteraction&) {
+                       return d.addParticipant(u"Dr "_s + QChar(control) + u"Martin"_s);
+                   })
+                << ControlMessage;
+        QTest::newRow("sector with a line break")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) {
+                   return d.setSector("Haute\nUbaye");
+               })
+            << ControlMessage;
+        QTest::newRow("address with a tab") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.setAdministrativeData(0, {"B", "", "", "1\true", "", ""});
+        }) << ControlMessage;
+        QTest::newRow("overlapping intervals") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.shareDay(First, {{"A", 0, 6}, {"B", 5.5, 12}});
+        }) << u"Un ou plusieurs des intervalles se chevauchent.\r\nVeuillez revoir ces valeurs."_s;
+        QTest::newRow("empty sector")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) { return d.setSector({}); })
+            << QString();
+        QTest::newRow("drop onto itself")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) { return d.copyDay(First, First); })
+            << QString();
+        QTest::newRow("drop the same name") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.copyDay(Third, Third.addDays(1));
+        }) << QString();
+    }
+
+    void refusedEdits()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(QString, message);
+        const QStringList before = working();
+        QVERIFY(!edit(*document_, *ui_));
+        QCOMPARE(ui_->texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(working(), before);
+        QVERIFY(!document_->isModified() && !document_->undoStack().canUndo());
+    }
+
+    // Names are compared exactly; a name counts its characters as the file does.
+    void addingParticipants()
+    {
+        QVERIFY(document_->addParticipant("a"));
+        QVERIFY(document_->addParticipant(u"🩺"_s.repeated(26)));
+        QCOMPARE(document_->roster().participants(),
+                 (QStringList{"B", "A", "a", u"🩺"_s.repeated(26)}));
+        QVERIFY(working().contains("a|||1"));
+    }
+
+    // A write that fails is told, changes nothing and leaves no step in the history; the
+    // edits before it are kept.
+    void aFailedWriteChangesNothing()
+    {
+        document_->assignDay(Third, "B");
+        document_->save(false);
+        std::unique_ptr<RosterDatabase> other = RosterDatabase::open(document_->workPath());
+        other->execute("BEGIN EXCLUSIVE");
+        QVERIFY(!document_->assignDay(First, {}));
+        QCOMPARE(ui_->shown.size(), 1);
+        QCOMPARE(ui_->shown.first().text, u"Une erreur s'est produite pendant la modification du "
+                                          "tour de garde. Le jour est resté tel qu'il était."_s);
+        QCOMPARE(document_->undoStack().count(), 1);
+        QVERIFY(!document_->isModified() && !record().unsaved);
+        // Undoing cannot be written either: the history forgets that edit.
+        document_->undoStack().undo();
+        QCOMPARE(ui_->shown.size(), 2);
+        other->execute("ROLLBACK");
+        QCOMPARE(document_->roster().day(First)->doctor, u"A"_s);
+        QCOMPARE(document_->roster().day(Third)->doctor, u"B"_s);
+        QVERIFY(!document_->undoStack().canUndo());
+        QCOMPARE(working(), Rows(path_));
+    }
+
+    // A day the file lacks is left alone by every day edit.
+    void aDayMissingFromTheFileIsLeftAlone()
+    {
+        const QString holed = CreateBlankRoster(2011);
+        RosterDatabase::open(holed)->execute("DELETE FROM [Garde] WHERE [Jour] = '2011-03-10'");
+        const QStringList before = Rows(holed);
+        int untitled = 0;
+        RosterDocument document(*ui_, *ui_);
+        QVERIFY(document.openFile(MakeWorkingCopy(holed), {}, untitled));
+        const QDate missing(2011, 3, 10);
+        QVERIFY(!document.assignDay(missing, "A"));
+        QVERIFY(!document.shareDay(missing, {{"A", 0, 24}}));
+        QVERIFY(!document.setDayProperties(missing, DayType::Saturday, true));
+        QVERIFY(!document.copyDay(QDate(2011, 3, 11), missing));
+        QVERIFY(ui_->shown.isEmpty());
+        QCOMPARE(Rows(document.workPath()), before);
+    }
+
+    void theViewsHearOfEachChange()
+    {
+        QSignalSpy days(document_.get(), &RosterDocument::dayChanged);
+        QSignalSpy all(document_.get(), &RosterDocument::daysChanged);
+        QSignalSpy participants(document_.get(), &RosterDocument::participantsChanged);
+        QSignalSpy sector(document_.get(), &RosterDocument::sectorChanged);
+        document_->assignDay(Third, "B");
+        document_->undoStack().undo();
+        ui_->answers = {AnswerYes};
+        document_->clearUnavailableDays();
+        document_->addParticipant("C");
+        document_->setSector("Ubaye");
+        document_->undoStack().undo();
+        QCOMPARE(days.size(), 2);
+        QCOMPARE(days.first().first().toDate(), Third);
+        QCOMPARE(all.size(), 1);
+        QCOMPARE(participants.size(), 1);
+        QCOMPARE(sector.size(), 2);
+        QCOMPARE(sector.last().first().toString(), u"Secteur"_s);
+    }
+
+    // Saving writes what the working file holds; a roster whose file changed behind its back
+    // asks before replacing it, "Non" choosing another file.
+    void saving()
+    {
+        document_->assignDay(Third, "B");
+        QVERIFY(document_->save(false));
+        QCOMPARE(Rows(path_), working());
+        QVERIFY(!document_->isModified());
+        QFile::remove(path_);
+        QDir(env_->tempPath()).mkdir("autre");
+        QFile::copy(MarchRoster(env_->tempPath() + "/autre"), path_);
+        QFile(path_).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        document_->assignDay(Third, "A");
+        ui_->answers = {AnswerNo};
+        const QString other = env_->tempPath() + "/Autre.dat";
+        ui_->filesToSave = {other};
+        QSignalSpy caption(document_.get(), &RosterDocument::captionChanged);
+        QVERIFY(document_->save(false));
+        QCOMPARE(ui_->questions.first().focusedButton, AnswerNo);
+        QCOMPARE(document_->filePath(), other);
+        QCOMPARE(caption.first().first().toString(), u"Autre"_s);
+        QCOMPARE(record().filePath, other);
+        QVERIFY(Rows(path_) != working());
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("mayClose");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("yes") << AnswerYes << true << true;
+        QTest::newRow("no") << AnswerNo << true << false;
+        QTest::newRow("cancel") << AnswerCancel << false << false;
+    }
+
+    void closing()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, mayClose);
+        QFETCH(bool, saved);
+        QVERIFY(document_->mayClose());
+        document_->assignDay(Third, "B");
+        ui_->answers = {answer};
+        QCOMPARE(document_->mayClose(), mayClose);
+        QCOMPARE(
+            ui_->texts(),
+            QStringList{u"Les données de Mars ont changées.\r\nVoulez-vous les sauvegarder ?"_s});
+        QCOMPARE(Rows(path_) == working(), saved);
+        const QString work = document_->workPath();
+        document_->close();
+        QVERIFY(!QFile::exists(work));
+    }
+};
+
+QTEST_MAIN(TestRosterDocument)
+#include "tst_rosterdocument.moc"
