@@ -1,13 +1,27 @@
+#include "ExpectedDayTypes.h"
+#include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
+#include "document/NewBlankRoster.h"
 #include "store/AppSettings.h"
+#include "store/BlankRoster.h"
 #include "store/DatabaseError.h"
+#include "store/DutyHours.h"
+#include "store/Roster.h"
 #include "store/RosterDatabase.h"
+#include "store/WorkFile.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+const QString YearPrompt = QStringLiteral("Entrez l'année du tour de garde:");
+const QString RangeMessage =
+    QStringLiteral("L'année du tour de garde doit être comprise entre 1900 et 9999.");
 
 // One day of [Garde]; the type is an SQL literal.
 QString InsertDay(const char* day, const QString& name, const char* type)
@@ -17,17 +31,22 @@ QString InsertDay(const char* day, const QString& name, const char* type)
         .arg(QLatin1String(day), name, QLatin1String(type));
 }
 
-QStringList ColumnsOf(const RosterDatabase& db, const char* pragma)
+// Easter Sunday from the nineteen paschal full moons the program once used. Those dates are
+// right from 1975 to 2048 only, which makes them a check of the computus inside that range.
+QDate EasterFromFullMoonTable(int year)
 {
-    QStringList names;
-    Statement info = db.prepare(pragma);
-    while (info.step())
-        names.append(info.text(1));
-    return names;
+    static const int days[19] = {23, 11, 31, 18, 8,  28, 16, 5,  25, 13,
+                                 2,  21, 9,  30, 18, 6,  27, 15, 4};
+    static const int months[19] = {3, 4, 3, 4, 4, 3, 4, 4, 3, 4, 4, 3, 4, 3, 4, 4, 3, 4, 4};
+    const int index = ((year - 1997) % 19 + 19) % 19;
+    const QDate fullMoon(year, months[index], days[index]);
+    return fullMoon.addDays(8 - WeekdayOf(fullMoon));
 }
 
 } // namespace
 
+// A roster database: its tables and their rules, the days of a year with their types, the hours
+// of shared days, and the blank roster of a year.
 class TestRosterDatabase : public QObject {
     Q_OBJECT
 
@@ -44,13 +63,18 @@ private slots:
     {
         OpenAppSettings()->setValue("Options/Secteur", "Vallée de l'Ubaye");
         std::unique_ptr<RosterDatabase> db = CreateRosterDatabase();
-        QCOMPARE(ColumnsOf(*db, R"(PRAGMA table_info([Garde]))"),
-                 QStringList({"Jour", "Médecin", "Type", "Indispo"}));
-        QCOMPARE(ColumnsOf(*db, R"(PRAGMA table_info([Partagé]))"),
-                 QStringList({"Jour", "Médecin", "HDébut", "HFin"}));
-        QCOMPARE(ColumnsOf(*db, R"(PRAGMA table_info([Participants]))"),
-                 QStringList({"Médecin", "Semaine", "WE", "Etat-Civil", "Identification", "Adresse",
-                              "CP", "Ville"}));
+        const char* const tables[][2] = {
+            {"Garde", "Jour Médecin Type Indispo"},
+            {"Partagé", "Jour Médecin HDébut HFin"},
+            {"Participants", "Médecin Semaine WE Etat-Civil Identification Adresse CP Ville"}};
+        for (const auto& [table, columns] : tables) {
+            QStringList names;
+            Statement info =
+                db->prepare(QString("PRAGMA table_info([%1])").arg(table).toUtf8().constData());
+            while (info.step())
+                names.append(info.text(1));
+            QCOMPARE(names.join(' '), QString(columns));
+        }
         QCOMPARE(db->property("VersionID"), QStringLiteral("4.2.0"));
         QCOMPARE(db->property("Secteur"), QStringLiteral("Vallée de l'Ubaye"));
 
@@ -65,38 +89,31 @@ private slots:
         }
     }
 
-    // One row per kind of rule the tables enforce, after one the rules accept.
+    // One row per kind of rule the tables enforce, after one the rules accept; the table holds
+    // 4 March already.
     void fieldRules_data()
     {
-        QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("sql");
         QTest::addColumn<bool>("accepted");
         const QString name50(50, QChar(u'é'));
-        QTest::newRow("day, 50-character name")
-            << "" << InsertDay("2011-03-05", name50, "0") << true;
-        QTest::newRow("51-character name")
-            << "" << InsertDay("2011-03-05", name50 + "x", "0") << false;
-        QTest::newRow("no type") << "" << InsertDay("2011-03-05", "", "NULL") << false;
-        QTest::newRow("30 February") << "" << InsertDay("2011-02-30", "", "0") << false;
-        QTest::newRow("same day twice")
-            << InsertDay("2011-03-05", "", "1") << InsertDay("2011-03-05", "A", "1") << false;
+        QTest::newRow("50-character name") << InsertDay("2011-03-05", name50, "0") << true;
+        QTest::newRow("51-character name") << InsertDay("2011-03-05", name50 + "x", "0") << false;
+        QTest::newRow("no type") << InsertDay("2011-03-05", "", "NULL") << false;
+        QTest::newRow("30 February") << InsertDay("2011-02-30", "", "0") << false;
+        QTest::newRow("same day twice") << InsertDay("2011-03-04", "A", "1") << false;
         QTest::newRow("unavailable not boolean")
-            << ""
-            << R"(INSERT INTO [Garde] ([Jour], [Type], [Indispo]) VALUES ('2011-03-05', 1, 2))"
+            << u"INSERT INTO [Garde] ([Jour], [Type], [Indispo]) VALUES ('2011-03-05', 1, 2)"_s
             << false;
         QTest::newRow("participant empty name")
-            << ""
-            << R"(INSERT INTO [Participants] ([Médecin]) VALUES (''))" << false;
+            << u"INSERT INTO [Participants] ([Médecin]) VALUES ('')"_s << false;
     }
 
     void fieldRules()
     {
-        QFETCH(QString, first);
         QFETCH(QString, sql);
         QFETCH(bool, accepted);
         std::unique_ptr<RosterDatabase> db = CreateRosterDatabase();
-        if (!first.isEmpty())
-            db->execute(first.toUtf8().constData());
+        db->execute(InsertDay("2011-03-04", "", "1").toUtf8().constData());
         bool inserted = true;
         try {
             db->execute(sql.toUtf8().constData());
@@ -120,6 +137,157 @@ private slots:
         const QString output = QString::fromUtf8(process.readAllStandardOutput());
         QVERIFY2(output.contains("Partagé") && output.contains("2012-07-14||2|0"),
                  qPrintable(output));
+    }
+
+    void easterAgreesWithTheFullMoonTableFrom1975To2048()
+    {
+        for (int year = 1975; year <= 2048; ++year)
+            QCOMPARE(EasterSunday(year), EasterFromFullMoonTable(year));
+    }
+
+    // Every holiday of a year, none missing and none extra, and the type of every day. Easter
+    // Monday follows Easter Sunday: outside 1975-2048, where the old full moon table is wrong,
+    // it checks the computus.
+    void daysOfAYear_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("movable"); // Easter Monday, Ascension, Whit Monday (day/month)
+        QTest::newRow("2011") << 2011 << "25/4 2/6 13/6";
+        QTest::newRow("2008, Ascension on 1 May") << 2008 << "24/3 1/5 12/5";
+        QTest::newRow("2012, leap year") << 2012 << "9/4 17/5 28/5";
+        QTest::newRow("2027, holidays on Saturdays") << 2027 << "29/3 6/5 17/5";
+        QTest::newRow("1900, first year there is, not a leap year") << 1900 << "16/4 24/5 4/6";
+        QTest::newRow("1974, before the old table") << 1974 << "15/4 23/5 3/6";
+        QTest::newRow("2049, after the old table") << 2049 << "19/4 27/5 7/6";
+        QTest::newRow("2065, Easter on 29 March") << 2065 << "30/3 7/5 18/5";
+        QTest::newRow("9999, last year there is") << 9999 << "29/3 6/5 17/5";
+    }
+
+    void daysOfAYear()
+    {
+        QFETCH(int, year);
+        QFETCH(QString, movable);
+        const QString holidays = movable + " 1/1 1/5 8/5 14/7 15/8 1/11 11/11 25/12";
+        QList<DayType> types;
+        for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1)) {
+            const QString dayMonth = QStringLiteral("%1/%2").arg(day.day()).arg(day.month());
+            QVERIFY2(IsHoliday(day) == holidays.split(' ').contains(dayMonth),
+                     qPrintable(dayMonth));
+            types.append(DayTypeOf(day));
+        }
+        QCOMPARE(types, ExpectedDayTypes(year, holidays));
+    }
+
+    // Duty hours count from 08:00, the start of the duty day, up to 24 at 08:00 the next
+    // morning.
+    void dutyHours_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<double>("startHours"); // -1: refused
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<double>("endHours");
+        QTest::newRow("whole duty day") << "08:00" << 0.0 << "08:00" << 24.0;
+        QTest::newRow("morning") << "08:30" << 0.5 << "14:00" << 6.0;
+        QTest::newRow("last half hour before midnight") << "23:30" << 15.5 << "00:00" << 16.0;
+        QTest::newRow("across midnight") << "22:00" << 14.0 << "02:00" << 18.0;
+        QTest::newRow("midnight start") << "00:00" << 16.0 << "07:30" << 23.5;
+        QTest::newRow("quarter past") << "08:15" << -1.0 << "09:00" << -1.0;
+        QTest::newRow("hour 24") << "24:00" << -1.0 << "08:00" << -1.0;
+        QTest::newRow("one digit") << "8:00" << -1.0 << "09:00" << -1.0;
+        QTest::newRow("empty end") << "08:00" << -1.0 << "" << -1.0;
+        QTest::newRow("words") << "huit" << -1.0 << "neuf" << -1.0;
+    }
+
+    void dutyHours()
+    {
+        QFETCH(QString, start);
+        QFETCH(double, startHours);
+        QFETCH(QString, end);
+        QFETCH(double, endHours);
+        const std::optional<DutyInterval> interval = TextToHours(start, end);
+        QCOMPARE(interval.has_value(), startHours >= 0);
+        if (!interval)
+            return;
+        QCOMPARE(interval->start, startHours);
+        QCOMPARE(interval->end, endHours);
+        QCOMPARE(HoursToText(interval->start), start);
+        QCOMPARE(HoursToText(interval->end), end);
+    }
+
+    void askingForTheYear_data()
+    {
+        QTest::addColumn<int>("given"); // 0: asked
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("year"); // 0: no roster
+        QTest::addColumn<QStringList>("shown");
+
+        const QStringList once{YearPrompt};
+        const QStringList twice{YearPrompt, YearPrompt};
+        const QStringList outOfRange{YearPrompt, RangeMessage, YearPrompt};
+        QTest::newRow("blanks around") << 0 << QStringList{" 2011 "} << 2011 << once;
+        QTest::newRow("letters, then a year") << 0 << QStringList{"mil", "2011"} << 2011 << twice;
+        QTest::newRow("no answer") << 0 << QStringList{""} << 0 << once;
+        QTest::newRow("half rounds to even, down") << 0 << QStringList{"2012,5"} << 2012 << once;
+        QTest::newRow("half rounds to even, up") << 0 << QStringList{"2013.5"} << 2014 << once;
+        QTest::newRow("two digits, 2000s") << 0 << QStringList{"12"} << 2012 << once;
+        QTest::newRow("two digits, 1900s") << 0 << QStringList{"45"} << 1945 << once;
+        QTest::newRow("last year there is") << 0 << QStringList{"9999"} << 9999 << once;
+        QTest::newRow("1899, then 1900") << 0 << QStringList{"1899", "1900"} << 1900 << outOfRange;
+        QTest::newRow("10000, then cancel") << 0 << QStringList{"10000"} << 0 << outOfRange;
+        QTest::newRow("huge, then cancel") << 0 << QStringList{"1e300"} << 0 << outOfRange;
+        QTest::newRow("given in two digits") << 13 << QStringList{} << 2013 << QStringList{};
+        QTest::newRow("given out of range")
+            << 12000 << QStringList{} << 0 << QStringList{RangeMessage};
+    }
+
+    void askingForTheYear()
+    {
+        QFETCH(int, given);
+        QFETCH(QStringList, answers);
+        QFETCH(int, year);
+        QFETCH(QStringList, shown);
+        ScriptedInteraction ui;
+        ui.promptAnswers = answers;
+        int asked = given;
+
+        std::unique_ptr<RosterDatabase> db = NewBlankRoster(asked, ui);
+
+        QCOMPARE(ui.texts(), shown);
+        for (const ScriptedInteraction::Shown& item : ui.shown) {
+            if (item.text == RangeMessage)
+                QCOMPARE(item.icon, MessageIcon::Warning);
+        }
+        QCOMPARE(env_->workFiles().size(), year ? 1 : 0);
+        if (!year)
+            return;
+        QCOMPARE(asked, year);
+        // Every day of the year, in order, unassigned with its type.
+        const std::unique_ptr<Roster> roster = Roster::load(std::move(db));
+        for (qsizetype i = 0; i < roster->days().size(); ++i) {
+            const RosterDay& day = roster->days().at(i);
+            QCOMPARE(day.date, QDate(year, 1, 1).addDays(i));
+            QCOMPARE(day.type, DayTypeOf(day.date));
+            QVERIFY(day.doctor.isEmpty() && !day.unavailable);
+        }
+        QCOMPARE(roster->days().last().date, QDate(year, 12, 31));
+        QVERIFY(roster->participants().isEmpty());
+    }
+
+    void noWorkingFileIsReportedAndNothingOpens()
+    {
+        // A working folder that is a plain file: no working file can be made in it.
+        const QString folder = WorkFolder();
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(WriteFile(folder, "pas un dossier"));
+        ScriptedInteraction ui;
+        int year = 2011;
+
+        QVERIFY(!NewBlankRoster(year, ui));
+
+        QCOMPARE(ui.texts(),
+                 QStringList{"Une erreur s'est produite pendant la création du tour de garde."});
+        QCOMPARE(ui.shown.first().icon, MessageIcon::Critical);
+        QCOMPARE(ReadFile(folder), "pas un dossier");
     }
 };
 
