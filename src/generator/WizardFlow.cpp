@@ -3,29 +3,26 @@
 #include "document/Interaction.h"
 #include "generator/ParticipantList.h"
 #include "generator/WeekdayRotation.h"
-#include "store/AppSettings.h"
 #include "store/DatabaseError.h"
 #include "store/ParticipantNames.h"
 #include "store/Roster.h"
 #include "store/RosterDatabase.h"
 #include "store/RosterFile.h"
 #include "store/RosterYear.h"
+#include "store/Settings.h"
 
 namespace {
 
 const QString NotARoster =
     QStringLiteral("Impossible d'ouvrir le tour de garde.\r\n"
                    "Assurez-vous qu'il s'agit bien d'un tour de garde de l'application.");
-const QString GroupingKey = QStringLiteral("Options/Regroupement");
-
 } // namespace
 
 WizardFlow::WizardFlow(Interaction& ui, int currentYear)
     : ui_(ui)
 {
     setYearText(QString::number(currentYear));
-    setGrouping(OpenAppSettings()->value(GroupingKey, QStringLiteral("Faux")).toString() ==
-                QLatin1String("Vrai"));
+    setGrouping(Settings().grouping());
 }
 
 void WizardFlow::setYearText(const QString& text)
@@ -214,8 +211,7 @@ void WizardFlow::setFirstHolidayParticipant(const QString& name)
 void WizardFlow::setGrouping(bool grouping)
 {
     grouping_ = grouping;
-    OpenAppSettings()->setValue(GroupingKey,
-                                grouping ? QStringLiteral("Vrai") : QStringLiteral("Faux"));
+    Settings().setGrouping(grouping);
 }
 
 WizardFlow::Outcome WizardFlow::next()

@@ -1,75 +1,41 @@
 #include "reports/PrintColours.h"
 
-#include <QSettings>
+#include "store/Settings.h"
 
 namespace {
 
-const QString True = QStringLiteral("True");
-const QString False = QStringLiteral("False");
-
-bool ReadFlag(QSettings& settings, const char* key, bool fallback)
+// A colour as the settings number it: red in the low byte, blue in the high byte.
+QColor ColourOf(std::optional<quint32> number, QColor fallback)
 {
-    const QString text =
-        settings.value(QStringLiteral("Printing/") + QLatin1String(key)).toString();
-    // Also the forms the shell's own settings and older programs wrote.
-    for (const QString& yes : {True, QStringLiteral("Vrai"), QStringLiteral("-1")}) {
-        if (text.compare(yes, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    for (const QString& no : {False, QStringLiteral("Faux"), QStringLiteral("0")}) {
-        if (text.compare(no, Qt::CaseInsensitive) == 0)
-            return false;
-    }
-    return fallback;
+    if (!number)
+        return fallback;
+    return QColor(static_cast<int>(*number & 0xFF), static_cast<int>(*number >> 8 & 0xFF),
+                  static_cast<int>(*number >> 16 & 0xFF));
 }
 
-QColor ReadColour(QSettings& settings, const char* key, QColor fallback)
+quint32 NumberOf(QColor colour)
 {
-    const QString text =
-        settings.value(QStringLiteral("Printing/") + QLatin1String(key)).toString();
-    return ColourFromSetting(text).value_or(fallback);
+    return static_cast<quint32>(colour.red() | colour.green() << 8 | colour.blue() << 16);
 }
 
 } // namespace
 
-std::optional<QColor> ColourFromSetting(const QString& text)
-{
-    const QString trimmed = text.trimmed();
-    bool ok = false;
-    const qlonglong number = trimmed.startsWith(QLatin1String("&H"), Qt::CaseInsensitive)
-                                 ? trimmed.mid(2).toLongLong(&ok, 16)
-                                 : trimmed.toLongLong(&ok, 10);
-    if (!ok || number < 0 || number > 0xFFFFFF)
-        return std::nullopt;
-    return QColor(static_cast<int>(number & 0xFF), static_cast<int>(number >> 8 & 0xFF),
-                  static_cast<int>(number >> 16 & 0xFF));
-}
-
-QString ColourToSetting(QColor colour)
-{
-    return QString::number(colour.red() | colour.green() << 8 | colour.blue() << 16);
-}
-
-PrintColours ReadPrintColours(QSettings& settings)
+PrintColours ReadPrintColours(const Settings& settings)
 {
     const PrintColours defaults;
-    return {ReadFlag(settings, "TransparentWeek", defaults.transparentWeek),
-            ReadFlag(settings, "TransparentWE", defaults.transparentWeekend),
-            ReadColour(settings, "Color0", defaults.weekendBackground),
-            ReadColour(settings, "Color1", defaults.weekendText),
-            ReadColour(settings, "Color2", defaults.weekBackground),
-            ReadColour(settings, "Color3", defaults.weekText)};
+    return {settings.transparentWeek().value_or(defaults.transparentWeek),
+            settings.transparentWeekend().value_or(defaults.transparentWeekend),
+            ColourOf(settings.colour(0), defaults.weekendBackground),
+            ColourOf(settings.colour(1), defaults.weekendText),
+            ColourOf(settings.colour(2), defaults.weekBackground),
+            ColourOf(settings.colour(3), defaults.weekText)};
 }
 
-void WritePrintColours(QSettings& settings, const PrintColours& colours)
+void WritePrintColours(Settings& settings, const PrintColours& colours)
 {
-    settings.setValue(QStringLiteral("Printing/TransparentWeek"),
-                      colours.transparentWeek ? True : False);
-    settings.setValue(QStringLiteral("Printing/TransparentWE"),
-                      colours.transparentWeekend ? True : False);
-    settings.setValue(QStringLiteral("Printing/Color0"),
-                      ColourToSetting(colours.weekendBackground));
-    settings.setValue(QStringLiteral("Printing/Color1"), ColourToSetting(colours.weekendText));
-    settings.setValue(QStringLiteral("Printing/Color2"), ColourToSetting(colours.weekBackground));
-    settings.setValue(QStringLiteral("Printing/Color3"), ColourToSetting(colours.weekText));
+    settings.setTransparent(colours.transparentWeek, colours.transparentWeekend);
+    settings.setColour(0, NumberOf(colours.weekendBackground));
+    settings.setColour(1, NumberOf(colours.weekendText));
+    settings.setColour(2, NumberOf(colours.weekBackground));
+    settings.setColour(3, NumberOf(colours.weekText));
 }

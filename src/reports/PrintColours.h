@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QColor>
-#include <QString>
-#include <optional>
 
-class QSettings;
+class Settings;
 
 // The colours of the year table's rows, kept in the settings section "Printing": for weekdays,
 // and for Saturdays, Sundays and holidays, whether the row is left unfilled, its background and
@@ -21,10 +19,5 @@ struct PrintColours {
 };
 
 // The settings, or their defaults where one is missing or cannot be read.
-PrintColours ReadPrintColours(QSettings& settings);
-void WritePrintColours(QSettings& settings, const PrintColours& colours);
-
-// A colour as the settings hold it: a number with red in the low byte and blue in the high byte,
-// as decimal text, or hexadecimal after "&H". Empty when the text is neither.
-std::optional<QColor> ColourFromSetting(const QString& text);
-QString ColourToSetting(QColor colour);
+PrintColours ReadPrintColours(const Settings& settings);
+void WritePrintColours(Settings& settings, const PrintColours& colours);

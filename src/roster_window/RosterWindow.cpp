@@ -4,9 +4,9 @@
 #include "document/RosterDocument.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/YearGrid.h"
-#include "store/AppSettings.h"
 #include "store/DatabaseError.h"
 #include "store/ParticipantNames.h"
+#include "store/Settings.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -419,5 +419,5 @@ void RosterWindow::nameSector()
 {
     const std::optional<SectorName> sector = ui_.nameSector(sectorLabel_->text());
     if (sector && document_->setSector(sector->name) && sector->asDefault)
-        OpenAppSettings()->setValue(QStringLiteral("Options/Secteur"), sector->name);
+        Settings().setDefaultSector(sector->name);
 }

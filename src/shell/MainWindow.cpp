@@ -10,10 +10,10 @@
 #include "shell/Placement.h"
 #include "store/AbandonedRosters.h"
 #include "store/AppInfo.h"
-#include "store/AppSettings.h"
 #include "store/BlankRoster.h"
 #include "store/RosterDatabase.h"
 #include "store/RosterFile.h"
+#include "store/Settings.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -32,27 +32,17 @@
 namespace {
 
 constexpr int TwipsPerInch = 1440;
-const QString Yes = QStringLiteral("Vrai");
-const QString No = QStringLiteral("Faux");
 
 // The window's place from the settings, in pixels and on a screen; empty when none is stored
 // or a value is not a number.
-std::optional<QRect> StoredPlace(QSettings& settings, int dpi)
+std::optional<QRect> StoredPlace(const Settings& settings, int dpi)
 {
-    if (settings.value(QStringLiteral("StartUp/Height")).toString().isEmpty())
+    const std::optional<Settings::Place> place = settings.place();
+    if (!place)
         return std::nullopt;
-    bool valid = true;
-    const auto pixels = [&](const char* key) {
-        bool ok = false;
-        const double twips = settings.value(QStringLiteral("StartUp/") + QLatin1String(key))
-                                 .toString()
-                                 .toDouble(&ok);
-        valid = valid && ok && std::abs(twips) < 1e7;
-        return ok ? qRound(twips * dpi / TwipsPerInch) : 0;
-    };
-    const QRect stored(pixels("Left"), pixels("Top"), pixels("Width"), pixels("Height"));
-    if (!valid)
-        return std::nullopt;
+    const auto pixels = [dpi](double twips) { return qRound(twips * dpi / TwipsPerInch); };
+    const QRect stored(pixels(place->left), pixels(place->top), pixels(place->width),
+                       pixels(place->height));
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens.append(screen->availableGeometry());
@@ -125,7 +115,7 @@ MainWindow::MainWindow(Interaction* ui)
         about.exec();
     });
 
-    recentFiles_.load(*OpenAppSettings());
+    recentFiles_.load(Settings());
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         rebuildMenus();
         showStatusOf(activeRosterWindow());
@@ -143,12 +133,12 @@ MainWindow::~MainWindow()
 
 void MainWindow::showAtStoredPlace()
 {
-    const std::unique_ptr<QSettings> settings = OpenAppSettings();
-    if (settings->value(QStringLiteral("StartUp/Maximized"), No).toString() == Yes) {
+    const Settings settings;
+    if (settings.maximized()) {
         showMaximized();
         return;
     }
-    if (const std::optional<QRect> place = StoredPlace(*settings, logicalDpiX())) {
+    if (const std::optional<QRect> place = StoredPlace(settings, logicalDpiX())) {
         resize(place->size());
         move(place->topLeft());
     }
@@ -159,21 +149,13 @@ void MainWindow::storePlacement()
 {
     if (isMinimized())
         return;
-    const std::unique_ptr<QSettings> settings = OpenAppSettings();
-    if (isMaximized()) {
-        settings->setValue(QStringLiteral("StartUp/Maximized"), Yes);
+    Settings settings;
+    settings.setMaximized(isMaximized());
+    if (isMaximized())
         return;
-    }
-    settings->setValue(QStringLiteral("StartUp/Maximized"), No);
     const double twipsPerPixel = TwipsPerInch / double(logicalDpiX());
-    auto store = [&](const char* key, int pixels) {
-        settings->setValue(QStringLiteral("StartUp/") + QLatin1String(key),
-                           QString::number(qRound(pixels * twipsPerPixel)));
-    };
-    store("Height", height());
-    store("Width", width());
-    store("Top", y());
-    store("Left", x());
+    const auto twips = [twipsPerPixel](int pixels) { return qRound(pixels * twipsPerPixel); };
+    settings.setPlace(twips(x()), twips(y()), twips(width()), twips(height()));
 }
 
 void MainWindow::rebuildMenus()
@@ -331,7 +313,8 @@ void MainWindow::addRosterWindow(std::unique_ptr<RosterDocument> document)
 
 void MainWindow::rosterSaved(const QString& filePath)
 {
-    recentFiles_.add(filePath, *OpenAppSettings());
+    Settings settings;
+    recentFiles_.add(filePath, settings);
     rebuildMenus();
 }
 

@@ -1,34 +1,14 @@
 #include "store/RecentFiles.h"
 
 #include "store/FilePaths.h"
+#include "store/Settings.h"
 
-namespace {
-
-QString KeyOf(int position)
+void RecentFiles::load(const Settings& settings)
 {
-    return QStringLiteral("MRU/%1").arg(position);
+    paths_ = settings.recentFiles(Capacity);
 }
 
-} // namespace
-
-void RecentFiles::load(QSettings& settings)
-{
-    paths_.clear();
-    for (int position = 1; position <= Capacity; ++position) {
-        const QString path = settings.value(KeyOf(position)).toString();
-        if (path.isEmpty())
-            break;
-        paths_.append(path);
-    }
-}
-
-void RecentFiles::save(QSettings& settings) const
-{
-    for (int i = 0; i < paths_.size(); ++i)
-        settings.setValue(KeyOf(i + 1), paths_.at(i));
-}
-
-void RecentFiles::add(const QString& path, QSettings& settings)
+void RecentFiles::add(const QString& path, Settings& settings)
 {
     const qsizetype index = paths_.indexOf(path);
     if (index == 0)
@@ -38,7 +18,7 @@ void RecentFiles::add(const QString& path, QSettings& settings)
     paths_.prepend(path);
     if (paths_.size() > Capacity)
         paths_.removeLast();
-    save(settings);
+    settings.setRecentFiles(paths_);
 }
 
 QString RecentFiles::caption(int position, const QString& path)

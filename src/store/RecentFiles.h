@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QSettings>
 #include <QStringList>
+
+class Settings;
 
 // The last roster files saved, most recent first, as the File menus list them. Kept in the
 // settings store, section "MRU", keys "1" to "4".
@@ -10,14 +11,12 @@ public:
     static constexpr int Capacity = 4;
 
     // Reads keys "1", "2"... up to the first missing or empty one.
-    void load(QSettings& settings);
-
-    // Writes one key per entry; keys beyond the entries are left as they are.
-    void save(QSettings& settings) const;
+    void load(const Settings& settings);
 
     // Puts the path first (paths are compared exactly, letter case included) and saves the
-    // list, unless the path is already first: then nothing changes and nothing is written.
-    void add(const QString& path, QSettings& settings);
+    // list, one key per entry, keys beyond the entries left as they are, unless the path is already
+    // first: then nothing changes and nothing is written.
+    void add(const QString& path, Settings& settings);
 
     const QStringList& paths() const { return paths_; }
 

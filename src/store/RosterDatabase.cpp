@@ -1,7 +1,7 @@
 #include "store/RosterDatabase.h"
 
 #include "store/AppInfo.h"
-#include "store/AppSettings.h"
+#include "store/Settings.h"
 #include "store/DatabaseError.h"
 #include "store/FileStamp.h"
 #include "store/RegularFile.h"
@@ -327,7 +327,7 @@ std::unique_ptr<RosterDatabase> CreateRosterDatabase()
     if (!file)
         return nullptr;
     try {
-        return RosterDatabase::create(std::move(file), DefaultSectorName());
+        return RosterDatabase::create(std::move(file), Settings().defaultSector());
     } catch (const DatabaseError&) {
         return nullptr;
     }

@@ -5,7 +5,7 @@
 #include "generator/WeekdayRotation.h"
 #include "generator/WeekdayTexts.h"
 #include "generator/wizard/GenerationWizard.h"
-#include "store/AppSettings.h"
+#include "store/Settings.h"
 #include "store/Roster.h"
 #include "store/RosterDatabase.h"
 

@@ -9,7 +9,7 @@
 #include "reports/dialogs/PrintSetupDialog.h"
 #include "reports/dialogs/RosterPrintDialog.h"
 #include "reports/dialogs/StatisticsDialog.h"
-#include "store/AppSettings.h"
+#include "store/Settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,6 +2,7 @@
 #include "TestEnvironment.h"
 #include "reports/PrintColours.h"
 #include "reports/RosterTableLayout.h"
+#include "store/Settings.h"
 
 #include <QSettings>
 #include <QTest>
@@ -191,21 +192,22 @@ private slots:
     {
         TestEnvironment env;
         QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Vardo App Rotalis");
-        QCOMPARE(ReadPrintColours(settings), PrintColours());
+        Settings typed;
+        QCOMPARE(ReadPrintColours(typed), PrintColours());
         settings.setValue("Printing/Color0", "&HFF0000");
         settings.setValue("Printing/Color1", "255");
         settings.setValue("Printing/TransparentWE", "Vrai");
-        const PrintColours read = ReadPrintColours(settings);
+        const PrintColours read = ReadPrintColours(typed);
         QCOMPARE(read.weekendBackground, QColor(Qt::blue));
         QCOMPARE(read.weekendText, QColor(Qt::red));
         QVERIFY(read.transparentWeekend);
 
-        WritePrintColours(settings, read);
+        WritePrintColours(typed, read);
         QCOMPARE(settings.value("Printing/Color0").toString(), u"16711680"_s);
         QCOMPARE(settings.value("Printing/Color2").toString(), u"16777215"_s);
         QCOMPARE(settings.value("Printing/TransparentWeek").toString(), u"True"_s);
         QCOMPARE(settings.value("Printing/TransparentWE").toString(), u"True"_s);
-        QCOMPARE(ReadPrintColours(settings), read);
+        QCOMPARE(ReadPrintColours(typed), read);
     }
 };
 

@@ -5,7 +5,7 @@
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
 #include "roster_window/YearGrid.h"
-#include "store/AppSettings.h"
+#include "store/Settings.h"
 #include "store/Roster.h"
 #include "store/RosterDatabase.h"
 #include "store/RosterFile.h"
@@ -490,9 +490,9 @@ private slots:
         ui_.sectorNames = {SectorName{"Haute Vallée", false}, SectorName{"Ubaye", true}};
         window->nameSector();
         QCOMPARE(window->sectorText(), u"Haute Vallée"_s);
-        QCOMPARE(DefaultSectorName(), u"Secteur"_s);
+        QCOMPARE(Settings().defaultSector(), u"Secteur"_s);
         window->nameSector();
-        QCOMPARE(DefaultSectorName(), u"Ubaye"_s);
+        QCOMPARE(Settings().defaultSector(), u"Ubaye"_s);
         window->document().undoStack().undo();
         QCOMPARE(window->sectorText(), u"Haute Vallée"_s);
     }

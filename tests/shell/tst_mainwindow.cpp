@@ -5,7 +5,7 @@
 #include "roster_window/RosterWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/ProgramIcon.h"
-#include "store/AppSettings.h"
+#include "store/Settings.h"
 #include "store/BlankRoster.h"
 #include "store/FilePaths.h"
 #include "store/Roster.h"

@@ -1,6 +1,6 @@
 #include "TestEnvironment.h"
-#include "store/AppSettings.h"
 #include "store/RecentFiles.h"
+#include "store/Settings.h"
 
 #include <QTest>
 
@@ -49,11 +49,12 @@ private slots:
             if (stored.at(i) != "-")
                 settings->setValue(QStringLiteral("MRU/%1").arg(i + 1), stored.at(i));
         }
+        Settings typed;
         RecentFiles recent;
-        recent.load(*settings);
+        recent.load(typed);
 
         for (const QString& path : saved)
-            recent.add(path, *settings);
+            recent.add(path, typed);
 
         QCOMPARE(recent.paths(), list);
         for (int key = 1; key <= 4 && !saved.isEmpty(); ++key)
@@ -65,11 +66,12 @@ private slots:
     {
         std::unique_ptr<QSettings> settings = OpenAppSettings();
         settings->setValue("MRU/1", "A");
+        Settings typed;
         RecentFiles recent;
-        recent.load(*settings);
+        recent.load(typed);
         settings->setValue("MRU/1", "changed elsewhere");
 
-        recent.add("A", *settings);
+        recent.add("A", typed);
 
         QCOMPARE(recent.paths(), QStringList{"A"});
         QCOMPARE(settings->value("MRU/1").toString(), QStringLiteral("changed elsewhere"));

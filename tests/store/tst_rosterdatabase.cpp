@@ -2,7 +2,7 @@
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
 #include "document/NewBlankRoster.h"
-#include "store/AppSettings.h"
+#include "store/Settings.h"
 #include "store/BlankRoster.h"
 #include "store/DatabaseError.h"
 #include "store/DutyHours.h"

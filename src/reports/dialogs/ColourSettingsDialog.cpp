@@ -3,7 +3,7 @@
 #include "reports/MeasuringCanvas.h"
 #include "reports/PainterCanvas.h"
 #include "reports/RosterTableLayout.h"
-#include "store/AppSettings.h"
+#include "store/Settings.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -49,7 +49,8 @@ ColourSettingsDialog::ColourSettingsDialog(const PrintColours& colours, ColourCh
     save_->setEnabled(false);
     buttons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        WritePrintColours(*OpenAppSettings(), colours_);
+        Settings settings;
+        WritePrintColours(settings, colours_);
         save_->setEnabled(false);
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

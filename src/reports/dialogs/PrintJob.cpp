@@ -7,9 +7,9 @@
 #include "reports/RosterTableLayout.h"
 #include "reports/dialogs/PrintSetupDialog.h"
 #include "store/AppInfo.h"
-#include "store/AppSettings.h"
 #include "store/FilePaths.h"
 #include "store/SafeFile.h"
+#include "store/Settings.h"
 
 #include <QPdfWriter>
 #include <QPrinter>
@@ -174,7 +174,7 @@ void PrintRosterTable(Interaction& ui, const RosterTable& table)
         if (!request)
             return;
         // The colours are read at each print: the colour dialog may have changed them.
-        const PrintColours colours = ReadPrintColours(*OpenAppSettings());
+        const PrintColours colours = ReadPrintColours(Settings());
         const TablePages pages{request->firstHalf, request->secondHalf, request->sharedList};
         PrintA4Landscape(
             ui, request->output, request->printer, request->copies,

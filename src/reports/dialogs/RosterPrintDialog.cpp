@@ -3,7 +3,7 @@
 #include "document/Interaction.h"
 #include "reports/dialogs/ColourSettingsDialog.h"
 #include "reports/dialogs/PrintButtons.h"
-#include "store/AppSettings.h"
+#include "store/Settings.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -88,7 +88,7 @@ RosterPrintDialog::RosterPrintDialog(Interaction& ui, const RosterPrintOffer& of
     setUp->addWidget(add(QStringLiteral("&Configurer l'imprimante"), [this] { setUpPrinter(); }));
     setUp->addWidget(add(QStringLiteral("C&onfigurer l'impression"), [this] {
         ColourSettingsDialog colours(
-            ReadPrintColours(*OpenAppSettings()),
+            ReadPrintColours(Settings()),
             [](QColor current, QWidget* parent) -> std::optional<QColor> {
                 const QColor chosen = QColorDialog::getColor(current, parent);
                 return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+// The per-user settings store, under the application key "Vardo App Rotalis", as the program
+// reads and writes it through Settings; tests read it to see what was written, and point it at
+// a temporary folder with QSettings::setPath before the first use.
+std::unique_ptr<QSettings> OpenAppSettings();
+
+// A stored yes or no, as any program of the family wrote it: "Vrai"/"Faux", "True"/"False" or
+// "-1"/"0", in any case. Empty for any other text.
+std::optional<bool> ReadFlag(const QString& text);
+
+// Every setting the program keeps for its user, each with its type and its default.
+class Settings {
+public:
+    Settings();
+
+    // StartUp: the main window, maximised (written "Vrai"/"Faux") or at its place.
+    bool maximized() const;
+    void setMaximized(bool maximized);
+    // The main window's place in twips; empty when none is stored or a value is not a number.
+    struct Place {
+        double left;
+        double top;
+        double width;
+        double height;
+    };
+    std::optional<Place> place() const;
+    void setPlace(int left, int top, int width, int height);
+
+    // MRU: the recent roster files, most recent first.
+    QStringList recentFiles(int capacity) const;
+    void setRecentFiles(const QStringList& paths);
+
+    // Options: the sector name of new rosters, and the wizard's grouping (written "Vrai"/"Faux").
+    QString defaultSector() const;
+    void setDefaultSector(const QString& sector);
+    bool grouping() const;
+    void setGrouping(bool grouping);
+
+    // Printing: whether the year table leaves weekdays and weekends without background (written
+    // "True"/"False"), and its four colours (0 and 1 the weekend's background and text, 2 and 3
+    // the week's) as the number stored, 0xBBGGRR, "&H" and hexadecimal or decimal; empty when
+    // none or no colour is stored.
+    std::optional<bool> transparentWeek() const;
+    std::optional<bool> transparentWeekend() const;
+    void setTransparent(bool week, bool weekend);
+    std::optional<quint32> colour(int index) const;
+    void setColour(int index, quint32 number);
+
+private:
+    QString text(const QString& key) const;
+    std::unique_ptr<QSettings> store_;
+};
