@@ -2,7 +2,7 @@
 
 #include "reports/PageCanvas.h"
 
-#include <QFontInfo>
+#include <QLineF>
 #include <QList>
 
 // Records what a layout draws, measured with the fonts the printer uses. Its pages are portrait
@@ -13,21 +13,10 @@ public:
         int page;
         QPointF at;
         QString text;
-        bool bold;
-        bool underline;
+        bool bold, underline;
         QColor colour;
         // The font's size in points.
         double points;
-    };
-    struct Line {
-        int page;
-        QPointF from;
-        QPointF to;
-    };
-    struct Fill {
-        int page;
-        QRectF area;
-        QColor colour;
     };
 
     explicit RecordingCanvas(QSizeF portrait)
@@ -48,12 +37,12 @@ public:
     void fillRect(const QRectF& area, QColor colour) override
     {
         startPage();
-        fills.append({page_, area, colour});
+        fills.append({area, colour});
     }
     void drawLine(QPointF from, QPointF to) override
     {
         startPage();
-        lines.append({page_, from, to});
+        lines.append({page_, {from, to}});
     }
     void setLandscape(bool landscape) override { nextLandscape_ = landscape; }
     void newPage() override
@@ -66,16 +55,16 @@ public:
     // The first text drawn on the page given, or null.
     const Text* find(const QString& text, int page = 1) const
     {
-        for (const Text& drawn : texts) {
-            if (drawn.text == text && drawn.page == page)
-                return &drawn;
-        }
-        return nullptr;
+        const auto found = std::find_if(texts.begin(), texts.end(), [&](const Text& drawn) {
+            return drawn.text == text && drawn.page == page;
+        });
+        return found == texts.end() ? nullptr : &*found;
     }
 
     QList<Text> texts;
-    QList<Fill> fills;
-    QList<Line> lines;
+    QList<std::pair<QRectF, QColor>> fills;
+    // The rules, each with its page.
+    QList<std::pair<int, QLineF>> lines;
     // Each page's orientation, in order.
     QList<bool> landscapePages;
 
@@ -91,17 +80,10 @@ private:
     bool nextLandscape_ = false;
 };
 
-// A text's width and the height of a line in Arial of the size given, as the printer measures.
-inline double ArialWidth(const QString& text, double points, bool bold = false)
+// A text's width and the height of its line in Arial of the size given, as the printer measures.
+inline QSizeF Arial(const QString& text, double points, bool bold = false)
 {
     RecordingCanvas canvas({});
     canvas.setFont(ArialFont(points, bold));
-    return canvas.textWidth(text);
-}
-
-inline double ArialLineHeight(double points, bool bold = false)
-{
-    RecordingCanvas canvas({});
-    canvas.setFont(ArialFont(points, bold));
-    return canvas.textHeight({});
+    return {canvas.textWidth(text), canvas.textHeight(text)};
 }

@@ -16,9 +16,6 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinterInfo>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -33,33 +30,17 @@ private slots:
     void statisticsWindowShowsTheCounts()
     {
         QStringList detailed;
-        StatisticsReport report{u"Statistiques du tour de garde 2011"_s,
-                                {{"A", {3, 0, 2}, {0, 0, 1}}, {"B", {0, 1, 0}, {0, 0, 0}}},
-                                {},
-                                [&](const QString& doctor) { detailed.append(doctor); }};
-        StatisticsDialog dialog(report, nullptr);
-
-        QCOMPARE(dialog.windowTitle(), report.title);
+        StatisticsDialog dialog({u"Statistiques du tour de garde 2011"_s,
+                                 {{"A", {3, 0, 2}, {0, 0, 1}}, {"B", {0, 1, 0}, {0, 0, 0}}},
+                                 {},
+                                 [&](const QString& doctor) { detailed.append(doctor); }},
+                                nullptr);
         QTreeWidget* table = dialog.table();
-        QCOMPARE(table->headerItem()->text(3), u"Dimanches et fériés"_s);
         QCOMPARE(table->topLevelItem(0)->text(3), u"2 dont 1 partagé(s)"_s);
-        QCOMPARE(table->topLevelItem(1)->text(1), QString());
         ButtonCalled(dialog, u"&Détails"_s)->click();
         table->setCurrentItem(table->topLevelItem(1));
         ButtonCalled(dialog, u"&Détails"_s)->click();
         QCOMPARE(detailed, (QStringList{"A", "B"}));
-    }
-
-    // cPrintDlg opens on the default printer with the preset written into it.
-    void printSetupTakesThePreset()
-    {
-        PrintSetupDialog setup(nullptr);
-        setup.setOrientation(true);
-        setup.setPaperSize({148, 210});
-        const PrintChoice choice = setup.choice();
-        QVERIFY(choice.landscape);
-        QCOMPARE(choice.paperMm.toSize(), QSize(148, 210));
-        QCOMPARE(choice.printerName, QPrinterInfo::defaultPrinterName());
     }
 
     // It chooses a printer and prints nothing: its confirm button says so.
@@ -68,16 +49,16 @@ private slots:
         QString confirm;
         QTimer::singleShot(0, [&confirm] {
             QWidget* shown = QApplication::activeModalWidget();
-            for (QDialogButtonBox* buttons : shown->findChildren<QDialogButtonBox*>())
-                confirm = buttons->button(QDialogButtonBox::Ok)->text();
+            confirm = shown->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
             shown->close();
         });
         QVERIFY(!PrintSetupDialog(nullptr).showPrinter());
         QCOMPARE(confirm, u"OK"_s);
     }
 
-    // The list box only with shared intervals; a hidden box ticked is no page.
-    void rosterPrintNeedsAPage_data()
+    // The list box only with shared intervals; a hidden box ticked is no page. The table prints
+    // on A4 landscape only: the printer set-up opens so.
+    void rosterPrintDialog_data()
     {
         QTest::addColumn<bool>("shared");
         QTest::addColumn<bool>("listTicked");
@@ -87,20 +68,27 @@ private slots:
         QTest::newRow("nothing ticked") << true << false << false;
     }
 
-    void rosterPrintNeedsAPage()
+    void rosterPrintDialog()
     {
         QFETCH(bool, shared);
         QFETCH(bool, listTicked);
         QFETCH(bool, accepted);
         ScriptedInteraction ui;
+        ui.printChoices = {PrintChoice{u"Couloir"_s, {}, false, {}, {}, 0, 0, 1}};
         RosterPrintDialog dialog(ui, {u"2012"_s, shared, {}}, nullptr);
         QCOMPARE(dialog.windowTitle(), u"Impression du tableau de garde 2012"_s);
         QCOMPARE(dialog.pageBox(2)->isHidden(), !shared);
+        ButtonCalled(dialog, u"&Configurer l'imprimante"_s)->click();
+        QCOMPARE(ui.printPresets.first().landscape, std::optional<bool>(true));
+        QCOMPARE(ui.printPresets.first().paperMm, std::optional<QSizeF>(QSizeF(210, 297)));
+        const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(),
+                            [](const QLabel* label) { return label->text() == u"Couloir"_s; }));
         dialog.pageBox(0)->setChecked(false);
         dialog.pageBox(1)->setChecked(false);
         dialog.pageBox(2)->setChecked(listTicked);
 
-        ButtonCalled(dialog, u"&Imprimer"_s)->click();
+        ButtonCalled(dialog, accepted ? u"Enregistrer en &PDF"_s : u"&Imprimer"_s)->click();
 
         QCOMPARE(dialog.result(), accepted ? int(QDialog::Accepted) : int(QDialog::Rejected));
         QCOMPARE(ui.texts(),
@@ -108,25 +96,9 @@ private slots:
         if (!accepted)
             QCOMPARE(ui.shown.first().icon, MessageIcon::Warning);
         else
-            QVERIFY(dialog.request().sharedList && !dialog.request().firstHalf);
-    }
-
-    void rosterPrintSetsUpItsPrinterOnA4Landscape()
-    {
-        ScriptedInteraction ui;
-        PrintChoice chosen;
-        chosen.printerName = u"Couloir"_s;
-        ui.printChoices = {chosen};
-        RosterPrintDialog dialog(ui, {u"2012"_s, false, {}}, nullptr);
-        ButtonCalled(dialog, u"&Configurer l'imprimante"_s)->click();
-        QCOMPARE(ui.printPresets.first().landscape, std::optional<bool>(true));
-        QCOMPARE(ui.printPresets.first().paperMm, std::optional<QSizeF>(QSizeF(210, 297)));
-        const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
-        QVERIFY(std::any_of(labels.begin(), labels.end(),
-                            [](const QLabel* label) { return label->text() == u"Couloir"_s; }));
-        ButtonCalled(dialog, u"Enregistrer en &PDF"_s)->click();
-        QCOMPARE(dialog.request().output, PrintOutput::Pdf);
-        QCOMPARE(dialog.request().printer->printerName, u"Couloir"_s);
+            QVERIFY(dialog.request().sharedList && !dialog.request().firstHalf &&
+                    dialog.request().output == PrintOutput::Pdf &&
+                    dialog.request().printer->printerName == u"Couloir"_s);
     }
 
     // The background button waits for "Fond coloré"; "&Enregistrer" for a change, and writes
@@ -143,12 +115,9 @@ private slots:
             },
             nullptr);
         QCOMPARE(dialog.windowTitle(), u"Aperçu de l'impression"_s);
-        QPushButton* weekBackground = ButtonCalled(dialog, u"Changer la &couleur du fond"_s);
         QPushButton* save = ButtonCalled(dialog, u"&Enregistrer"_s);
-        QVERIFY(!weekBackground->isEnabled() && !save->isEnabled());
-        QVERIFY(ButtonCalled(dialog, u"Changer la c&ouleur du fond"_s)->isEnabled());
-        QVERIFY(ButtonCalled(dialog, u"Changer la couleur du t&exte"_s) &&
-                ButtonCalled(dialog, u"Changer la couleur du &texte"_s));
+        QVERIFY(!ButtonCalled(dialog, u"Changer la &couleur du fond"_s)->isEnabled() &&
+                !save->isEnabled());
         const auto hasRed = [&] {
             const QImage image = dialog.preview().convertToFormat(QImage::Format_RGB32);
             const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
@@ -167,25 +136,23 @@ private slots:
     }
 
     // The full name offered is the participant's name when he has none; "&Enregistrer" waits
-    // for a change; each field takes at most what the roster file holds.
+    // for a change; each field takes at most what the roster file holds; the user came to
+    // type: the first field has the focus.
     void editingAParticipantsData()
     {
         EditAdministrativeDataDialog dialog({u"B"_s, {}, {}, {}, {}, {}}, nullptr);
         QCOMPARE(dialog.windowTitle(), u"Etat-civil"_s);
         const QList<QLineEdit*> fields = dialog.findChildren<QLineEdit*>();
-        QCOMPARE(fields.size(), 5);
-        QCOMPARE(fields.first()->text(), u"B"_s);
         QList<int> lengths;
         for (const QLineEdit* field : fields)
             lengths.append(field->maxLength());
         QCOMPARE(lengths, (QList<int>{50, 25, 50, 7, 25}));
+        QCOMPARE(fields.first()->text(), u"B"_s);
         QPushButton* save = ButtonCalled(dialog, u"&Enregistrer"_s);
         QVERIFY(!save->isEnabled());
         QTest::keyClicks(fields.at(3), "04400");
         QVERIFY(save->isEnabled());
-        QCOMPARE(dialog.data().postalCode, u"04400"_s);
-        QCOMPARE(dialog.data().civilName, u"B"_s);
-        // The user came to type: the first field has the focus.
+        QCOMPARE(dialog.data().civilName + '|' + dialog.data().postalCode, u"B|04400"_s);
         QVERIFY(ShowActive(dialog));
         QCOMPARE(QApplication::focusWidget(), fields.first());
     }
@@ -194,7 +161,7 @@ private slots:
     void administrativeDataList()
     {
         QList<qsizetype> saved;
-        bool writable = true;
+        bool writable = false;
         AdministrativeDataDialog dialog({{{u"A"_s, u"Dr Anne Aubert"_s, u"04 1"_s, u"2 place"_s,
                                            u"04400"_s, u"Barcelonnette"_s},
                                           {u"B"_s, {}, {}, {}, {}, {}}},
@@ -204,18 +171,12 @@ private slots:
                                          }},
                                         nullptr);
         QTreeWidget* list = dialog.list();
-        QCOMPARE(list->headerItem()->text(1), u"N° Identification"_s);
         QCOMPARE(list->currentItem(), list->topLevelItem(0));
         QCOMPARE(list->topLevelItem(0)->text(3), u"04400 Barcelonnette"_s);
-        QCOMPARE(list->topLevelItem(1)->text(0), u"B"_s);
         list->setCurrentItem(list->topLevelItem(1));
-        const auto editor =
-            [](const AdministrativeData& data) -> std::optional<AdministrativeData> {
-            AdministrativeData edited = data;
-            edited.civilName = u"Dr Bernard"_s;
-            return edited;
+        const auto editor = [](const AdministrativeData& data) {
+            return std::optional(AdministrativeData{data.doctor, u"Dr Bernard"_s, {}, {}, {}, {}});
         };
-        writable = false;
         dialog.editSelected(editor);
         QCOMPARE(list->topLevelItem(1)->text(0), u"B"_s);
         writable = true;
@@ -224,13 +185,13 @@ private slots:
         QCOMPARE(saved, (QList<qsizetype>{1, 1}));
     }
 
+    // Back from a preview, the month is still chosen.
     void onCallDialog()
     {
         ScriptedInteraction ui;
         int edits = 0;
         OnCallDialog dialog(ui, {[&] { ++edits; }, {}}, nullptr);
         QCOMPARE(dialog.windowTitle(), u"Impression du tableau mensuel des astreintes"_s);
-        QCOMPARE(dialog.months()->count(), 12);
         QCOMPARE(dialog.months()->itemText(11), u"Décembre"_s);
         ButtonCalled(dialog, u"&Editer les données administratives"_s)->click();
         QCOMPARE(edits, 1);
@@ -239,33 +200,24 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.request().month, 4);
         QCOMPARE(dialog.request().output, PrintOutput::Printer);
-        // Back from a preview, the month is still chosen.
-        OnCallDialog again(ui, {{}, dialog.request()}, nullptr);
-        QCOMPARE(again.months()->currentIndex(), 3);
+        QCOMPARE(OnCallDialog(ui, {{}, dialog.request()}, nullptr).months()->currentIndex(), 3);
     }
 
-    void emptyDutyListCannotBePrinted_data()
-    {
-        QTest::addColumn<bool>("empty");
-        QTest::newRow("empty") << true;
-        QTest::newRow("one day") << false;
-    }
-
+    // There is nothing to print in an empty list.
     void emptyDutyListCannotBePrinted()
     {
-        QFETCH(bool, empty);
         int printed = 0;
         DutyListReport report{u"Garde 2011 - A"_s, {}, {[&] { ++printed; }, [] {}, [] {}}};
-        if (!empty)
-            report.rows = {{QDate(2011, 3, 7), std::nullopt, std::nullopt}};
-        DutyListDialog dialog(report, nullptr);
-
-        for (const QString& caption :
-             {u"&Imprimer"_s, u"&Aperçu avant impression"_s, u"Enregistrer en &PDF"_s})
-            QCOMPARE(ButtonCalled(dialog, caption)->isEnabled(), !empty);
-        QVERIFY(ButtonCalled(dialog, u"&Fermer"_s)->isEnabled());
-        ButtonCalled(dialog, u"&Imprimer"_s)->click();
-        QCOMPARE(printed, empty ? 0 : 1);
+        for (const bool empty : {true, false}) {
+            if (!empty)
+                report.rows = {{QDate(2011, 3, 7), std::nullopt, std::nullopt}};
+            DutyListDialog dialog(report, nullptr);
+            for (const QString& caption :
+                 {u"&Imprimer"_s, u"&Aperçu avant impression"_s, u"Enregistrer en &PDF"_s})
+                QCOMPARE(ButtonCalled(dialog, caption)->isEnabled(), !empty);
+            ButtonCalled(dialog, u"&Imprimer"_s)->click();
+            QCOMPARE(printed, empty ? 0 : 1);
+        }
     }
 };
 
