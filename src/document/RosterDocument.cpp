@@ -63,7 +63,7 @@ bool RosterDocument::start(std::unique_ptr<Roster> roster, const QString& filePa
     else
         setCaption(RosterCaption(filePath));
     unsavedSinceOpened_ = modified;
-    updateModified();
+    modified_ = modified;
     lastEdit_ = QDateTime::currentDateTime();
     // Recorded at once, edited or not: a working file found without its record after a crash
     // is then one whose record was lost, and is offered back rather than thrown away.
