@@ -9,7 +9,7 @@
 
 #include <QApplication>
 
-#include <cstdio>
+#include <iostream>
 
 int main(int argc, char** argv)
 {
@@ -33,7 +33,6 @@ int main(int argc, char** argv)
         if (roster->document().filePath() == files.at(2))
             roster->document().save(false);
     }
-    std::printf("prêt\n");
-    std::fflush(stdout);
+    std::cout << "prêt" << std::endl;
     return QApplication::exec();
 }

@@ -13,19 +13,8 @@
 #include <QApplication>
 #include <QDateTime>
 
-#include <cstdio>
 #include <iostream>
 #include <string>
-
-namespace {
-
-void Say(const char* word)
-{
-    std::printf("%s\n", word);
-    std::fflush(stdout);
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -40,7 +29,7 @@ int main(int argc, char** argv)
             RosterWindow* roster = window.rosterWindows().last();
             roster->grid()->setCurrentGridCell(1, 4);
             roster->assignCurrentDay(doctor);
-            Say("prêt");
+            std::cout << "prêt" << std::endl;
             continue;
         }
         const qint64 moment = std::stoll(line.substr(line.find(' ') + 1));
@@ -50,7 +39,8 @@ int main(int argc, char** argv)
         ui.questions.clear();
         ui.answers = {AnswerNo};
         const bool saved = roster->document().save(false);
-        Say(!ui.questions.isEmpty() ? "demandé" : saved ? "silencieux" : "échec");
+        const char* said = !ui.questions.isEmpty() ? "demandé" : saved ? "silencieux" : "échec";
+        std::cout << said << std::endl;
         roster->approveClose();
         roster->close();
     }

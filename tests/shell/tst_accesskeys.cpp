@@ -30,6 +30,7 @@
 #include <QTest>
 
 #include <functional>
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
 
@@ -37,33 +38,28 @@ namespace {
 
 using WindowMaker = std::function<std::unique_ptr<QWidget>(Interaction&)>;
 
-// The access key of a control's text: the letter after a single "&".
-QChar AccessKey(const QString& text)
+// The texts among those given that share an access key, as "Alt+A: &Annuler, &Aperçu", each
+// after the place given.
+QStringList Clashes(const QStringList& texts, const QString& place = {})
 {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text.at(i) != u'&')
-            continue;
-        if (text.at(i + 1) != u'&')
-            return text.at(i + 1).toLower();
-        ++i;
-    }
-    return {};
-}
-
-// The texts that share an access key among those given, as "a: &Annuler, &Aperçu".
-QStringList Clashes(const QStringList& texts)
-{
-    QMap<QChar, QStringList> byKey;
-    for (const QString& text : texts) {
-        if (const QChar key = AccessKey(text); !key.isNull())
-            byKey[key].append(text);
-    }
+    QMap<QString, QStringList> byKey;
+    for (const QString& text : texts)
+        byKey[QKeySequence::mnemonic(text).toString()].append(text);
+    byKey.remove(QString());
     QStringList clashes;
     for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
         if (it.value().size() > 1)
-            clashes.append(QString(it.key()) + u": "_s + it.value().join(u", "_s));
+            clashes.append(place + it.key() + u": "_s + it.value().join(u", "_s));
     }
     return clashes;
+}
+
+QStringList Texts(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (const QAction* action : actions)
+        texts.append(action->text());
+    return texts;
 }
 
 // The controls a key reaches in one window: its buttons, the labels of its fields and its
@@ -80,36 +76,31 @@ QStringList WindowClashes(QWidget& window)
     for (const QGroupBox* box : window.findChildren<QGroupBox*>())
         controls.append(box->title());
     QStringList clashes = Clashes(controls);
-    for (const QMenuBar* bar : window.findChildren<QMenuBar*>()) {
-        QStringList titles;
-        for (const QAction* action : bar->actions())
-            titles.append(action->text());
-        clashes += Clashes(titles);
-    }
-    for (const QMenu* menu : window.findChildren<QMenu*>()) {
-        QStringList entries;
-        for (const QAction* action : menu->actions())
-            entries.append(action->text());
-        for (const QString& clash : Clashes(entries))
-            clashes.append(menu->title() + u" › "_s + clash);
-    }
+    for (const QMenuBar* bar : window.findChildren<QMenuBar*>())
+        clashes += Clashes(Texts(bar->actions()));
+    for (const QMenu* menu : window.findChildren<QMenu*>())
+        clashes += Clashes(Texts(menu->actions()), menu->title() + u" › "_s);
     return clashes;
 }
 
 // Clashes the program's documented texts hold, kept as the users know them.
 const QStringList KnownClashes{
-    u"&Outils › a: &Ajouter un participant, Imprimer le tableau mensuel des &astreintes"_s,
-    u"e: Changer la couleur du t&exte, &Enregistrer"_s,
+    u"&Outils › Alt+A: &Ajouter un participant, Imprimer le tableau mensuel des &astreintes"_s,
+    u"Alt+E: Changer la couleur du t&exte, &Enregistrer"_s,
 };
 
+// Makes a window from the arguments given, after the interaction when it takes one.
 template <typename Window, typename... Arguments> WindowMaker Make(Arguments... arguments)
 {
-    return [=](Interaction&) { return std::make_unique<Window>(arguments...); };
+    return [=]([[maybe_unused]] Interaction& ui) {
+        if constexpr (std::is_constructible_v<Window, Interaction&, Arguments...>)
+            return std::make_unique<Window>(ui, arguments...);
+        else
+            return std::make_unique<Window>(arguments...);
+    };
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(WindowMaker)
 
 class TestAccessKeys : public QObject {
     Q_OBJECT
@@ -129,21 +120,12 @@ private slots:
             document->addParticipant(u"Martin"_s);
             return std::make_unique<RosterWindow>(ui, std::move(document));
         });
-        QTest::newRow("wizard") << WindowMaker(
-            [](Interaction& ui) { return std::make_unique<GenerationWizard>(ui, 2027); });
-        QTest::newRow("year table print") << WindowMaker([](Interaction& ui) {
-            return std::make_unique<RosterPrintDialog>(ui, RosterPrintOffer{u"2027"_s, true, {}},
-                                                       nullptr);
-        });
-        QTest::newRow("on-call print") << WindowMaker([](Interaction& ui) {
-            return std::make_unique<OnCallDialog>(ui, OnCallOffer{}, nullptr);
-        });
-        QTest::newRow("sharing") << WindowMaker([names](Interaction& ui) {
-            return std::make_unique<SharingDialog>(ui, ShareRequest{{}, {}, names, {}}, nullptr);
-        });
-        QTest::newRow("interval") << WindowMaker([names](Interaction& ui) {
-            return std::make_unique<IntervalDialog>(ui, names, nullptr);
-        });
+        QTest::newRow("wizard") << Make<GenerationWizard>(2027);
+        QTest::newRow("year table print")
+            << Make<RosterPrintDialog>(RosterPrintOffer{u"2027"_s, true, {}}, nullptr);
+        QTest::newRow("on-call print") << Make<OnCallDialog>(OnCallOffer{}, nullptr);
+        QTest::newRow("sharing") << Make<SharingDialog>(ShareRequest{{}, {}, names, {}}, nullptr);
+        QTest::newRow("interval") << Make<IntervalDialog>(names, nullptr);
         QTest::newRow("about") << Make<AboutDialog>(nullptr);
         QTest::newRow("add participant") << Make<AddParticipantDialog>(nullptr);
         QTest::newRow("change name") << Make<ChangeNameDialog>(names, 0, nullptr);

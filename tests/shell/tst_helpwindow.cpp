@@ -63,12 +63,15 @@ private slots:
         QCOMPARE(AnchorInView(help), section);
     }
 
-    void everyLinkLeadsWithinTheManual()
+    // Every link leads within the manual. A link followed can be gone back on, then forward
+    // again; Enter finds the first occurrence of a text, F3 the next one.
+    void browsingTheManual()
     {
         HelpWindow help;
+        QTextBrowser* browser = Browser(&help);
         QStringList anchors;
         QStringList links;
-        for (QTextBlock block = Browser(&help)->document()->begin(); block.isValid();
+        for (QTextBlock block = browser->document()->begin(); block.isValid();
              block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 anchors += it.fragment().charFormat().anchorNames();
@@ -77,17 +80,11 @@ private slots:
         }
         for (const QString& link : std::as_const(links))
             QVERIFY2(link.isEmpty() || anchors.contains(link.mid(1)), qPrintable(link));
-    }
 
-    // A link followed can be gone back on, then forward again.
-    void backAndForwardFollowTheHistory()
-    {
-        HelpWindow help;
         QVERIFY(ShowActive(help));
         QPushButton* back = ButtonCalled(help, u"&Précédent"_s);
         QPushButton* forward = ButtonCalled(help, u"&Suivant"_s);
         QVERIFY(back && forward && !back->isEnabled() && !forward->isEnabled());
-        QTextBrowser* browser = Browser(&help);
         QTextCursor link = browser->document()->find(u"Exporter"_s); // in the manual's contents
         link.movePosition(QTextCursor::Left);
         QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
@@ -97,21 +94,15 @@ private slots:
         back->click();
         QCOMPARE(AnchorInView(&help), QString());
         QVERIFY(!back->isEnabled() && forward->isEnabled());
-    }
 
-    // Enter finds the first occurrence, F3 the next one.
-    void findSelectsTheNextOccurrence()
-    {
-        HelpWindow help;
-        QVERIFY(ShowActive(help));
         QTest::keyClick(&help, Qt::Key_R, Qt::AltModifier);
         QTest::keyClicks(QApplication::focusWidget(), u"astreintes"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        const QTextCursor first = Browser(&help)->textCursor();
+        const QTextCursor first = browser->textCursor();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
         QCOMPARE(first.selectedText(), u"astreintes"_s);
-        QCOMPARE(Browser(&help)->textCursor().selectedText(), u"astreintes"_s);
-        QVERIFY(Browser(&help)->textCursor().position() > first.position());
+        QCOMPARE(browser->textCursor().selectedText(), u"astreintes"_s);
+        QVERIFY(browser->textCursor().position() > first.position());
         QTest::keyClicks(QApplication::focusWidget(), u"xyz"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(std::ranges::any_of(help.findChildren<QLabel*>(), [](const QLabel* label) {

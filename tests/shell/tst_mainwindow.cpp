@@ -4,34 +4,27 @@
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/Placement.h"
 #include "shell/ProgramIcon.h"
 #include "store/Settings.h"
 #include "store/BlankRoster.h"
-#include "store/FilePaths.h"
 #include "store/Roster.h"
-#include "store/RosterDatabase.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSet>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString SavePrompt(const QString& caption)
-{
-    return QStringLiteral("Les données de %1 ont changées.\r\nVoulez-vous les sauvegarder ?")
-        .arg(caption);
-}
-
 QStringList Texts(const QList<QAction*>& actions)
 {
     QStringList texts;
     for (const QAction* action : actions)
-        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        texts.append(action->text());
     return texts;
 }
 
@@ -50,18 +43,10 @@ class TestMainWindow : public QObject {
     std::unique_ptr<MainWindow> main_;
     QString path_;
 
-    RosterWindow* newBlank(const QString& year)
+    RosterWindow* newBlank(int year)
     {
-        ui_->promptAnswers.append(year);
+        ui_->promptAnswers.append(QString::number(year));
         main_->newBlankRoster();
-        return main_->activeRosterWindow();
-    }
-
-    // Opens a roster file saved by the program, at path_.
-    RosterWindow* openSaved()
-    {
-        QFile::rename(CreateBlankRoster(2011), path_);
-        main_->openRoster(path_);
         return main_->activeRosterWindow();
     }
 
@@ -84,228 +69,133 @@ private slots:
         env_.reset();
     }
 
-    void aRosterBringsItsMenus()
+    // What a save of an edited roster meets, done behind its back: only a file written joins
+    // the recent files, and the next save goes through without a word, even over the file
+    // rewritten with the bytes this roster last read or wrote (a backup restored, a
+    // synchronising tool).
+    void savingThroughMishaps_data()
     {
-        newBlank("2012")->approveClose();
-        QCOMPARE(Texts(main_->menuBar()->actions()),
-                 (QStringList{"&Fichier", "F&enêtre", "É&dition", "&Garde", "&Affichage", "&Outils", "&?"}));
-        main_->activeRosterWindow()->parentWidget()->close();
-        QCOMPARE(Texts(main_->menuBar()->actions()), (QStringList{"&Fichier", "&?"}));
-    }
-
-    // A failed save changes nothing; the next one proposes the year in the documents.
-    void savingANewRoster()
-    {
-        RosterWindow* roster = newBlank("2012");
-        const QString target = env_->tempPath() + "/Garde 2012.dat";
-        ui_->filesToSave = {env_->tempPath() + "/dossier disparu/Garde.dat", target};
-
-        QVERIFY(!roster->document().save(false));
-        QCOMPARE(ui_->texts().last(),
-                 QStringLiteral("Une erreur s'est produite pendant la sauvegarde."));
-        QCOMPARE(ui_->shown.last().icon, MessageIcon::Critical);
-        QCOMPARE(roster->document().caption(), QStringLiteral("Tour 1"));
-        QVERIFY(roster->document().filePath().isEmpty() && roster->document().isModified());
-        QVERIFY(main_->recentFiles().paths().isEmpty());
-
-        QVERIFY(roster->document().save(false));
-        QCOMPARE(ui_->saveChoices.last().proposedPath, DocumentsFolder() + "/Garde 2012");
-        QCOMPARE(roster->document().filePath(), target);
-        QCOMPARE(roster->document().caption(), QStringLiteral("Garde 2012"));
-        QVERIFY(!roster->document().isModified());
-        QCOMPARE(Roster::load(target)->year(), 2012);
-        QCOMPARE(main_->recentFiles().paths(), QStringList{target});
-        QVERIFY(FileMenu(*main_).contains("&1. Garde 2012.dat"));
-    }
-
-    // The same file opened twice has two working copies; saving one leaves the other alone.
-    void savingAnOpenedRosterWritesItsFileWithoutAsking()
-    {
-        RosterWindow* roster = openSaved();
-        main_->openRoster(path_);
-        const QString other = main_->activeRosterWindow()->document().workPath();
-        QVERIFY(other != roster->document().workPath());
-        const QByteArray otherBefore = ReadFile(other);
-        QCOMPARE(roster->document().caption(), QStringLiteral("Garde"));
-        QVERIFY(!roster->document().isModified());
-        RosterDatabase::open(roster->document().workPath())
-            ->execute(R"(UPDATE [Garde] SET [Médecin] = 'Dupont' WHERE [Jour] = '2011-03-01')");
-
-        QVERIFY(roster->document().save(false));
-
-        QVERIFY(ui_->saveChoices.isEmpty());
-        QCOMPARE(Roster::load(path_)->days().at(31 + 28).doctor, QStringLiteral("Dupont"));
-        QCOMPARE(ReadFile(other), otherBefore);
-        QCOMPARE(main_->recentFiles().paths(), QStringList{path_});
-        // "Enregistrer sous" proposes the file's own name; cancelling it changes nothing.
-        QVERIFY(!roster->document().save(true));
-        QCOMPARE(ui_->saveChoices.first().proposedPath, env_->tempPath() + "/Garde");
-        QCOMPARE(roster->document().filePath(), path_);
-        // Nothing unsaved: quitting asks nothing.
-        QVERIFY(main_->close());
-        QVERIFY(ui_->shown.isEmpty());
-    }
-
-    // Two windows on one file: the second to save is warned that the first has written it.
-    void savingOverAFileChangedSinceItWasOpened_data()
-    {
-        QTest::addColumn<int>("answer");
-        QTest::newRow("no: save as, cancelled") << AnswerNo;
-        QTest::newRow("yes: replaced") << AnswerYes;
-    }
-
-    void savingOverAFileChangedSinceItWasOpened()
-    {
-        QFETCH(int, answer);
-        RosterWindow* first = openSaved();
-        main_->openRoster(path_);
-        RosterWindow* second = main_->activeRosterWindow();
-        ui_->sectorNames = {SectorName{"Premier", false}, SectorName{"Second", false}};
-        first->nameSector();
-        second->nameSector();
-        QVERIFY(first->document().save(false));
-        const QByteArray savedByFirst = ReadFile(path_);
-        ui_->answers = {answer};
-
-        QCOMPARE(second->document().save(false), answer == AnswerYes);
-
-        QCOMPARE(ui_->questions.size(), 1);
-        QCOMPARE(ui_->questions.first().message,
-                 "Le fichier " + path_ +
-                     " a été modifié par un autre programme depuis son ouverture.\r\n"
-                     "Voulez-vous le remplacer par ce tour de garde ?");
-        QCOMPARE(ui_->questions.first().buttons, ButtonSet::YesNo);
-        QCOMPARE(ui_->questions.first().focusedButton, AnswerNo);
-        QCOMPARE(ui_->saveChoices.size(), answer == AnswerNo ? 1 : 0);
-        QCOMPARE(second->document().isModified(), answer == AnswerNo);
-        if (answer == AnswerNo) {
-            QCOMPARE(ReadFile(path_), savedByFirst);
-            return;
-        }
-        QCOMPARE(Roster::load(path_)->sector(), u"Second"_s);
-        // The file is now as this window wrote it: the next save asks nothing.
-        QVERIFY(second->document().save(false));
-        QCOMPARE(ui_->questions.size(), 1);
-    }
-
-    // A file rewritten with the bytes this window read or wrote (a backup restored, a
-    // synchronising tool) has not changed: saving over it asks nothing.
-    void savingOverAFileRewrittenWithTheSameBytes()
-    {
-        RosterWindow* roster = openSaved();
-        ui_->sectorNames = {SectorName{"Ubaye", false}, SectorName{"Bléone", false}};
-        for (int save = 0; save < 2; ++save) {
-            const QByteArray known = ReadFile(path_);
-            QVERIFY(QFile::remove(path_) && WriteFile(path_, known));
-            roster->nameSector();
-            QVERIFY(roster->document().save(false));
-        }
-        QVERIFY(ui_->questions.isEmpty());
-        QCOMPARE(Roster::load(path_)->sector(), u"Bléone"_s);
-    }
-
-    // The edits are kept in a new working file; the roster file is written at the next save.
-    void savingAfterTheWorkingFileWasLost_data()
-    {
-        QTest::addColumn<bool>("replaced");
-        QTest::newRow("deleted") << false;
-        QTest::newRow("replaced by another roster") << true;
-    }
-
-    void savingAfterTheWorkingFileWasLost()
-    {
-        QFETCH(bool, replaced);
-        RosterWindow* roster = openSaved();
-        ui_->sectorNames = {SectorName{"Ubaye", false}};
-        roster->nameSector();
-        const QString work = roster->document().workPath();
-        QVERIFY(QFile::remove(work));
-        if (replaced)
-            QVERIFY(QFile::copy(CreateBlankRoster(2013), work));
-        const QByteArray before = ReadFile(path_);
-
-        QVERIFY(!roster->document().save(false));
-
-        QCOMPARE(ui_->texts(),
-                 QStringList{"Le fichier de travail de ce tour de garde a été supprimé ou "
+        QTest::addColumn<QString>("mishap");
+        QTest::addColumn<QString>("message"); // told or asked by the first save, %1 the file
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<bool>("written");
+        const QString lost = u"Le fichier de travail de ce tour de garde a été supprimé ou "
                              "remplacé par un autre programme : le tour de garde n'a pas été "
                              "enregistré.\r\nLe fichier de travail a été recréé avec toutes vos "
-                             "modifications. Enregistrez de nouveau le tour de garde."});
-        QCOMPARE(ui_->shown.first().icon, MessageIcon::Warning);
-        QVERIFY(roster->document().isModified());
-        QCOMPARE(ReadFile(path_), before);
-        QVERIFY(roster->document().workPath() != work);
-        QVERIFY(roster->document().save(false));
-        QCOMPARE(Roster::load(path_)->year(), 2011);
+                             "modifications. Enregistrez de nouveau le tour de garde."_s;
+        QTest::newRow("file changed by another program, replaced")
+            << "changed"
+            << u"Le fichier %1 a été modifié par un autre programme depuis son ouverture.\r\n"
+               "Voulez-vous le remplacer par ce tour de garde ?"_s
+            << MessageIcon::Warning << true;
+        QTest::newRow("file rewritten with the same bytes")
+            << "same" << QString() << MessageIcon::None << true;
+        QTest::newRow("working file deleted") << "deleted" << lost << MessageIcon::Warning << false;
+        QTest::newRow("working file replaced by another roster")
+            << "replaced" << lost << MessageIcon::Warning << false;
+        QTest::newRow("saved as into a folder since removed")
+            << "gone" << u"Une erreur s'est produite pendant la sauvegarde."_s
+            << MessageIcon::Critical << false;
+    }
+
+    void savingThroughMishaps()
+    {
+        QFETCH(QString, mishap);
+        QFETCH(QString, message);
+        QFETCH(MessageIcon, icon);
+        QFETCH(bool, written);
+        // Another file put in the roster file's place, as a tool that writes a copy and renames it.
+        const auto rewrite = [this](const QByteArray& bytes) {
+            return WriteFile(path_ + "~", bytes) && QFile::remove(path_) &&
+                   QFile::rename(path_ + "~", path_);
+        };
+        QVERIFY(QFile::rename(CreateBlankRoster(2011), path_));
+        main_->openRoster(path_);
+        RosterDocument& document = main_->activeRosterWindow()->document();
+        const QString work = document.workPath();
+        QVERIFY(document.setSector("Ubaye"));
+        if (mishap == "changed" || mishap == "same")
+            QVERIFY(rewrite(ReadFile(mishap == "same" ? path_ : CreateBlankRoster(2013))));
+        else if (mishap != "gone")
+            QVERIFY(QFile::remove(work) &&
+                    (mishap == "deleted" || QFile::copy(CreateBlankRoster(2013), work)));
+        const QByteArray before = ReadFile(path_);
+        ui_->answers = {AnswerYes};
+        ui_->filesToSave = {env_->tempPath() + "/dossier disparu/Garde.dat"};
+
+        QCOMPARE(document.save(mishap == "gone"), written);
+
+        QCOMPARE(ui_->texts().join(u'\n').replace(path_, u"%1"_s), message);
+        QCOMPARE(ui_->shown.value(0).icon, icon);
+        for (const Question& question : std::as_const(ui_->questions))
+            QCOMPARE(question.buttons, ButtonSet::YesNo);
+        QCOMPARE(ReadFile(path_) != before, written);
+        QCOMPARE(document.isModified(), !written);
+        QCOMPARE(document.filePath(), path_);
+        QCOMPARE(main_->recentFiles().paths(), written ? QStringList{path_} : QStringList());
+
+        QVERIFY(rewrite(ReadFile(path_)));
+        QVERIFY(document.save(false));
+        QCOMPARE(ui_->shown.size(), message.isEmpty() ? 0 : 1);
         QCOMPARE(Roster::load(path_)->sector(), u"Ubaye"_s);
-        QCOMPARE(env_->workFiles().size(), 1);
+        QVERIFY(FileMenu(*main_).contains("&1. Garde.dat"));
+        QCOMPARE(env_->workFiles(), QStringList{QFileInfo(document.workPath()).fileName()});
     }
 
-    void closingAsksToSaveChanges_data()
+    // Closing a roster asks about it alone; quitting asks every roster in turn, and a cancel
+    // in any of them keeps them all open, saved or not. The menus and the status bar follow.
+    void closingAndQuitting_data()
     {
+        QTest::addColumn<bool>("quit"); // or close the first roster
         QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<bool>("saved"); // the save dialog gives a file
-        QTest::addColumn<bool>("closed");
-        QTest::newRow("no") << QList<int>{AnswerNo} << false << true;
-        QTest::newRow("cancel") << QList<int>{AnswerCancel} << false << false;
-        QTest::newRow("yes, save dialog cancelled") << QList<int>{AnswerYes} << false << false;
-        QTest::newRow("yes, saved") << QList<int>{AnswerYes} << true << true;
-    }
-
-    void closingAsksToSaveChanges()
-    {
-        QFETCH(QList<int>, answers);
-        QFETCH(bool, saved);
-        QFETCH(bool, closed);
-        RosterWindow* roster = newBlank("2012");
-        ui_->answers = answers;
-        if (saved)
-            ui_->filesToSave = {path_};
-
-        roster->parentWidget()->close();
-
-        QCOMPARE(ui_->questions.size(), 1);
-        QCOMPARE(ui_->questions.first().message, SavePrompt("Tour 1"));
-        QCOMPARE(ui_->questions.first().buttons, ButtonSet::YesNoCancel);
-        QCOMPARE(ui_->questions.first().icon, MessageIcon::Question);
-        QCOMPARE(main_->rosterWindows().isEmpty(), closed);
-        QCOMPARE(env_->workFiles().isEmpty(), closed);
-        QCOMPARE(QFile::exists(path_), saved);
-        if (closed)
-            QCOMPARE(main_->statusText(1), QString());
-    }
-
-    void quittingAsksEveryModifiedRoster_data()
-    {
-        QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<bool>("quit");
+        QTest::addColumn<int>("left"); // rosters left open
         QTest::addColumn<bool>("firstSaved");
-        QTest::newRow("no, no") << QList<int>{AnswerNo, AnswerNo} << true << false;
-        QTest::newRow("no, cancel") << QList<int>{AnswerNo, AnswerCancel} << false << false;
-        QTest::newRow("yes, cancel") << QList<int>{AnswerYes, AnswerCancel} << false << true;
-        QTest::newRow("cancel first") << QList<int>{AnswerCancel} << false << false;
+        QTest::newRow("close, no") << false << QList<int>{AnswerNo} << 1 << false;
+        QTest::newRow("close, yes") << false << QList<int>{AnswerYes} << 1 << true;
+        QTest::newRow("close, cancel") << false << QList<int>{AnswerCancel} << 2 << false;
+        QTest::newRow("quit, no, no") << true << QList<int>{AnswerNo, AnswerNo} << 0 << false;
+        QTest::newRow("quit, no, cancel")
+            << true << QList<int>{AnswerNo, AnswerCancel} << 2 << false;
+        QTest::newRow("quit, yes, cancel")
+            << true << QList<int>{AnswerYes, AnswerCancel} << 2 << true;
+        QTest::newRow("quit, cancel") << true << QList<int>{AnswerCancel} << 2 << false;
+        QTest::newRow("quit, yes, yes but no file given")
+            << true << QList<int>{AnswerYes, AnswerYes} << 2 << true;
     }
 
-    void quittingAsksEveryModifiedRoster()
+    void closingAndQuitting()
     {
-        QFETCH(QList<int>, answers);
         QFETCH(bool, quit);
+        QFETCH(QList<int>, answers);
+        QFETCH(int, left);
         QFETCH(bool, firstSaved);
-        RosterWindow* first = newBlank("2012");
-        newBlank("2013");
+        RosterWindow* first = newBlank(2012);
+        newBlank(2013);
+        QCOMPARE(Texts(main_->menuBar()->actions()),
+                 (QStringList{"&Fichier", "F&enêtre", "É&dition", "&Garde", "&Affichage", "&Outils",
+                              "&?"}));
+        QCOMPARE(main_->statusText(1), u"mardi 01 janvier"_s);
+        ui_->shown.clear();
         ui_->answers = answers;
-        ui_->filesToSave = {env_->tempPath() + "/Premier.dat"};
+        ui_->filesToSave = {path_};
 
-        QCOMPARE(main_->close(), quit);
+        QCOMPARE(quit ? main_->close() : first->parentWidget()->close(), left < 2);
 
-        QCOMPARE(ui_->questions.size(), answers.size());
-        QCOMPARE(ui_->questions.first().message, SavePrompt("Tour 1"));
-        if (answers.size() > 1)
-            QCOMPARE(ui_->questions.at(1).message, SavePrompt("Tour 2"));
-        QCOMPARE(main_->rosterWindows().size(), quit ? 0 : 2);
-        QCOMPARE(QFile::exists(env_->tempPath() + "/Premier.dat"), firstSaved);
-        if (!quit)
+        const QString prompt = u"Les données de Tour %1 ont changées.\r\n"
+                               "Voulez-vous les sauvegarder ?"_s;
+        QCOMPARE(ui_->texts(), QStringList({prompt.arg(1), prompt.arg(2)}).mid(0, answers.size()));
+        for (const Question& question : std::as_const(ui_->questions))
+            QVERIFY(question.buttons == ButtonSet::YesNoCancel &&
+                    question.icon == MessageIcon::Question);
+        QCOMPARE(main_->rosterWindows().size(), left);
+        QCOMPARE(env_->workFiles().size(), left);
+        QCOMPARE(QFile::exists(path_), firstSaved);
+        if (left == 2)
             QCOMPARE(first->document().isModified(), !firstSaved);
+        if (left == 0) {
+            QCOMPARE(main_->statusText(1), QString());
+            QCOMPARE(Texts(main_->menuBar()->actions()), (QStringList{"&Fichier", "&?"}));
+        }
     }
 
     void vanishedRecentFileStaysInTheList()
@@ -313,13 +203,10 @@ private slots:
         OpenAppSettings()->setValue("MRU/1", path_);
         main_ = std::make_unique<MainWindow>(ui_.get());
         QVERIFY(FileMenu(*main_).contains("&1. Garde.dat"));
-
         main_->openRoster(path_);
-
         QCOMPARE(ui_->texts(), QStringList{"Impossible de créer le fichier de travail."});
-        QCOMPARE(ui_->shown.first().icon, MessageIcon::Information);
         QCOMPARE(main_->recentFiles().paths(), QStringList{path_});
-        QVERIFY(env_->workFiles().isEmpty());
+        QVERIFY(main_->rosterWindows().isEmpty());
     }
 
     // Only a normal window stores its place, in twips; a maximised one is only marked so, and
@@ -355,10 +242,38 @@ private slots:
         MainWindow restored(ui_.get());
         restored.showAtStoredPlace();
         QCOMPARE(restored.isMaximized(), state == Qt::WindowMaximized);
-        if (normal) {
-            QCOMPARE(restored.size(), QSize(700, 500));
-            QCOMPARE(restored.pos(), QPoint(40, 30));
-        }
+        if (normal)
+            QCOMPARE(QRect(restored.pos(), restored.size()), QRect(40, 30, 700, 500));
+    }
+
+    void storedPlaceIsBroughtBackOnScreen_data()
+    {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QRect>("placed"); // empty: the default place
+        const QRect inside(100, 80, 800, 600);
+        QTest::newRow("inside the first screen") << inside << inside;
+        QTest::newRow("taller than its screen")
+            << QRect(2000, 0, 800, 1500) << QRect(2000, 0, 800, 1024);
+        QTest::newRow("huge") << QRect(0, 0, 6000000, 6000000) << QRect(0, 0, 1920, 1050);
+        QTest::newRow("no width") << QRect(100, 80, 0, 600) << QRect();
+        QTest::newRow("on the second screen")
+            << QRect(2000, 100, 800, 600) << QRect(2000, 100, 800, 600);
+        QTest::newRow("partly off the right edge")
+            << QRect(1500, 100, 800, 600) << QRect(1500, 100, 800, 600);
+        QTest::newRow("on a screen since removed")
+            << QRect(5000, 100, 800, 600) << QRect(0, 0, 800, 600);
+        QTest::newRow("title bar above the screens")
+            << QRect(100, -500, 800, 600) << QRect(0, 0, 800, 600);
+        QTest::newRow("larger than the screen")
+            << QRect(-9000, 0, 3000, 2000) << QRect(0, 0, 1920, 1050);
+    }
+
+    void storedPlaceIsBroughtBackOnScreen()
+    {
+        QFETCH(QRect, stored);
+        QFETCH(QRect, placed);
+        const QList<QRect> screens{QRect(0, 0, 1920, 1050), QRect(1920, 0, 1280, 1024)};
+        QCOMPARE(FitOnScreens(stored, screens).value_or(QRect()), placed);
     }
 
     // The platform's keys reach the commands of the menus, on the active roster.
@@ -383,7 +298,7 @@ private slots:
         QFETCH(int, rosters);
         QFETCH(int, saveDialogs);
         QFETCH(int, printOffers);
-        RosterWindow* roster = newBlank("2012");
+        RosterWindow* roster = newBlank(2012);
         ui_->answers = {AnswerNo}; // to saving it when closing or quitting
         ui_->filesToOpen = {CreateBlankRoster(2013)};
         QVERIFY(QTest::qWaitForWindowActive(main_.get()));
@@ -395,69 +310,54 @@ private slots:
         QCOMPARE(ui_->rosterPrintOffers.size(), printOffers);
     }
 
-    // Wherever the area's own placer puts a new roster, all of it shows.
-    void aNewRosterShowsWhole()
+    // Wherever the area's own placer puts a new roster, all of it shows. However many rosters
+    // are cascaded, each stays large enough to work in and none leaves the area, the one in
+    // front staying in front; tiled, they share the area in bands (code 1 one above the other,
+    // code 2 side by side).
+    void arrangingTheRosters()
     {
         main_->resize(900, 700);
-        QWidget* first = newBlank("2012")->parentWidget();
-        first->setGeometry(0, 0, 200, 150);
-        const QRect area(QPoint(), first->parentWidget()->size());
-
-        for (const QString& year : {u"2013"_s, u"2014"_s}) {
-            const QRect placed = newBlank(year)->parentWidget()->geometry();
-            QVERIFY2(area.contains(placed), qPrintable(year));
-            QVERIFY(placed.width() > area.width() / 2 && placed.height() > area.height() / 2);
-        }
-    }
-
-    // However many rosters are open, each cascaded one stays large enough to work in, and
-    // none leaves the area; the one in front stays in front.
-    void cascadingKeepsTheRostersUsable()
-    {
-        main_->resize(900, 700);
-        QList<QWidget*> windows;
-        for (int year = 2011; year <= 2018; ++year)
-            windows.append(newBlank(QString::number(year))->parentWidget());
+        QList<QWidget*> windows{newBlank(2011)->parentWidget()};
+        windows.first()->setGeometry(0, 0, 200, 150);
         const QRect area(QPoint(), windows.first()->parentWidget()->size());
+        for (int year = 2012; year <= 2018; ++year) {
+            windows.append(newBlank(year)->parentWidget());
+            QVERIFY(area.contains(windows.last()->geometry()));
+            QVERIFY(windows.last()->width() > area.width() / 2);
+            QVERIFY(windows.last()->height() > area.height() / 2);
+        }
 
         main_->arrange(0);
-
-        QSet<int> lefts;
         for (QWidget* window : windows) {
             QVERIFY(area.contains(window->geometry()));
             QVERIFY(window->width() >= area.width() * 2 / 3 - 1);
             QVERIFY(window->height() >= area.height() * 2 / 3 - 1);
-            lefts.insert(window->x());
         }
-        QVERIFY(lefts.size() > 1);
+        QVERIFY(windows.at(0)->pos() != windows.at(1)->pos());
         QCOMPARE(main_->activeRosterWindow()->parentWidget(), windows.last());
+
+        const int count = int(windows.size());
+        main_->arrange(1);
+        for (int i = 0; i < count; ++i) {
+            QCOMPARE(windows.at(i)->pos(), QPoint(0, i * (area.height() / count)));
+            QCOMPARE(windows.at(i)->width(), area.width());
+        }
+        main_->arrange(2);
+        for (int i = 0; i < count; ++i) {
+            QCOMPARE(windows.at(i)->pos(), QPoint(i * (area.width() / count), 0));
+            QCOMPARE(windows.at(i)->height(), area.height());
+        }
     }
 
     // The icon is built into the program, drawn for each size a desktop asks for.
     void theProgramHasItsIcon()
     {
-        const QIcon icon = ProgramIcon();
         for (int size : {16, 32, 48, 256}) {
-            const QImage drawn = icon.pixmap(size).toImage();
+            const QImage drawn = ProgramIcon().pixmap(size).toImage();
             QCOMPARE(drawn.size(), QSize(size, size));
             // The blue frame of the calendar page, not an empty or stretched picture.
-            QCOMPARE(drawn.pixelColor(size / 2, size / 20 + 1).blue() > 100, true);
+            QVERIFY(drawn.pixelColor(size / 2, size / 20 + 1).blue() > 100);
         }
-    }
-
-    // Code 1 stacks the rosters in horizontal bands, code 2 sets them side by side.
-    void tilingPutsTheRostersInBands()
-    {
-        QWidget* first = newBlank("2012")->parentWidget();
-        QWidget* second = newBlank("2013")->parentWidget();
-        main_->arrange(1);
-        QCOMPARE(first->pos(), QPoint(0, 0));
-        QCOMPARE(second->pos(), QPoint(0, first->height()));
-        QCOMPARE(second->width(), first->width());
-        main_->arrange(2);
-        QCOMPARE(first->pos(), QPoint(0, 0));
-        QCOMPARE(second->pos(), QPoint(first->width(), 0));
-        QCOMPARE(second->height(), first->height());
     }
 };
 
