@@ -57,7 +57,6 @@ public:
     // The roster commands of "&Outils".
     void addParticipant();
     void nameSector();
-    RosterReports& reports() { return reports_; }
 
     // The status bar texts for the current cell: the day, then who is on duty.
     QString statusDay() const { return statusDay_; }
