@@ -25,23 +25,6 @@ const QDate FirstSaturday(2011, 3, 5);
 const QString ControlMessage = u"Le texte saisi ne peut contenir ni tabulation, ni retour à la "
                                "ligne, ni aucun autre caractère de contrôle."_s;
 
-// A 2011 roster file with participants B and A and three days of March set.
-QString MarchRoster(const QString& folder)
-{
-    const QString path = folder + "/Mars.dat";
-    QFile::rename(CreateBlankRoster(2011), path);
-    std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path);
-    for (const char* edit : {
-             "INSERT INTO [Participants] ([Médecin]) VALUES ('B'), ('A')",
-             "UPDATE [Garde] SET [Médecin] = 'A' WHERE [Jour] = '2011-03-01'",
-             "UPDATE [Garde] SET [Médecin] = '<Partagé>' WHERE [Jour] = '2011-03-02'",
-             "UPDATE [Garde] SET [Indispo] = 1 WHERE [Jour] IN ('2011-03-04', '2011-08-15')",
-             "INSERT INTO [Partagé] VALUES ('2011-03-02', 'B', 0, 12), ('2011-03-02', 'A', 12, 24)",
-         })
-        db->execute(edit);
-    return path;
-}
-
 // Every row of the roster file's tables, as text: what an edit and its undoing must agree on.
 QStringList Rows(const RosterDatabase& db)
 {
@@ -90,7 +73,8 @@ private slots:
     {
         env_ = std::make_unique<TestEnvironment>();
         ui_ = std::make_unique<ScriptedInteraction>();
-        path_ = MarchRoster(env_->tempPath());
+        path_ = env_->tempPath() + "/Mars.dat";
+        QVERIFY(QFile::rename(CreateMarchRoster(), path_));
         int untitled = 0;
         document_ = std::make_unique<RosterDocument>(*ui_, *ui_);
         QVERIFY(document_->openFile(MakeWorkingCopy(path_), path_, untitled));
@@ -255,6 +239,12 @@ private slots:
         QTest::newRow("same name")
             << Edit([](RosterDocument& d, ScriptedInteraction&) { return d.addParticipant("A"); })
             << u"La liste contient déjà ce nom.\r\nDonnez un nom distinct à chaque participant."_s;
+        for (const QString& blanks : {u"   "_s, u"\t"_s})
+            QTest::addRow("blanks only, %d long", int(blanks.size()))
+                << Edit([blanks](RosterDocument& d, ScriptedInteraction&) {
+                       return d.addParticipant(blanks);
+                   })
+                << u"Un nom de participant ne peut pas être vide ni fait uniquement d'espaces."_s;
         QTest::newRow("reserved word") << Edit([](RosterDocument& d, ScriptedInteraction&) {
             return d.addParticipant("<Vide>");
         }) << u"Le mot <Vide> est réservé pour l'application."_s;
@@ -303,14 +293,15 @@ private slots:
         QVERIFY(!document_->isModified() && !document_->undoStack().canUndo());
     }
 
-    // Names are compared exactly; a name counts its characters as the file does.
+    // Names are kept and compared exactly, blanks included; a name counts its characters as
+    // the file does.
     void addingParticipants()
     {
-        QVERIFY(document_->addParticipant("a"));
+        QVERIFY(document_->addParticipant(" a "));
         QVERIFY(document_->addParticipant(u"🩺"_s.repeated(26)));
         QCOMPARE(document_->roster().participants(),
-                 (QStringList{"B", "A", "a", u"🩺"_s.repeated(26)}));
-        QVERIFY(working().contains("a|||1"));
+                 (QStringList{"B", "A", " a ", u"🩺"_s.repeated(26)}));
+        QVERIFY(working().contains(" a |||1"));
     }
 
     // A write that fails is told, changes nothing and leaves no step in the history; the

@@ -19,32 +19,6 @@ class TestShareRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void oneInterval_data()
-    {
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("doctor");
-        QTest::addColumn<int>("icon"); // 0: accepted
-        const int warning = int(MessageIcon::Warning);
-        QTest::newRow("whole day") << u"08:00"_s << u"08:00"_s << u"A"_s << 0;
-        QTest::newRow("across midnight") << u"22:00"_s << u"02:00"_s << u"A"_s << 0;
-        QTest::newRow("end before start") << u"10:00"_s << u"09:00"_s << u"A"_s << warning;
-        QTest::newRow("end at start") << u"10:00"_s << u"10:00"_s << u"A"_s << warning;
-        QTest::newRow("no doctor")
-            << u"08:00"_s << u"12:00"_s << QString() << int(MessageIcon::Information);
-    }
-
-    void oneInterval()
-    {
-        QFETCH(QString, start);
-        QFETCH(QString, end);
-        QFETCH(QString, doctor);
-        QFETCH(int, icon);
-        const SharedInterval interval = Interval(doctor, start, end);
-        const std::optional<Notice> problem = IntervalProblem(interval.start, interval.end, doctor);
-        QCOMPARE(problem ? int(problem->icon) : 0, icon);
-    }
-
     void wholeShare_data()
     {
         QTest::addColumn<QList<SharedInterval>>("intervals");
@@ -58,8 +32,6 @@ private slots:
                                  << overlap;
         QTest::newRow("overlap listed last first")
             << QList<SharedInterval>{Interval("B", "13:30", "20:00"), morning} << overlap;
-        QTest::newRow("empty") << QList<SharedInterval>{}
-                               << u"La liste des médecins partageant la garde est vide."_s;
     }
 
     void wholeShare()

@@ -26,28 +26,24 @@ public:
 
     QSizeF pageSize() const override
     {
-        return landscapePages.value(page_ - 1, nextLandscape_) ? portrait_.transposed() : portrait_;
+        return landscapePages.at(page_ - 1) ? portrait_.transposed() : portrait_;
     }
     void paintText(QPointF topLeft, const QString& text) override
     {
-        startPage();
         texts.append({page_, topLeft, text, twipsFont().bold(), twipsFont().underline(),
                       textColour(), twipsFont().pixelSize() / 20.0});
     }
-    void fillRect(const QRectF& area, QColor colour) override
+    void fillRect(const QRectF& area, QColor colour) override { fills.append({area, colour}); }
+    void drawLine(QPointF from, QPointF to) override { lines.append({page_, {from, to}}); }
+    // Before anything is drawn, the first page's orientation too.
+    void setLandscape(bool landscape) override
     {
-        startPage();
-        fills.append({area, colour});
+        nextLandscape_ = landscape;
+        if (page_ == 1 && texts.isEmpty() && fills.isEmpty() && lines.isEmpty())
+            landscapePages = {landscape};
     }
-    void drawLine(QPointF from, QPointF to) override
-    {
-        startPage();
-        lines.append({page_, {from, to}});
-    }
-    void setLandscape(bool landscape) override { nextLandscape_ = landscape; }
     void newPage() override
     {
-        startPage();
         ++page_;
         landscapePages.append(nextLandscape_);
     }
@@ -66,15 +62,9 @@ public:
     // The rules, each with its page.
     QList<std::pair<int, QLineF>> lines;
     // Each page's orientation, in order.
-    QList<bool> landscapePages;
+    QList<bool> landscapePages{false};
 
 private:
-    void startPage()
-    {
-        if (landscapePages.isEmpty())
-            landscapePages.append(nextLandscape_);
-    }
-
     QSizeF portrait_;
     int page_ = 1;
     bool nextLandscape_ = false;

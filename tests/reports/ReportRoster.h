@@ -5,8 +5,6 @@
 #include "store/Roster.h"
 #include "store/RosterDatabase.h"
 
-#include <QTest>
-
 // A roster of the year with its participants, after these statements.
 inline std::unique_ptr<Roster> RosterWith(int year, const QStringList& statements)
 {

@@ -1,13 +1,10 @@
 #include "DialogTesting.h"
 #include "ScriptedInteraction.h"
-#include "TestEnvironment.h"
-#include "document/RosterDocument.h"
 #include "roster_window/DayPropertiesDialog.h"
 #include "roster_window/IntervalDialog.h"
-#include "roster_window/RosterWindow.h"
+#include "roster_window/SharingDialog.h"
 #include "shell/AddParticipantDialog.h"
 #include "store/Roster.h"
-#include "store/RosterDatabase.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,7 +12,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -28,8 +27,6 @@ const QString NoDoctor = u"Vous n'avez pas indiqué de médecin.\r\nSi vous souh
                          "intervalle."_s;
 const QString BadTime = u"Cette heure n'est pas valable.\r\nIndiquez une heure pleine ou une "
                         "demi-heure, par exemple 20:00, 20h, 20h30 ou 8."_s;
-const QString BlankName =
-    u"Un nom de participant ne peut pas être vide ni fait uniquement d'espaces."_s;
 
 // The start and end fields of the interval dialog, in this order.
 QList<QLineEdit*> TimeFields(IntervalDialog& dialog)
@@ -131,20 +128,54 @@ private slots:
         QCOMPARE(dialog.name(), name);
     }
 
-    // A name of blanks is refused with its message; other names are kept exactly as typed.
-    void blankNamesAreRefused()
+    // The intervals of a shared day as a list: one edited, one added, all removed, each
+    // through the interval dialog; an empty list is not saved.
+    void sharingDialog()
     {
-        const TestEnvironment env;
         ScriptedInteraction ui;
-        RosterDocument document(ui, ui);
-        int untitled = 0;
-        QVERIFY(document.openNew(RosterDatabase::open(CreateBlankRoster(2011)), untitled));
+        SharingDialog dialog(ui, {QDate(2011, 3, 2), {}, {"A", "B"}, {{"B", 0, 12}, {"A", 12, 24}}},
+                             nullptr);
+        QVERIFY(ShowActive(dialog));
+        const auto rows = [&dialog] {
+            QStringList rows;
+            const QTreeWidget* list = dialog.findChild<QTreeWidget*>();
+            for (int row = 0; row < list->topLevelItemCount(); ++row) {
+                const QTreeWidgetItem* item = list->topLevelItem(row);
+                rows.append(item->text(0) + " " + item->text(1) + "-" + item->text(2));
+            }
+            return rows;
+        };
+        const auto click = [&dialog](const char* button,
+                                     std::function<void(IntervalDialog&)> answer) {
+            if (answer) {
+                QTimer::singleShot(0, [answer] {
+                    answer(*qobject_cast<IntervalDialog*>(QApplication::activeModalWidget()));
+                });
+            }
+            ButtonCalled(dialog, button)->click();
+        };
+        QCOMPARE(dialog.windowTitle(), u"Partage de la garde du mercredi 02 mars 2011"_s);
+        QCOMPARE(rows(), (QStringList{"B 08:00-20:00", "A 20:00-08:00"}));
 
-        for (const QString& name : {u"   "_s, u"\t"_s, u" Martin "_s})
-            document.addParticipant(name);
+        click("&Modifier", [](IntervalDialog& interval) {
+            QLineEdit* end = TimeFields(interval).at(1);
+            end->setFocus();
+            Retype(end, "14h");
+            QTest::keyClick(end, Qt::Key_Return);
+        });
+        QCOMPARE(rows(), (QStringList{"B 08:00-14:00", "A 20:00-08:00"}));
+        click("A&jouter", [](IntervalDialog& interval) { interval.reject(); });
+        click("&Supprimer", {});
+        click("&Supprimer", {});
+        QVERIFY(rows().isEmpty() && !ButtonCalled(dialog, "&Modifier")->isEnabled());
+        click("&Enregistrer", {});
+        QCOMPARE(ui.texts(), QStringList{"La liste des médecins partageant la garde est vide."});
+        QVERIFY(dialog.isVisible());
 
-        QCOMPARE(ui.texts(), (QStringList{BlankName, BlankName}));
-        QCOMPARE(document.roster().participants(), QStringList{" Martin "});
+        click("A&jouter", [](IntervalDialog& interval) { interval.accept(); });
+        click("&Enregistrer", {});
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.intervals(), (QList<SharedInterval>{{"A", 0, 24}}));
     }
 
     // The interval's checks, in their order: the end after the start, then a participant;
@@ -160,6 +191,7 @@ private slots:
         QTest::newRow("whole day") << martin << u"08:00"_s << u"08:00"_s << QString();
         QTest::newRow("over midnight") << martin << u"22h"_s << u"2"_s << QString();
         QTest::newRow("end before start") << martin << u"10:00"_s << u"9"_s << EndBeforeStart;
+        QTest::newRow("end at start") << martin << u"10:00"_s << u"10"_s << EndBeforeStart;
         QTest::newRow("end before start, no doctor")
             << nobody << u"10:00"_s << u"09:00"_s << EndBeforeStart;
         QTest::newRow("no doctor") << nobody << u"08:00"_s << u"20:00"_s << NoDoctor;
@@ -185,6 +217,10 @@ private slots:
         QTest::keyClick(fields.at(1), Qt::Key_Return);
 
         QCOMPARE(ui.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
+        if (!message.isEmpty()) {
+            QCOMPARE(ui.shown.first().icon,
+                     message == NoDoctor ? MessageIcon::Information : MessageIcon::Warning);
+        }
         QCOMPARE(dialog.isVisible(), !message.isEmpty());
         if (message.isEmpty()) {
             QCOMPARE(dialog.result(), int(QDialog::Accepted));

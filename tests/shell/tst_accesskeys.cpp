@@ -1,3 +1,4 @@
+#include "DialogTesting.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
 #include "document/RosterDocument.h"
@@ -52,14 +53,6 @@ QStringList Clashes(const QStringList& texts, const QString& place = {})
             clashes.append(place + it.key() + u": "_s + it.value().join(u", "_s));
     }
     return clashes;
-}
-
-QStringList Texts(const QList<QAction*>& actions)
-{
-    QStringList texts;
-    for (const QAction* action : actions)
-        texts.append(action->text());
-    return texts;
 }
 
 // The controls a key reaches in one window: its buttons, the labels of its fields and its

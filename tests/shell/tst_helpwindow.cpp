@@ -21,15 +21,11 @@ HelpWindow* SharedHelp()
     return nullptr;
 }
 
-QTextBrowser* Browser(const QWidget* help)
-{
-    return help->findChild<QTextBrowser*>();
-}
-
 // The anchor of the text at the top of the view; empty for the manual's title.
 QString AnchorInView(const QWidget* help)
 {
-    const QTextBlock top = Browser(help)->cursorForPosition(QPoint(1, 1)).block();
+    const QTextBlock top =
+        help->findChild<QTextBrowser*>()->cursorForPosition(QPoint(1, 1)).block();
     return top.begin().fragment().charFormat().anchorNames().value(0);
 }
 
@@ -58,7 +54,7 @@ private slots:
         HelpWindow* help = SharedHelp();
         QVERIFY(help && QTest::qWaitForWindowExposed(help));
         QCOMPARE(help->windowTitle(), u"Aide de Rotalis"_s);
-        QVERIFY(Browser(help)->documentTitle().contains(u"Rotalis"_s));
+        QVERIFY(help->findChild<QTextBrowser*>()->documentTitle().contains(u"Rotalis"_s));
         QVERIFY(help->findChild<QTreeWidget*>()->topLevelItemCount() > 0);
         QCOMPARE(AnchorInView(help), section);
     }
@@ -68,7 +64,7 @@ private slots:
     void browsingTheManual()
     {
         HelpWindow help;
-        QTextBrowser* browser = Browser(&help);
+        auto* browser = help.findChild<QTextBrowser*>();
         QStringList anchors;
         QStringList links;
         for (QTextBlock block = browser->document()->begin(); block.isValid();

@@ -121,24 +121,7 @@ void DeclarePageSize(const QString& path, int pageSize)
 class TestHostileRosters : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<ScriptedInteraction> ui_;
-    std::unique_ptr<MainWindow> main_;
-
 private slots:
-    void init()
-    {
-        env_ = std::make_unique<TestEnvironment>();
-        ui_ = std::make_unique<ScriptedInteraction>();
-        main_ = std::make_unique<MainWindow>(ui_.get());
-    }
-
-    void cleanup()
-    {
-        main_.reset();
-        env_.reset();
-    }
-
     // Each file names how it is made; most are rosters made by the program, then changed. Those
     // that open hold the program's columns and keys in other words, or a version up to the
     // program's own.
@@ -163,11 +146,8 @@ private slots:
                     changes,
                 {});
         };
-        QTest::newRow("random bytes") << Maker([](const QString& path) {
-            QByteArray bytes(8192, '\0');
-            for (int i = 0; i < bytes.size(); ++i)
-                bytes[i] = static_cast<char>((i * 7919 + 13) % 251);
-            QVERIFY(WriteFile(path, bytes));
+        QTest::newRow("8 KB of junk") << Maker([](const QString& path) {
+            QVERIFY(WriteFile(path, QByteArray("\x8f\x13\xe2\x5c").repeated(2048)));
         }) << NotARoster;
         QTest::newRow("empty file")
             << Maker([](const QString& path) { QVERIFY(WriteFile(path, {})); }) << NotARoster;
@@ -215,7 +195,6 @@ private slots:
                 Reworded("[Jour] TEXT NOT NULL", "[Jour] TEXT") +
                     QStringList{Reconnect, Day("[Jour] = NULL", "2011-01-01")} +
                     Reworded("[Jour] TEXT CHECK", "[Jour] TEXT NOT NULL CHECK"));
-        refused("first day as a French date", {Day("[Jour] = '01/01/2011'", "2011-01-01")});
         refused("first day with one byte changed", {Day("[Jour] = '2O11-01-01'", "2011-01-01")});
         refused("a day of June that is not a date", {Day("[Jour] = '2011-06-1!'", "2011-06-15")});
         refused("a day of another year",
@@ -258,7 +237,6 @@ private slots:
                 {"ALTER TABLE [Partagé] RENAME TO [Ancien]",
                  "CREATE TABLE [Partagé] ([Jour], [Médecin], [HDébut], [HFin])",
                  "DROP TABLE [Ancien]"});
-        row("version 4.3.0", {SetVersion.arg("4.3.0")}, NewerVersion);
         row("version 4.10.0", {SetVersion.arg("4.10.0")}, NewerVersion);
         row("version 5.0 with a table of its own",
             {SetVersion.arg("5.0"), "CREATE TABLE [Notes] ([Texte])"}, NewerVersion);
@@ -280,21 +258,24 @@ private slots:
     {
         QFETCH(Maker, make);
         QFETCH(QString, message);
-        const QString path = env_->tempPath() + "/Garde.dat";
+        TestEnvironment env;
+        ScriptedInteraction ui;
+        MainWindow window(&ui);
+        const QString path = env.tempPath() + "/Garde.dat";
         make(path);
         const bool regular = QFileInfo(path).isFile();
         const QByteArray before = regular ? ReadFile(path) : QByteArray();
 
-        main_->openRoster(path);
+        window.openRoster(path);
 
-        QCOMPARE(ui_->texts(), message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(main_->rosterWindows().size(), message.isEmpty() ? 1 : 0);
-        QCOMPARE(env_->workFiles().size(), message.isEmpty() ? 1 : 0);
+        QCOMPARE(ui.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(window.rosterWindows().size(), message.isEmpty() ? 1 : 0);
+        QCOMPARE(env.workFiles().size(), message.isEmpty() ? 1 : 0);
         if (regular)
             QCOMPARE(ReadFile(path), before);
         QVERIFY(!QFile::exists(path + "-journal"));
         if (!message.isEmpty()) {
-            QCOMPARE(ui_->shown.first().icon,
+            QCOMPARE(ui.shown.first().icon,
                      message == NoWorkingFile ? MessageIcon::Information : MessageIcon::Critical);
             return;
         }
@@ -307,7 +288,7 @@ private slots:
                                     "SELECT rowid, * FROM [Participants]",
                                     "SELECT * FROM [Propriétés]"};
         const QStringList schema = {"SELECT type, name, tbl_name, sql FROM sqlite_master"};
-        const QString work = main_->activeRosterWindow()->document().workPath();
+        const QString work = window.activeRosterWindow()->document().workPath();
         QCOMPARE(rows(work, schema), rows(CreateBlankRoster(2011), schema));
         QCOMPARE(rows(work, tables), rows(path, tables));
     }

@@ -15,33 +15,30 @@ class TestMessageBox : public QObject {
 private slots:
     void eachSetHasItsButtons_data()
     {
-        QTest::addColumn<int>("former"); // a set chosen before; 0: none
-        QTest::addColumn<int>("formType");
+        QTest::addColumn<QList<int>>("sets"); // chosen in turn, the last one shown
         QTest::addColumn<int>("helpContext");
         QTest::addColumn<QString>("captions");
         QTest::addColumn<int>("defaultPosition"); // 0: none
         QTest::addColumn<int>("cancelAnswer");
         QTest::addColumn<int>("focused"); // the button given the focus
         QTest::addColumn<int>("enterAnswer");
-        QTest::newRow("1") << 0 << 1 << 0 << "OK" << 0 << 1 << 0 << 1;
+        QTest::newRow("1") << QList<int>{1} << 0 << "OK" << 0 << 1 << 0 << 1;
         QTest::newRow("2, focus beyond the buttons")
-            << 0 << 2 << 0 << "OK|Annuler" << 1 << 2 << 3 << 1;
-        QTest::newRow("3") << 0 << 3 << 0 << "&Oui|&Non" << 1 << 2 << 0 << 1;
+            << QList<int>{2} << 0 << "OK|Annuler" << 1 << 2 << 3 << 1;
+        QTest::newRow("3, after set 4") << QList<int>{4, 3} << 0 << "&Oui|&Non" << 1 << 2 << 0 << 1;
         QTest::newRow("4, focus on the second")
-            << 0 << 4 << 0 << "&Oui|&Non|Annuler" << 1 << 3 << 2 << 2;
-        QTest::newRow("5") << 0 << 5 << 0 << "&Réessayer|Annuler" << 1 << 2 << 0 << 1;
+            << QList<int>{4} << 0 << "&Oui|&Non|Annuler" << 1 << 3 << 2 << 2;
+        QTest::newRow("5") << QList<int>{5} << 0 << "&Réessayer|Annuler" << 1 << 2 << 0 << 1;
         QTest::newRow("6, focus on the third")
-            << 0 << 6 << 0 << "&Abandon|&Réessayer|&Ignorer" << 1 << 3 << 3 << 3;
-        QTest::newRow("set 4 then 3") << 4 << 3 << 0 << "&Oui|&Non" << 1 << 2 << 0 << 1;
-        QTest::newRow("set 2 then 6, with help")
-            << 2 << 6 << 5 << "&Abandon|&Réessayer|&Ignorer|Aide" << 1 << 3 << 0 << 1;
+            << QList<int>{6} << 0 << "&Abandon|&Réessayer|&Ignorer" << 1 << 3 << 3 << 3;
+        QTest::newRow("6 with help, after set 2")
+            << QList<int>{2, 6} << 5 << "&Abandon|&Réessayer|&Ignorer|Aide" << 1 << 3 << 0 << 1;
     }
 
     // Escape answers with the cancel button, Enter with the focused one.
     void eachSetHasItsButtons()
     {
-        QFETCH(int, former);
-        QFETCH(int, formType);
+        QFETCH(QList<int>, sets);
         QFETCH(int, helpContext);
         QFETCH(QString, captions);
         QFETCH(int, defaultPosition);
@@ -51,9 +48,8 @@ private slots:
         MessageBox box;
         QCOMPARE(box.windowTitle(), u"Rotalis"_s);
         box.setHelpButton(helpContext);
-        if (former)
-            box.setFormType(former);
-        box.setFormType(formType);
+        for (int set : sets)
+            box.setFormType(set);
         QStringList shown;
         for (const QPushButton* button : box.buttons())
             shown.append(button->text());

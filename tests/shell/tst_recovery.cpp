@@ -15,31 +15,7 @@ using namespace Qt::StringLiterals;
 class TestRecovery : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<ScriptedInteraction> ui_;
-    QString edited_;
-    QString untouched_;
-    QString saved_;
-
 private slots:
-    void init()
-    {
-        env_ = std::make_unique<TestEnvironment>();
-        ui_ = std::make_unique<ScriptedInteraction>();
-        edited_ = env_->tempPath() + "/Garde.dat";
-        untouched_ = env_->tempPath() + "/Autre.dat";
-        saved_ = env_->tempPath() + "/Enregistré.dat";
-        QVERIFY(QFile::rename(CreateBlankRoster(2011), edited_));
-        QVERIFY(QFile::rename(CreateBlankRoster(2012), untouched_));
-        QVERIFY(QFile::rename(CreateBlankRoster(2012), saved_));
-    }
-
-    void cleanup()
-    {
-        ui_.reset();
-        env_.reset();
-    }
-
     void killedProgramsRostersAreOfferedBack_data()
     {
         QTest::addColumn<QList<bool>>("reopen"); // empty: put off to the next start
@@ -55,25 +31,30 @@ private slots:
     void killedProgramsRostersAreOfferedBack()
     {
         QFETCH(QList<bool>, reopen);
+        TestEnvironment env;
+        ScriptedInteraction ui;
+        const QString edited = env.tempPath() + "/Garde.dat";
+        const QString saved = env.tempPath() + "/Enregistré.dat";
+        QVERIFY(QFile::rename(CreateBlankRoster(2011), edited));
+        QVERIFY(QFile::rename(CreateBlankRoster(2012), saved));
         // A running program that edited a roster file and a new roster, opened another file,
         // and edited and saved a third.
         QProcess child;
         const QDateTime editsBegan = QDateTime::currentDateTime();
-        child.start(RECOVERY_CHILD, {edited_, untouched_, saved_});
+        child.start(RECOVERY_CHILD, {edited, CreateBlankRoster(2012), saved});
         QVERIFY(child.waitForReadyRead(30000));
         QCOMPARE(child.readAllStandardOutput(), "prêt\n");
         const QDateTime editsEnded = QDateTime::currentDateTime();
         {
-            MainWindow running(ui_.get());
+            MainWindow running(&ui);
             running.reopenAbandonedRosters();
-            QVERIFY(running.rosterWindows().isEmpty() && ui_->recoveryOffers.isEmpty());
+            QVERIFY(running.rosterWindows().isEmpty() && ui.recoveryOffers.isEmpty());
         }
-        QCOMPARE(env_->workFiles().size(), 4);
+        QCOMPARE(env.workFiles().size(), 4);
         child.kill();
         QVERIFY(child.waitForFinished());
         // Meanwhile another copy of the program saved the roster file the child was editing.
-        QVERIFY(QFile::remove(edited_));
-        QVERIFY(QFile::rename(CreateBlankRoster(2011), edited_));
+        QVERIFY(WriteFile(edited, ReadFile(CreateBlankRoster(2011))));
         // A working file no program can read, left with a record that says it holds changes.
         const QString damaged = WorkFolder() + "/vdoABCDEF.tmp";
         QVERIFY(WriteFile(damaged, "pas un tour de garde"));
@@ -81,19 +62,19 @@ private slots:
                           R"({"fichier":"","titre":"Tour 9","derniereModification":)"
                           R"("2026-12-06T10:00:00.000Z","nonEnregistre":true})"));
         if (!reopen.isEmpty())
-            ui_->recoveries = {reopen};
+            ui.recoveries = {reopen};
         const int reopened = int(reopen.count(true));
         {
-            MainWindow restarted(ui_.get());
+            MainWindow restarted(&ui);
             restarted.reopenAbandonedRosters();
 
-            QCOMPARE(ui_->recoveryOffers.size(), 1);
-            QCOMPARE(ui_->recoveryOffers.first().size(), 2);
-            for (const WorkRecord& offered : ui_->recoveryOffers.first())
+            QCOMPARE(ui.recoveryOffers.size(), 1);
+            QCOMPARE(ui.recoveryOffers.first().size(), 2);
+            for (const WorkRecord& offered : ui.recoveryOffers.first())
                 QVERIFY(offered.lastEdit >= editsBegan && offered.lastEdit <= editsEnded);
-            QVERIFY(ui_->shown.isEmpty());
+            QVERIFY(ui.shown.isEmpty());
             QCOMPARE(restarted.rosterWindows().size(), reopened);
-            QCOMPARE(env_->workFiles().size(), reopen.isEmpty() ? 2 : reopened);
+            QCOMPARE(env.workFiles().size(), reopen.isEmpty() ? 2 : reopened);
             for (RosterWindow* window : restarted.rosterWindows()) {
                 const RosterDocument& document = window->document();
                 std::unique_ptr<Roster> roster = Roster::load(document.workPath());
@@ -102,22 +83,21 @@ private slots:
                 QCOMPARE(roster->sector(), u"Ubaye"_s);
                 QCOMPARE(roster->participants(), QStringList{"Zoé"});
                 QCOMPARE(roster->day(QDate(roster->year(), 3, 1))->doctor, u"Zoé"_s);
-                QCOMPARE(document.filePath(), file ? edited_ : QString());
+                QCOMPARE(document.filePath(), file ? edited : QString());
                 QCOMPARE(document.caption(), file ? u"Garde"_s : u"Tour 1"_s);
                 window->approveClose();
                 if (!file)
                     continue;
                 // The file changed since the child read it: saving over it asks first.
-                ui_->answers = {AnswerNo};
+                ui.answers = {AnswerNo};
                 QVERIFY(!window->document().save(false));
-                QVERIFY(
-                    ui_->texts().value(0).startsWith("Le fichier " + edited_ + " a été modifié"));
+                QVERIFY(ui.texts().value(0).startsWith("Le fichier " + edited + " a été modifié"));
             }
         }
 
-        MainWindow next(ui_.get());
+        MainWindow next(&ui);
         next.reopenAbandonedRosters();
-        QCOMPARE(ui_->recoveryOffers.size(), reopen.isEmpty() ? 2 : 1);
+        QCOMPARE(ui.recoveryOffers.size(), reopen.isEmpty() ? 2 : 1);
     }
 };
 

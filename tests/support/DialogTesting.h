@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
@@ -21,4 +22,13 @@ inline bool ShowActive(QWidget& window)
     window.show();
     QApplication::setActiveWindow(&window);
     return QTest::qWaitForWindowActive(&window);
+}
+
+// The texts of these actions, in their order.
+inline QStringList Texts(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (const QAction* action : actions)
+        texts.append(action->text());
+    return texts;
 }

@@ -231,18 +231,13 @@ private:
         qsizetype index_;
     };
 
+    // The last button's position: the answer of a box closed without choosing.
     static int CancelPosition(ButtonSet buttons)
     {
-        switch (buttons) {
-        case ButtonSet::Ok:
-        case ButtonSet::OkCancel:
-        case ButtonSet::YesNo:
-        case ButtonSet::RetryCancel:
-            return static_cast<int>(buttons) == 1 ? 1 : 2;
-        case ButtonSet::YesNoCancel:
-        case ButtonSet::AbortRetryIgnore:
-            return 3;
-        }
-        return 0;
+        if (buttons == ButtonSet::Ok)
+            return 1;
+        const bool three =
+            buttons == ButtonSet::YesNoCancel || buttons == ButtonSet::AbortRetryIgnore;
+        return three ? 3 : 2;
     }
 };

@@ -71,6 +71,21 @@ QString CreateBlankRoster(int year)
                                                                                : QString();
 }
 
+QString CreateMarchRoster()
+{
+    const QString path = CreateBlankRoster(2011);
+    const std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path);
+    for (const char* edit : {
+             "INSERT INTO [Participants] ([Médecin]) VALUES ('B'), ('A')",
+             "UPDATE [Garde] SET [Médecin] = 'A' WHERE [Jour] = '2011-03-01'",
+             "UPDATE [Garde] SET [Médecin] = '<Partagé>' WHERE [Jour] = '2011-03-02'",
+             "UPDATE [Garde] SET [Indispo] = 1 WHERE [Jour] IN ('2011-03-04', '2011-08-15')",
+             "INSERT INTO [Partagé] VALUES ('2011-03-02', 'B', 0, 12), ('2011-03-02', 'A', 12, 24)",
+         })
+        db->execute(edit);
+    return path;
+}
+
 QByteArray ReadFile(const QString& path)
 {
     QFile file(path);
