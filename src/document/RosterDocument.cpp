@@ -4,6 +4,7 @@
 #include "document/Messages.h"
 #include "store/DatabaseError.h"
 #include "store/FilePaths.h"
+#include "store/RosterFile.h"
 #include "store/SaveLock.h"
 #include "store/WorkFile.h"
 
@@ -51,10 +52,7 @@ bool RosterDocument::start(std::unique_ptr<Roster> roster, const QString& filePa
 {
     roster_ = std::move(roster);
     if (!roster_) {
-        messages_.tell(QStringLiteral("Impossible d'ouvrir le tour de garde.\r\n"
-                                      "Assurez-vous qu'il s'agit bien d'un tour de garde de "
-                                      "l'application."),
-                       MessageIcon::Critical);
+        messages_.tell(NotARosterMessage, MessageIcon::Critical);
         return false;
     }
     filePath_ = filePath;

@@ -75,6 +75,15 @@ public:
     // The five administrative fields of the participant at that place in the table.
     bool setAdministrativeData(qsizetype index, const AdministrativeData& data);
 
+    // A participant's absence; the periods of his it shares a day with are merged into it.
+    bool addAbsence(const Absence& absence);
+    // Puts this absence in place of the one at that place in the roster's list.
+    bool changeAbsence(qsizetype index, const Absence& absence);
+    bool removeAbsence(qsizetype index);
+    // The days marked unavailable in another roster file of the same year, a participant's own
+    // copy, become his absences.
+    bool importUnavailableDays(const QString& copyPath, const QString& doctor);
+
     // False, having told the user, when the roster has no participant for a command to work on.
     bool requireParticipants();
     // Runs a read of the roster for a report; a failure is told to the user.
@@ -86,6 +95,7 @@ signals:
     void daysChanged();
     void participantsChanged();
     void sectorChanged(const QString& sector);
+    void absencesChanged();
     void modifiedChanged(bool modified);
     void captionChanged(const QString& caption);
     void saved(const QString& filePath);
@@ -107,6 +117,9 @@ private:
     // Writes one side of an edit; false, the user told why, when it failed.
     bool write(const std::function<void()>& change, Scope scope);
     bool putDuty(QDate day, const DayDuty& duty, const QString& text);
+    bool putAbsences(const QList<Absence>& absences, const QString& text);
+    // False, having told the user why, when the absence cannot be kept.
+    bool checkAbsence(const Absence& absence);
     bool lockForSaving(SaveLock& lock, const QString& target);
     bool changedOnDisk() const;
     bool confirmReplacingChangedFile();

@@ -1,5 +1,6 @@
 // The edits of a roster document, each an undoable command.
 
+#include "document/EditTexts.h"
 #include "document/Messages.h"
 #include "document/RosterDocument.h"
 #include "document/ShareRules.h"
@@ -46,18 +47,6 @@ private:
     std::function<void()> shown_;
     RosterDocument::Scope scope_;
 };
-
-namespace {
-
-// "12 mars", "1er mars": how a command names its day.
-QString DayText(QDate day)
-{
-    const QString month = QLocale(QLocale::French).monthName(day.month());
-    return day.day() == 1 ? QStringLiteral("1er %1").arg(month)
-                          : QStringLiteral("%1 %2").arg(day.day()).arg(month);
-}
-
-} // namespace
 
 bool RosterDocument::edit(const QString& text, std::function<void()> change,
                           std::function<void()> revert, std::function<void()> shown, Scope scope)

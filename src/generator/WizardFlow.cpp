@@ -11,13 +11,6 @@
 #include "store/RosterYear.h"
 #include "store/Settings.h"
 
-namespace {
-
-const QString NotARoster =
-    QStringLiteral("Impossible d'ouvrir le tour de garde.\r\n"
-                   "Assurez-vous qu'il s'agit bien d'un tour de garde de l'application.");
-} // namespace
-
 WizardFlow::WizardFlow(Interaction& ui, int currentYear)
     : ui_(ui)
 {
@@ -110,13 +103,13 @@ void WizardFlow::importParticipants(ParticipantListKind kind)
         // Read from a working copy, so that the roster file itself is never touched.
         std::unique_ptr<RosterDatabase> db = RosterDatabase::open(MakeWorkingCopy(path).file);
         if (!db) {
-            ui_.tell(NotARoster, MessageIcon::Critical);
+            ui_.tell(NotARosterMessage, MessageIcon::Critical);
             return;
         }
         // The participants as the roster holds them, administrative data included.
         const std::unique_ptr<Roster> roster = Roster::load(std::move(db));
         if (!roster) {
-            ui_.tell(NotARoster, MessageIcon::Critical);
+            ui_.tell(NotARosterMessage, MessageIcon::Critical);
             return;
         }
         for (const Participant& participant : roster->participantRows()) {
@@ -126,7 +119,7 @@ void WizardFlow::importParticipants(ParticipantListKind kind)
             }
         }
     } catch (const DatabaseError&) {
-        ui_.tell(NotARoster, MessageIcon::Critical);
+        ui_.tell(NotARosterMessage, MessageIcon::Critical);
         return;
     }
     if (names.isEmpty()) {

@@ -8,6 +8,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <tuple>
+
 Roster::Roster(std::unique_ptr<RosterDatabase> db)
     : db_(std::move(db))
 {
@@ -15,12 +18,13 @@ Roster::Roster(std::unique_ptr<RosterDatabase> db)
 
 std::unique_ptr<Roster> Roster::load(const QString& workPath)
 {
-    std::unique_ptr<RosterDatabase> db = RosterDatabase::open(workPath);
-    return db ? load(std::move(db)) : nullptr;
+    return load(RosterDatabase::open(workPath));
 }
 
 std::unique_ptr<Roster> Roster::load(std::unique_ptr<RosterDatabase> db)
 {
+    if (!db)
+        return nullptr;
     std::unique_ptr<Roster> roster(new Roster(std::move(db)));
     try {
         roster->read();
@@ -52,6 +56,11 @@ void Roster::read()
                       participants.boolean(8)});
     }
     sector_ = db_->property(RosterSchema::SectorProperty).value_or(QString());
+    Statement absences =
+        db_->prepare(R"(SELECT [Médecin], [Début], [Fin], [Motif] FROM [Absences])");
+    while (absences.step())
+        absences_.append({absences.text(0), absences.date(1), absences.date(2), absences.text(3)});
+    SortAbsences(absences_);
 }
 
 bool Roster::hasInterval(QDate day, const QString& doctor) const
@@ -225,6 +234,32 @@ void Roster::setSector(const QString& sector)
 {
     db_->setProperty(RosterSchema::SectorProperty, sector);
     sector_ = sector;
+}
+
+void Roster::setAbsences(const QList<Absence>& absences)
+{
+    Transaction transaction(*db_);
+    db_->execute(R"(DELETE FROM [Absences])");
+    Statement insert = db_->prepare(
+        R"(INSERT INTO [Absences] ([Médecin], [Début], [Fin], [Motif]) VALUES (?1, ?2, ?3, ?4))");
+    for (const Absence& absence : absences) {
+        insert.bind(1, absence.doctor)
+            .bind(2, absence.first)
+            .bind(3, absence.last)
+            .bind(4, absence.reason)
+            .execute();
+        insert.reset();
+    }
+    transaction.commit();
+    absences_ = absences;
+    SortAbsences(absences_);
+}
+
+void SortAbsences(QList<Absence>& absences)
+{
+    std::sort(absences.begin(), absences.end(), [](const Absence& a, const Absence& b) {
+        return std::tie(a.doctor, a.first) < std::tie(b.doctor, b.first);
+    });
 }
 
 QString IntervalsText(const QList<SharedInterval>& intervals)

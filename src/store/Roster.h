@@ -48,6 +48,20 @@ struct Participant {
     bool weekends = false; // WE
 };
 
+// A participant's period away, its first and last days included.
+struct Absence {
+    QString doctor;
+    QDate first;
+    QDate last;
+    // Why, as typed ("Congés"); may be empty.
+    QString reason;
+
+    bool operator==(const Absence&) const = default;
+};
+
+// By participant, then first day: the order a roster keeps them in.
+void SortAbsences(QList<Absence>& absences);
+
 // "Dr Martin 08:00–20:00, Dr Dupont 20:00–08:00".
 QString IntervalsText(const QList<SharedInterval>& intervals);
 
@@ -57,7 +71,7 @@ class Roster {
 public:
     // Loads the roster held in a working file; null when the file is not a whole roster.
     static std::unique_ptr<Roster> load(const QString& workPath);
-    // Loads the roster of a database already open; null when it holds no day.
+    // Loads the roster of a database already open; null without one, or when it holds no day.
     static std::unique_ptr<Roster> load(std::unique_ptr<RosterDatabase> db);
 
     const RosterDatabase& database() const { return *db_; }
@@ -111,6 +125,10 @@ public:
     // The five administrative fields of the participant at that place in the table.
     void setAdministrativeData(qsizetype index, const AdministrativeData& data);
     void setSector(const QString& sector);
+    // Every participant's absences, by participant then first day.
+    const QList<Absence>& absences() const { return absences_; }
+    // Keeps exactly these absences.
+    void setAbsences(const QList<Absence>& absences);
 
 private:
     explicit Roster(std::unique_ptr<RosterDatabase> db);
@@ -127,4 +145,5 @@ private:
     QStringList participants_;
     QList<Participant> rows_;
     QList<qint64> rowIds_;
+    QList<Absence> absences_;
 };

@@ -1,13 +1,13 @@
 #include "store/RosterDatabase.h"
 
 #include "store/AppInfo.h"
-#include "store/Settings.h"
 #include "store/DatabaseError.h"
 #include "store/FileStamp.h"
 #include "store/RegularFile.h"
 #include "store/RosterCipher.h"
 #include "store/RosterSchema.h"
 #include "store/RosterYear.h"
+#include "store/Settings.h"
 #include "store/Transaction.h"
 #include "store/WorkFile.h"
 
@@ -61,22 +61,27 @@ QStringList ColumnsOf(sqlite3* db)
     return columns;
 }
 
-// Read from a database the program's statements make in memory, once.
-const Definitions& OwnDefinitions()
+// Read from a database the program's first statements make in memory.
+Definitions DefinitionsOf(int statementCount)
 {
-    static const Definitions own = [] {
-        sqlite3* db = nullptr;
-        const int code = sqlite3_open(":memory:", &db);
-        const std::unique_ptr<sqlite3, decltype(&sqlite3_close)> closing(db, &sqlite3_close);
-        if (code != SQLITE_OK)
-            throw DatabaseError(code, "no database can be made in memory");
-        for (int i = 0; i < RosterSchema::CreateStatementCount; ++i)
-            Statement(db, RosterSchema::CreateStatements[i]).execute();
-        Definitions definitions = ObjectsOf(db);
-        definitions.columns = ColumnsOf(db);
-        return definitions;
-    }();
-    return own;
+    sqlite3* db = nullptr;
+    const int code = sqlite3_open(":memory:", &db);
+    const std::unique_ptr<sqlite3, decltype(&sqlite3_close)> closing(db, &sqlite3_close);
+    if (code != SQLITE_OK)
+        throw DatabaseError(code, "no database can be made in memory");
+    for (int i = 0; i < statementCount; ++i)
+        Statement(db, RosterSchema::CreateStatements[i]).execute();
+    Definitions definitions = ObjectsOf(db);
+    definitions.columns = ColumnsOf(db);
+    return definitions;
+}
+
+// This version's schema, or the one before it, made once.
+const Definitions& OwnDefinitions(bool earlier)
+{
+    static const Definitions own = DefinitionsOf(RosterSchema::CreateStatementCount);
+    static const Definitions before = DefinitionsOf(RosterSchema::EarlierStatementCount);
+    return earlier ? before : own;
 }
 
 // The numbers of a version such as "4.2.0"; empty unless it is numbers separated by dots.
@@ -220,12 +225,14 @@ bool RosterDatabase::isAtItsPath() const
 
 void RosterDatabase::checkIsRoster() const
 {
-    const bool ownStatements = checkSchemaIsTheProgramsOwn();
+    const SchemaFound schema = checkSchema();
     // The same full check as before a save: a roster that opens can be saved.
     if (!passesIntegrityCheck())
         throw DatabaseError(SQLITE_CORRUPT, "the roster file is damaged");
-    if (!ownStatements)
-        redefineAsTheProgramsOwn();
+    if (!schema.ownStatements)
+        redefineAsTheProgramsOwn(schema.earlier);
+    if (schema.earlier)
+        addTablesOfThisVersion();
     for (int i = 0; i < RosterSchema::ContentCheckCount; ++i) {
         if (prepare(RosterSchema::ContentChecks[i]).step())
             throw DatabaseError(SQLITE_CONSTRAINT, "the roster holds values it cannot hold");
@@ -235,30 +242,45 @@ void RosterDatabase::checkIsRoster() const
         throw DatabaseError(SQLITE_NOTFOUND, "the roster has no sector");
 }
 
-bool RosterDatabase::checkSchemaIsTheProgramsOwn() const
+RosterDatabase::SchemaFound RosterDatabase::checkSchema() const
 {
-    // Exactly the program's tables and indexes: a view, a trigger or a virtual table would run
-    // the file's own code inside the program.
-    const Definitions& own = OwnDefinitions();
+    // Exactly the program's tables and indexes, of this version or the one before: a view, a
+    // trigger or a virtual table would run the file's own code inside the program.
     const Definitions found = ObjectsOf(db_);
-    if (found.objects != own.objects)
-        throw DatabaseError(SQLITE_CORRUPT, "the roster's schema is not the program's");
-    if (found.statements == own.statements)
-        return true;
-    // Another tool's words for the same tables (a script, the sqlcipher shell) are taken only
-    // for the same columns and keys.
-    if (ColumnsOf(db_) != own.columns)
-        throw DatabaseError(SQLITE_CORRUPT, "the roster's tables are not the program's");
-    return false;
+    for (const bool earlier : {false, true}) {
+        const Definitions& own = OwnDefinitions(earlier);
+        if (found.objects != own.objects)
+            continue;
+        if (found.statements == own.statements)
+            return {earlier, true};
+        // Another tool's words for the same tables (a script, the sqlcipher shell) are taken
+        // only for the same columns and keys.
+        if (ColumnsOf(db_) != own.columns)
+            throw DatabaseError(SQLITE_CORRUPT, "the roster's tables are not the program's");
+        return {earlier, false};
+    }
+    throw DatabaseError(SQLITE_CORRUPT, "the roster's schema is not the program's");
 }
 
 // From then on the file holds the program's own statements, and the next save writes them.
 // Rows the program's checks refuse fail the whole change: nothing is copied by halves.
-void RosterDatabase::redefineAsTheProgramsOwn() const
+void RosterDatabase::redefineAsTheProgramsOwn(bool earlier) const
 {
     Transaction transaction(*this);
     for (int i = 0; i < RosterSchema::RedefineStatementCount; ++i)
         execute(RosterSchema::RedefineStatements[i]);
+    for (int i = 0; !earlier && i < RosterSchema::RedefineAbsencesStatementCount; ++i)
+        execute(RosterSchema::RedefineAbsencesStatements[i]);
+    transaction.commit();
+}
+
+// A roster of the version before gains this version's empty tables, and says it has them.
+void RosterDatabase::addTablesOfThisVersion() const
+{
+    Transaction transaction(*this);
+    for (int i = RosterSchema::EarlierStatementCount; i < RosterSchema::CreateStatementCount; ++i)
+        execute(RosterSchema::CreateStatements[i]);
+    setProperty(RosterSchema::VersionProperty, AppInfo::VersionText());
     transaction.commit();
 }
 

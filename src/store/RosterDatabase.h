@@ -12,7 +12,7 @@ struct sqlite3;
 class WorkFile;
 
 // An open roster database: one encrypted file keyed with the roster password, holding the
-// tables Garde, Partagé and Participants and the properties VersionID and Secteur.
+// tables Garde, Partagé, Participants and Absences and the properties VersionID and Secteur.
 class RosterDatabase {
 public:
     // Creates a new, empty roster database in an empty working file, which it then owns.
@@ -23,8 +23,8 @@ public:
     // Opens a roster file for reading and writing. Only a whole roster opens, one the program
     // can show, edit and save, whoever wrote it; anything else is refused without being
     // changed. Tables that another tool defined in its own words, with the program's columns
-    // and keys, are brought under the program's own statements, their rows kept. Null when
-    // refused.
+    // and keys, are brought under the program's own statements, their rows kept; a roster of
+    // the version before gains the tables it lacks. Null when refused.
     static std::unique_ptr<RosterDatabase> open(const QString& path);
     // The same on a working file, which the database then owns; a refused working file is
     // removed. Null, too, without a working file.
@@ -71,10 +71,17 @@ private:
                                                          std::unique_ptr<WorkFile> workFile);
     static sqlite3* openKeyed(const QString& path, const QByteArray& key);
     void checkIsRoster() const;
-    // Throws unless the file holds the program's tables and indexes, with its columns and keys;
-    // true when their statements are the program's own, word for word.
-    bool checkSchemaIsTheProgramsOwn() const;
-    void redefineAsTheProgramsOwn() const;
+    struct SchemaFound {
+        // The tables of the version before this one.
+        bool earlier;
+        // Defined by the program's statements, word for word.
+        bool ownStatements;
+    };
+    // Throws unless the file holds the program's tables and indexes, with their columns and
+    // keys, of this version or the one before.
+    SchemaFound checkSchema() const;
+    void redefineAsTheProgramsOwn(bool earlier) const;
+    void addTablesOfThisVersion() const;
     void checkHoldsOneYear() const;
 
     // Destroyed last: the working file goes once the engine has let go of it.

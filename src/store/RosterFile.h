@@ -20,6 +20,11 @@ struct WorkingCopy {
 // regular file no larger than any roster is copied. Empty when no working copy could be made.
 WorkingCopy MakeWorkingCopy(const QString& rosterPath);
 
+// What the user is told of a file that is not a roster the program can open.
+inline const QString NotARosterMessage =
+    QStringLiteral("Impossible d'ouvrir le tour de garde.\r\n"
+                   "Assurez-vous qu'il s'agit bien d'un tour de garde de l'application.");
+
 enum class RosterWrite {
     Written,
     Failed,

@@ -38,21 +38,31 @@ constexpr char CreateProperties[] = R"(CREATE TABLE [Propriétés] (
         [Nom] TEXT NOT NULL PRIMARY KEY,
         [Valeur] TEXT NOT NULL))";
 
+// Each participant's periods away, first and last days included; one participant's periods
+// never overlap, so none starts on the same day as another of his.
+constexpr char CreateAbsences[] = R"(CREATE TABLE [Absences] (
+        [Médecin] TEXT NOT NULL CHECK (length([Médecin]) BETWEEN 1 AND 50),
+        [Début] TEXT NOT NULL CHECK (date([Début], '+0 days') IS [Début]),
+        [Fin] TEXT NOT NULL CHECK (date([Fin], '+0 days') IS [Fin] AND [Fin] >= [Début]),
+        [Motif] TEXT NOT NULL DEFAULT '' CHECK (length([Motif]) <= 50),
+        CONSTRAINT [Absence] PRIMARY KEY ([Médecin], [Début])))";
+
 } // namespace
 
 const char* const CreateStatements[] = {
-    CreateGarde, CreatePartage, CreateParticipants, CreateDoctorIndex, CreateProperties,
+    CreateGarde,       CreatePartage,    CreateParticipants,
+    CreateDoctorIndex, CreateProperties, CreateAbsences,
 };
 const int CreateStatementCount = static_cast<int>(std::size(CreateStatements));
+const int EarlierStatementCount = 5;
 
 const char* const SelectObjects =
     R"(SELECT type, name, tbl_name, rootpage > 0, sql FROM sqlite_master)";
 
 const char* const DescribeTables[] = {
-    R"(PRAGMA table_info([Garde]))",
-    R"(PRAGMA table_info([Partagé]))",
-    R"(PRAGMA table_info([Participants]))",
-    R"(PRAGMA table_info([Propriétés]))",
+    R"(PRAGMA table_info([Garde]))",        R"(PRAGMA table_info([Partagé]))",
+    R"(PRAGMA table_info([Participants]))", R"(PRAGMA table_info([Propriétés]))",
+    R"(PRAGMA table_info([Absences]))",
 };
 const int DescribeTableCount = static_cast<int>(std::size(DescribeTables));
 
@@ -82,6 +92,14 @@ const char* const RedefineStatements[] = {
 };
 const int RedefineStatementCount = static_cast<int>(std::size(RedefineStatements));
 
+const char* const RedefineAbsencesStatements[] = {
+    R"(ALTER TABLE [Absences] RENAME TO [Absences lues])",
+    CreateAbsences,
+    R"(INSERT INTO [Absences] SELECT * FROM [Absences lues])",
+    R"(DROP TABLE [Absences lues])",
+};
+const int RedefineAbsencesStatementCount = static_cast<int>(std::size(RedefineAbsencesStatements));
+
 const char* const ContentChecks[] = {
     R"(SELECT 1 FROM [Garde] WHERE typeof([Jour]) != 'text' OR date([Jour], '+0 days') IS NOT [Jour]
         OR ([Médecin] IS NOT NULL AND (typeof([Médecin]) != 'text' OR length([Médecin]) > 50))
@@ -110,6 +128,13 @@ const char* const ContentChecks[] = {
         LIMIT 1)",
 
     R"(SELECT 1 FROM [Propriétés] WHERE typeof([Nom]) != 'text' OR typeof([Valeur]) != 'text'
+        LIMIT 1)",
+
+    R"(SELECT 1 FROM [Absences] WHERE typeof([Médecin]) != 'text'
+        OR length([Médecin]) NOT BETWEEN 1 AND 50
+        OR typeof([Début]) != 'text' OR date([Début], '+0 days') IS NOT [Début]
+        OR typeof([Fin]) != 'text' OR date([Fin], '+0 days') IS NOT [Fin] OR [Fin] < [Début]
+        OR typeof([Motif]) != 'text' OR length([Motif]) > 50
         LIMIT 1)",
 };
 const int ContentCheckCount = static_cast<int>(std::size(ContentChecks));

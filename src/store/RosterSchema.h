@@ -7,6 +7,9 @@ namespace RosterSchema {
 // Statements that build an empty roster, in order.
 extern const char* const CreateStatements[];
 extern const int CreateStatementCount;
+// The first of them make the tables of a roster written by version 4.2.0, which had no
+// Absences; the others bring such a roster to this version's tables.
+extern const int EarlierStatementCount;
 
 // Every schema object of a file: its type, name and table, whether the engine stores it as
 // rows (a virtual table or a view is not), and its statement.
@@ -22,6 +25,9 @@ extern const int DescribeTableCount;
 // goes, its indexes with it.
 extern const char* const RedefineStatements[];
 extern const int RedefineStatementCount;
+// The same for Absences, in a file that has it.
+extern const char* const RedefineAbsencesStatements[];
+extern const int RedefineAbsencesStatementCount;
 
 // Each gives a row when a table holds a value the program cannot hold (a file's own checks
 // can be switched off by whoever writes it): a day that is not an

@@ -35,6 +35,8 @@ QStringList Rows(const RosterDatabase& db)
              "SELECT [Médecin], [Etat-Civil], [Ville], [Semaine] FROM [Participants] ORDER BY "
              "rowid",
              "SELECT [Nom], [Valeur], '', '' FROM [Propriétés] ORDER BY [Nom]",
+             "SELECT [Médecin], [Début], [Fin], [Motif] FROM [Absences] ORDER BY [Médecin], "
+             "[Début]",
          }) {
         Statement row = db.prepare(sql);
         while (row.step()) {
@@ -121,6 +123,22 @@ private slots:
                    return d.clearUnavailableDays();
                })
             << u"Vider la liste de mes jours indisponibles"_s;
+        QTest::newRow("absence, merged with one it overlaps")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) {
+                   return d.addAbsence({"A", QDate(2011, 8, 8), QDate(2011, 8, 15), {}});
+               })
+            << u"Ajouter l'absence de A du 8 août au 15 août"_s;
+        QTest::newRow("absence changed") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.changeAbsence(0, {"B", QDate(2011, 7, 1), QDate(2011, 7, 1), "Formation"});
+        }) << u"Modifier l'absence de B le 1er juillet"_s;
+        QTest::newRow("absence removed")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) { return d.removeAbsence(0); })
+            << u"Supprimer l'absence de A du 1er août au 10 août"_s;
+        QTest::newRow("unavailable days of a copy")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) {
+                   return d.importUnavailableDays(d.filePath(), "B");
+               })
+            << u"Importer les jours indisponibles de B"_s;
         QTest::newRow("administrative data") << Edit([](RosterDocument& d, ScriptedInteraction&) {
             return d.setAdministrativeData(1, {"A", "Dr Anne Arnaud", "", "", "", "Barcelonnette"});
         }) << u"Modifier les données administratives de A"_s;
@@ -271,6 +289,43 @@ private slots:
         QTest::newRow("overlapping intervals") << Edit([](RosterDocument& d, ScriptedInteraction&) {
             return d.shareDay(First, {{"A", 0, 6}, {"B", 5.5, 12}});
         }) << u"Un ou plusieurs des intervalles se chevauchent.\r\nVeuillez revoir ces valeurs."_s;
+        const auto absence = [](Absence away) {
+            return Edit(
+                [away](RosterDocument& d, ScriptedInteraction&) { return d.addAbsence(away); });
+        };
+        const QDate july(2011, 7, 14);
+        QTest::newRow("absence of someone not in the list")
+            << absence({"Z", july, july, {}})
+            << u"Choisissez le participant absent dans la liste des participants."_s;
+        QTest::newRow("absence without its days")
+            << absence({"A", july, {}, {}})
+            << u"Indiquez le premier et le dernier jour de l'absence."_s;
+        QTest::newRow("absence ending before it starts")
+            << absence({"A", july, july.addDays(-1), {}})
+            << u"Le dernier jour de l'absence (Au) précède son premier jour (Du).\r\nVeuillez "
+               "revoir ces dates."_s;
+        QTest::newRow("absence into the next year")
+            << absence({"A", QDate(2011, 12, 31), QDate(2012, 1, 1), {}})
+            << u"Une absence doit être comprise dans l'année 2011 du tour de garde."_s;
+        QTest::newRow("absence with a 51-character reason")
+            << absence({"A", july, july, QString(51, u'é')})
+            << u"Le motif est trop long : un motif compte au plus 50 caractères."_s;
+        QTest::newRow("absence with a line break")
+            << absence({"A", july, july, "Congés\n"}) << ControlMessage;
+        // A copy of that year, or a file that is no roster for year 0.
+        const auto import = [](int year) {
+            return Edit([year](RosterDocument& d, ScriptedInteraction&) {
+                return d.importUnavailableDays(year ? CreateBlankRoster(year) : d.workPath() + "~",
+                                               "B");
+            });
+        };
+        QTest::newRow("copy of another year")
+            << import(2012)
+            << u"Ce tour de garde est celui de l'année 2012.\r\nChoisissez une copie du tour "
+               "de garde 2011."_s;
+        QTest::newRow("copy without unavailable days")
+            << import(2011) << u"Aucun jour n'est marqué indisponible dans cette copie."_s;
+        QTest::newRow("copy that is no roster") << import(0) << NotARosterMessage;
         QTest::newRow("empty sector")
             << Edit([](RosterDocument& d, ScriptedInteraction&) { return d.setSector({}); })
             << QString();
@@ -302,6 +357,30 @@ private slots:
         QCOMPARE(document_->roster().participants(),
                  (QStringList{"B", "A", " a ", u"🩺"_s.repeated(26)}));
         QVERIFY(working().contains(" a |||1"));
+    }
+
+    // A roster written by the version before has no absences: its working copy gains the
+    // table, the file itself untouched; saved, the file holds them and this version's number.
+    void aRosterOfTheVersionBefore()
+    {
+        std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path_);
+        db->execute("DROP TABLE [Absences]");
+        db->execute("UPDATE [Propriétés] SET [Valeur] = '4.2.0' WHERE [Nom] = 'VersionID'");
+        db.reset();
+        const QByteArray bytes = ReadFile(path_);
+        int untitled = 0;
+        RosterDocument earlier(*ui_, *ui_);
+        QVERIFY(earlier.openFile(MakeWorkingCopy(path_), path_, untitled));
+        QCOMPARE(ReadFile(path_), bytes);
+        QVERIFY(earlier.roster().absences().isEmpty() && !earlier.isModified());
+
+        const Absence away{"B", QDate(2011, 3, 7), QDate(2011, 3, 8), "Congés"};
+        QVERIFY(earlier.addAbsence(away));
+        QVERIFY(earlier.save(false));
+
+        const std::unique_ptr<Roster> saved = Roster::load(path_);
+        QCOMPARE(saved->absences(), QList<Absence>{away});
+        QCOMPARE(saved->database().property("VersionID"), u"4.3.0"_s);
     }
 
     // A write that fails is told, changes nothing and leaves no step in the history; the

@@ -237,6 +237,10 @@ private slots:
                 {"ALTER TABLE [Partagé] RENAME TO [Ancien]",
                  "CREATE TABLE [Partagé] ([Jour], [Médecin], [HDébut], [HFin])",
                  "DROP TABLE [Ancien]"});
+        refused(
+            "an absence ending before it starts, its check left out",
+            Reworded(" AND [Fin] >= [Début]", "") +
+                QStringList{"INSERT INTO [Absences] VALUES ('A', '2011-03-05', '2011-03-04', '')"});
         row("version 4.10.0", {SetVersion.arg("4.10.0")}, NewerVersion);
         row("version 5.0 with a table of its own",
             {SetVersion.arg("5.0"), "CREATE TABLE [Notes] ([Texte])"}, NewerVersion);
@@ -246,7 +250,11 @@ private slots:
         opened("a check left out, other spacing and quotes",
                Reworded("CHECK ([Indispo] IN (0, 1))", "") + Reworded("\n        ", " ") +
                    Reworded("[Jour]", "\"Jour\""));
-        opened("version 4.2.0", {SetVersion.arg("4.2.0")});
+        opened("written by 4.2.0, without absences",
+               {"DROP TABLE [Absences]", SetVersion.arg("4.2.0")});
+        opened("written by 4.2.0 in other words",
+               QStringList{"DROP TABLE [Absences]"} + Reworded(" INTEGER", " integer"));
+        opened("version 4.2.0 with absences", {SetVersion.arg("4.2.0")});
         opened("version 4.1", {SetVersion.arg("4.1")});
         opened("unreadable version", {SetVersion.arg("5.0 bêta")});
     }
@@ -286,7 +294,7 @@ private slots:
         };
         const QStringList tables = {"SELECT * FROM [Garde]", "SELECT * FROM [Partagé]",
                                     "SELECT rowid, * FROM [Participants]",
-                                    "SELECT * FROM [Propriétés]"};
+                                    "SELECT * FROM [Propriétés] WHERE [Nom] != 'VersionID'"};
         const QStringList schema = {"SELECT type, name, tbl_name, sql FROM sqlite_master"};
         const QString work = window.activeRosterWindow()->document().workPath();
         QCOMPARE(rows(work, schema), rows(CreateBlankRoster(2011), schema));

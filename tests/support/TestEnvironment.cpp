@@ -81,6 +81,7 @@ QString CreateMarchRoster()
              "UPDATE [Garde] SET [Médecin] = '<Partagé>' WHERE [Jour] = '2011-03-02'",
              "UPDATE [Garde] SET [Indispo] = 1 WHERE [Jour] IN ('2011-03-04', '2011-08-15')",
              "INSERT INTO [Partagé] VALUES ('2011-03-02', 'B', 0, 12), ('2011-03-02', 'A', 12, 24)",
+             "INSERT INTO [Absences] VALUES ('A', '2011-08-01', '2011-08-10', 'Congés')",
          })
         db->execute(edit);
     return path;

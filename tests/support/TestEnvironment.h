@@ -45,7 +45,7 @@ private:
 QString CreateBlankRoster(int year);
 // A 2011 roster file in the temporary folder, its participants B then A: A on duty on 1 March,
 // 2 March shared by B (08:00-20:00) then A (20:00-08:00), 3 March empty, 4 March and 15 August
-// marked unavailable. Its path.
+// marked unavailable; A away from 1 to 10 August ("Congés"). Its path.
 QString CreateMarchRoster();
 
 // The whole content of a file; empty when it cannot be read.

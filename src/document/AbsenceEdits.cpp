@@ -1,0 +1,112 @@
+// The edits of the participants' absences, each an undoable command.
+
+#include "document/AbsenceRules.h"
+#include "document/EditTexts.h"
+#include "document/Messages.h"
+#include "document/RosterDocument.h"
+#include "store/DatabaseError.h"
+#include "store/RosterFile.h"
+
+namespace {
+
+// "du 10 août au 12 août", "le 1er mars" for a single day.
+QString PeriodText(const Absence& absence)
+{
+    return absence.first == absence.last
+               ? QStringLiteral("le %1").arg(DayText(absence.first))
+               : QStringLiteral("du %1 au %2").arg(DayText(absence.first), DayText(absence.last));
+}
+
+} // namespace
+
+bool RosterDocument::putAbsences(const QList<Absence>& absences, const QString& text)
+{
+    const QList<Absence> former = roster_->absences();
+    return edit(
+        text, [this, absences] { roster_->setAbsences(absences); },
+        [this, former] { roster_->setAbsences(former); }, [this] { emit absencesChanged(); },
+        Scope::Roster);
+}
+
+bool RosterDocument::checkAbsence(const Absence& absence)
+{
+    const std::optional<QString> problem =
+        AbsenceProblem(absence, roster_->participants(), roster_->year());
+    if (problem)
+        messages_.tell(*problem, MessageIcon::Information);
+    return !problem;
+}
+
+bool RosterDocument::addAbsence(const Absence& absence)
+{
+    if (!checkAbsence(absence))
+        return false;
+    return putAbsences(
+        WithAbsence(roster_->absences(), absence),
+        QStringLiteral("Ajouter l'absence de %1 %2").arg(absence.doctor, PeriodText(absence)));
+}
+
+bool RosterDocument::changeAbsence(qsizetype index, const Absence& absence)
+{
+    if (index < 0 || index >= roster_->absences().size() || !checkAbsence(absence))
+        return false;
+    if (roster_->absences().at(index) == absence)
+        return false;
+    return putAbsences(
+        WithAbsence(roster_->absences(), absence, index),
+        QStringLiteral("Modifier l'absence de %1 %2").arg(absence.doctor, PeriodText(absence)));
+}
+
+bool RosterDocument::removeAbsence(qsizetype index)
+{
+    if (index < 0 || index >= roster_->absences().size())
+        return false;
+    QList<Absence> absences = roster_->absences();
+    const Absence removed = absences.takeAt(index);
+    return putAbsences(
+        absences,
+        QStringLiteral("Supprimer l'absence de %1 %2").arg(removed.doctor, PeriodText(removed)));
+}
+
+bool RosterDocument::importUnavailableDays(const QString& copyPath, const QString& doctor)
+{
+    if (!roster_->participants().contains(doctor))
+        return false;
+    QList<QDate> days;
+    int year = 0;
+    try {
+        // Read from a working copy, so that the other roster file is never touched.
+        const std::unique_ptr<Roster> copy =
+            Roster::load(RosterDatabase::open(MakeWorkingCopy(copyPath).file));
+        if (copy) {
+            year = copy->year();
+            days = copy->unavailableDays();
+        }
+    } catch (const DatabaseError&) {
+        year = 0;
+    }
+    if (year == 0) {
+        messages_.tell(NotARosterMessage, MessageIcon::Critical);
+        return false;
+    }
+    if (year != roster_->year()) {
+        messages_.tell(QStringLiteral("Ce tour de garde est celui de l'année %1.\r\n"
+                                      "Choisissez une copie du tour de garde %2.")
+                           .arg(year)
+                           .arg(roster_->year()),
+                       MessageIcon::Information);
+        return false;
+    }
+    if (days.isEmpty()) {
+        messages_.tell(QStringLiteral("Aucun jour n'est marqué indisponible dans cette copie."),
+                       MessageIcon::Information);
+        return false;
+    }
+    QList<Absence> absences = roster_->absences();
+    for (const Absence& period : AbsencesOfDays(doctor, days, UnavailableReason))
+        absences = WithAbsence(absences, period);
+    if (absences == roster_->absences())
+        return false;
+    return putAbsences(absences,
+                       QStringLiteral("Importer les jours indisponibles de %1").arg(doctor));
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+// How an edit's name in the history writes a day: "12 mars", "1er mars".
+inline QString DayText(QDate day)
+{
+    const QString month = QLocale(QLocale::French).monthName(day.month());
+    return day.day() == 1 ? QStringLiteral("1er %1").arg(month)
+                          : QStringLiteral("%1 %2").arg(day.day()).arg(month);
+}
