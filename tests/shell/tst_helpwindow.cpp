@@ -41,7 +41,6 @@ private slots:
     {
         QTest::addColumn<QString>("section"); // empty: the start
         QTest::newRow("chapter") << u"grille"_s;
-        QTest::newRow("wizard step") << u"assistant-etape1"_s;
         QTest::newRow("near the end") << u"agenda"_s;
         QTest::newRow("back to the start") << QString();
     }

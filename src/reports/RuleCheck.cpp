@@ -1,0 +1,168 @@
+#include "reports/RuleCheck.h"
+
+#include "store/DutyHours.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <tuple>
+
+RosterFacts RosterFacts::of(const Roster& roster)
+{
+    return {roster.days(), roster.allIntervals(), roster.participants(), roster.absences()};
+}
+
+namespace {
+
+// The alerts of a range of days, from facts read once.
+class RuleChecker {
+public:
+    RuleChecker(const RosterFacts& facts, const RosterRules& rules)
+        : facts_(facts)
+        , rules_(rules)
+        , participants_(facts.participants.cbegin(), facts.participants.cend())
+    {
+        for (const RosterDay& day : facts.days)
+            onDuty_.insert(day.date, doctorsOf(day));
+        for (const Absence& absence : facts.absences)
+            absences_[absence.doctor].append(absence);
+    }
+
+    QList<RuleAlert> check(QDate first, QDate last)
+    {
+        for (const RosterDay& day : facts_.days) {
+            if (day.date < first || day.date > last)
+                continue;
+            const qsizetype start = alerts_.size();
+            checkDay(day);
+            std::sort(alerts_.begin() + start, alerts_.end(),
+                      [](const RuleAlert& a, const RuleAlert& b) {
+                          return std::tie(a.rule, a.doctor) < std::tie(b.rule, b.doctor);
+                      });
+        }
+        return alerts_;
+    }
+
+private:
+    // Whoever holds the day or one of its intervals.
+    QStringList doctorsOf(const RosterDay& day) const
+    {
+        if (day.doctor != SharedDutyMarker)
+            return day.doctor.isEmpty() ? QStringList() : QStringList{day.doctor};
+        QStringList doctors;
+        for (const SharedInterval& interval : facts_.intervals.value(day.date)) {
+            if (!interval.doctor.isEmpty() && !doctors.contains(interval.doctor))
+                doctors.append(interval.doctor);
+        }
+        return doctors;
+    }
+
+    bool isOnDuty(QDate day, const QString& doctor) const
+    {
+        return onDuty_.value(day).contains(doctor);
+    }
+
+    void alert(QDate day, const QString& doctor, Rule rule, const QString& text)
+    {
+        alerts_.append({day, doctor, rule, text});
+    }
+
+    void checkDay(const RosterDay& day)
+    {
+        if (rules_.dayWithoutDuty && day.doctor.isEmpty())
+            alert(day.date, {}, Rule::DayWithoutDuty,
+                  QStringLiteral("Personne n'est de garde ce jour"));
+        if (rules_.uncoveredHours && day.doctor == SharedDutyMarker)
+            checkCoverage(day.date);
+        for (const QString& doctor : onDuty_.value(day.date))
+            checkDoctor(day.date, doctor);
+    }
+
+    // The duty day runs from 08:00 to 08:00: every half hour of it needs someone.
+    void checkCoverage(QDate day)
+    {
+        QList<SharedInterval> intervals = facts_.intervals.value(day);
+        std::sort(
+            intervals.begin(), intervals.end(),
+            [](const SharedInterval& a, const SharedInterval& b) { return a.start < b.start; });
+        double covered = 0;
+        QStringList gaps;
+        for (const SharedInterval& interval : std::as_const(intervals)) {
+            if (interval.start > covered)
+                gaps.append(QStringLiteral("de %1 à %2")
+                                .arg(HoursToText(covered), HoursToText(interval.start)));
+            covered = std::max(covered, interval.end);
+        }
+        if (covered < 24)
+            gaps.append(QStringLiteral("de %1 à %2").arg(HoursToText(covered), HoursToText(24)));
+        if (!gaps.isEmpty())
+            alert(
+                day, {}, Rule::UncoveredHours,
+                QStringLiteral("Personne n'est de garde %1").arg(gaps.join(QStringLiteral(", "))));
+    }
+
+    void checkDoctor(QDate day, const QString& doctor)
+    {
+        if (rules_.unknownName && !participants_.contains(doctor))
+            alert(day, doctor, Rule::UnknownName,
+                  QStringLiteral("%1 ne figure pas dans la liste des participants").arg(doctor));
+        for (const Absence& absence : absences_.value(doctor)) {
+            if (absence.first <= day && day <= absence.last)
+                alert(
+                    day, doctor, Rule::Absent,
+                    absence.reason.isEmpty()
+                        ? QStringLiteral("%1 est absent ce jour").arg(doctor)
+                        : QStringLiteral("%1 est absent ce jour (%2)").arg(doctor, absence.reason));
+        }
+        if (rules_.twoDaysRunning && isOnDuty(day.addDays(-1), doctor))
+            alert(day, doctor, Rule::TwoDaysRunning,
+                  QStringLiteral("%1 est de garde la veille").arg(doctor));
+        if (rules_.dayAfterWeekend && day.dayOfWeek() == Qt::Monday &&
+            (isOnDuty(day.addDays(-1), doctor) || isOnDuty(day.addDays(-2), doctor)))
+            alert(day, doctor, Rule::DayAfterWeekend,
+                  QStringLiteral("%1 est de garde le lundi après son week-end").arg(doctor));
+        if (rules_.tooManyWeekends && day.dayOfWeek() >= Qt::Saturday &&
+            isInCrowdedWeekends(day, doctor))
+            alert(day, doctor, Rule::TooManyWeekends,
+                  QStringLiteral("%1 est de garde plus de %2 week-ends sur %3")
+                      .arg(doctor)
+                      .arg(rules_.weekendsAllowed)
+                      .arg(rules_.weekendsWindow));
+    }
+
+    bool worksWeekend(QDate saturday, const QString& doctor) const
+    {
+        return isOnDuty(saturday, doctor) || isOnDuty(saturday.addDays(1), doctor);
+    }
+
+    // Whether one of the runs of consecutive weekends that holds this day's weekend has more
+    // of the doctor's than the rule allows.
+    bool isInCrowdedWeekends(QDate day, const QString& doctor) const
+    {
+        const QDate saturday = day.addDays(Qt::Saturday - day.dayOfWeek());
+        const int window = std::max(1, rules_.weekendsWindow);
+        for (int start = 1 - window; start <= 0; ++start) {
+            int worked = 0;
+            for (int weekend = start; weekend < start + window; ++weekend)
+                worked += worksWeekend(saturday.addDays(7 * weekend), doctor) ? 1 : 0;
+            if (worked > rules_.weekendsAllowed)
+                return true;
+        }
+        return false;
+    }
+
+    const RosterFacts& facts_;
+    const RosterRules& rules_;
+    QSet<QString> participants_;
+    QHash<QDate, QStringList> onDuty_;
+    QHash<QString, QList<Absence>> absences_;
+    QList<RuleAlert> alerts_;
+};
+
+} // namespace
+
+QList<RuleAlert> CheckRules(const RosterFacts& facts, const RosterRules& rules, QDate first,
+                            QDate last)
+{
+    return RuleChecker(facts, rules).check(first, last);
+}

@@ -1,0 +1,106 @@
+#include "reports/RuleCheck.h"
+#include "store/Calendar.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A 2011 roster of A and B, A away from 10 to 12 August ("Congés"), with these duties: "5/3 A",
+// or a shared day "2/3 A 0 12 B 12.5 24" in duty hours.
+RosterFacts Facts(const QStringList& duties)
+{
+    RosterFacts facts;
+    for (QDate day(2011, 1, 1); day.year() == 2011; day = day.addDays(1))
+        facts.days.append({day, {}, DayTypeOf(day), false});
+    facts.participants = {"A", "B"};
+    facts.absences = {{"A", {2011, 8, 10}, {2011, 8, 12}, "Congés"}};
+    for (const QString& duty : duties) {
+        const QStringList part = duty.split(' ');
+        const QDate day = QDate::fromString(part[0] + "/2011", "d/M/yyyy");
+        RosterDay& row = facts.days[QDate(2011, 1, 1).daysTo(day)];
+        row.doctor = part.size() == 2 ? part[1] : SharedDutyMarker;
+        for (qsizetype i = 1; i + 2 < part.size(); i += 3)
+            facts.intervals[day].append({part[i], part[i + 1].toDouble(), part[i + 2].toDouble()});
+    }
+    return facts;
+}
+
+} // namespace
+
+class TestRuleCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each rule on the nearest cases that must and must not raise an alert.
+    void alerts_data()
+    {
+        QTest::addColumn<QStringList>("duties");
+        QTest::addColumn<QString>("rules");      // changes from the defaults
+        QTest::addColumn<QStringList>("alerts"); // "day text"
+        QTest::newRow("on duty while away") << QStringList{"10/8 A", "13/8 A"} << ""
+                                            << QStringList{"10/8 A est absent ce jour (Congés)"};
+        QTest::newRow("away, sharing the day") << QStringList{"11/8 B 0 12 A 12 24"} << ""
+                                               << QStringList{"11/8 A est absent ce jour (Congés)"};
+        QTest::newRow("Friday then Saturday")
+            << QStringList{"4/3 A", "5/3 A"} << "" << QStringList{"5/3 A est de garde la veille"};
+        QTest::newRow("a day between") << QStringList{"4/3 A", "6/3 A"} << "" << QStringList{};
+        QTest::newRow("Sunday then Monday")
+            << QStringList{"6/3 A", "7/3 A"} << ""
+            << QStringList{"7/3 A est de garde la veille",
+                           "7/3 A est de garde le lundi après son week-end"};
+        QTest::newRow("Saturday then Monday")
+            << QStringList{"5/3 A", "7/3 A"} << ""
+            << QStringList{"7/3 A est de garde le lundi après son week-end"};
+        QTest::newRow("Saturday then Tuesday")
+            << QStringList{"5/3 A", "8/3 A"} << "" << QStringList{};
+        QTest::newRow("2 weekends of 3")
+            << QStringList{"5/3 A", "13/3 A", "26/3 A"} << "" << QStringList{};
+        const QString crowded = u"A est de garde plus de 2 week-ends sur 3"_s;
+        QTest::newRow("3 weekends of 3")
+            << QStringList{"5/3 A", "13/3 A", "19/3 A"} << ""
+            << QStringList{"5/3 " + crowded, "13/3 " + crowded, "19/3 " + crowded};
+        QTest::newRow("3 weekends of 4, 2 of 4 allowed")
+            << QStringList{"5/3 A", "12/3 A", "26/3 A"} << "2 of 4"
+            << QStringList{"5/3 A est de garde plus de 2 week-ends sur 4",
+                           "12/3 A est de garde plus de 2 week-ends sur 4",
+                           "26/3 A est de garde plus de 2 week-ends sur 4"};
+        QTest::newRow("nobody on 1 March") << QStringList{"2/3 A"} << "nobody"
+                                           << QStringList{"1/3 Personne n'est de garde ce jour"};
+        QTest::newRow("a half-hour gap")
+            << QStringList{"2/3 A 0 12 B 12.5 24"} << ""
+            << QStringList{"2/3 Personne n'est de garde de 20:00 à 20:30"};
+        QTest::newRow("08:00 to 08:00 exactly")
+            << QStringList{"2/3 A 0 12 B 12 24"} << "" << QStringList{};
+        QTest::newRow("both ends open")
+            << QStringList{"2/3 A 0.5 23.5"} << ""
+            << QStringList{"2/3 Personne n'est de garde de 08:00 à 08:30, de 07:30 à 08:00"};
+        QTest::newRow("a name not in the list")
+            << QStringList{"2/3 Z", "3/3 B"} << ""
+            << QStringList{"2/3 Z ne figure pas dans la liste des participants"};
+    }
+
+    void alerts()
+    {
+        QFETCH(QStringList, duties);
+        QFETCH(QString, rules);
+        QFETCH(QStringList, alerts);
+        RosterRules checked;
+        checked.dayWithoutDuty = rules == "nobody";
+        if (rules == "2 of 4")
+            checked.weekendsWindow = 4;
+        // The year's other days hold nobody either: only 1 March is looked at then.
+        const QDate first = rules == "nobody" ? QDate(2011, 3, 1) : QDate(2011, 1, 1);
+        const QDate last = rules == "nobody" ? first : QDate(2011, 12, 31);
+
+        QStringList found;
+        for (const RuleAlert& alert : CheckRules(Facts(duties), checked, first, last))
+            found.append(alert.day.toString("d/M ") + alert.text);
+
+        QCOMPARE(found, alerts);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRuleCheck)
+#include "tst_rulecheck.moc"
