@@ -84,6 +84,9 @@ public:
     // copy, become his absences.
     bool importUnavailableDays(const QString& copyPath, const QString& doctor);
 
+    // The group's rules the roster is checked against.
+    bool setRules(const RosterRules& rules);
+
     // False, having told the user, when the roster has no participant for a command to work on.
     bool requireParticipants();
     // Runs a read of the roster for a report; a failure is told to the user.
@@ -96,6 +99,7 @@ signals:
     void participantsChanged();
     void sectorChanged(const QString& sector);
     void absencesChanged();
+    void rulesChanged();
     void modifiedChanged(bool modified);
     void captionChanged(const QString& caption);
     void saved(const QString& filePath);

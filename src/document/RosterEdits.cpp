@@ -256,3 +256,14 @@ bool RosterDocument::setAdministrativeData(qsizetype index, const Administrative
         [this, index, former] { roster_->setAdministrativeData(index, former); }, [] {},
         Scope::Roster);
 }
+
+bool RosterDocument::setRules(const RosterRules& rules)
+{
+    const RosterRules former = roster_->rules();
+    if (rules == former)
+        return false;
+    return edit(
+        QStringLiteral("Modifier les règles du tour de garde"),
+        [this, rules] { roster_->setRules(rules); }, [this, former] { roster_->setRules(former); },
+        [this] { emit rulesChanged(); }, Scope::Roster);
+}

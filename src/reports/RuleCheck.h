@@ -1,25 +1,10 @@
 #pragma once
 
 #include "store/Roster.h"
+#include "store/RosterRules.h"
 
 #include <QHash>
 #include <QList>
-
-// The group's rules a roster is checked against, each on or off. A participant on duty while
-// absent is always an alert.
-struct RosterRules {
-    bool twoDaysRunning = true;
-    bool dayAfterWeekend = true;
-    bool tooManyWeekends = true;
-    // No more than this many weekends on duty in any run of that many consecutive ones.
-    int weekendsAllowed = 2;
-    int weekendsWindow = 3;
-    bool dayWithoutDuty = false;
-    bool uncoveredHours = true;
-    bool unknownName = true;
-
-    bool operator==(const RosterRules&) const = default;
-};
 
 enum class Rule {
     Absent,

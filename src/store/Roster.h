@@ -3,6 +3,7 @@
 #include "store/AdministrativeData.h"
 #include "store/Calendar.h"
 #include "store/RosterDatabase.h"
+#include "store/RosterRules.h"
 
 #include <QDate>
 #include <QHash>
@@ -131,6 +132,9 @@ public:
     const QList<Absence>& absences() const { return absences_; }
     // Keeps exactly these absences.
     void setAbsences(const QList<Absence>& absences);
+    // The group's rules, the defaults for those the file does not hold or holds unreadably.
+    const RosterRules& rules() const { return rules_; }
+    void setRules(const RosterRules& rules);
 
 private:
     explicit Roster(std::unique_ptr<RosterDatabase> db);
@@ -139,6 +143,7 @@ private:
     void insertIntervals(QDate day, const QList<SharedInterval>& intervals);
     void writeDoctor(QDate day, const QString& doctor);
     void read();
+    void readRules();
 
     std::unique_ptr<RosterDatabase> db_;
     QList<RosterDay> days_;
@@ -148,4 +153,5 @@ private:
     QList<Participant> rows_;
     QList<qint64> rowIds_;
     QList<Absence> absences_;
+    RosterRules rules_;
 };

@@ -343,6 +343,11 @@ void RosterDatabase::setProperty(const char* name, const QString& value) const
         .execute();
 }
 
+void RosterDatabase::removeProperty(const char* name) const
+{
+    prepare(RosterSchema::DeleteProperty).bind(1, QString::fromUtf8(name)).execute();
+}
+
 std::unique_ptr<RosterDatabase> CreateRosterDatabase()
 {
     std::unique_ptr<WorkFile> file = WorkFile::create();

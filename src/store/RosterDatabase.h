@@ -59,6 +59,7 @@ public:
 
     std::optional<QString> property(const char* name) const;
     void setProperty(const char* name, const QString& value) const;
+    void removeProperty(const char* name) const;
 
 private:
     RosterDatabase(sqlite3* db, QString path, std::unique_ptr<QFile> file,

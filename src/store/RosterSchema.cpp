@@ -144,5 +144,6 @@ const char* const SelectPropertiesTable = R"(SELECT 1 FROM sqlite_master
 const char* const SelectProperty = R"(SELECT [Valeur] FROM [Propriétés] WHERE [Nom] = ?1)";
 const char* const InsertOrReplaceProperty =
     R"(INSERT OR REPLACE INTO [Propriétés] ([Nom], [Valeur]) VALUES (?1, ?2))";
+const char* const DeleteProperty = R"(DELETE FROM [Propriétés] WHERE [Nom] = ?1)";
 
 } // namespace RosterSchema

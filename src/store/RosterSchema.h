@@ -40,6 +40,7 @@ extern const int ContentCheckCount;
 extern const char* const SelectPropertiesTable;
 extern const char* const SelectProperty;
 extern const char* const InsertOrReplaceProperty;
+extern const char* const DeleteProperty;
 
 inline constexpr char VersionProperty[] = "VersionID";
 inline constexpr char SectorProperty[] = "Secteur";

@@ -139,6 +139,12 @@ private slots:
                    return d.importUnavailableDays(d.filePath(), "B");
                })
             << u"Importer les jours indisponibles de B"_s;
+        QTest::newRow("rules") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            RosterRules rules;
+            rules.weekendsWindow = 4;
+            rules.dayWithoutDuty = true;
+            return d.setRules(rules) && Roster::load(d.workPath())->rules() == rules;
+        }) << u"Modifier les règles du tour de garde"_s;
         QTest::newRow("administrative data") << Edit([](RosterDocument& d, ScriptedInteraction&) {
             return d.setAdministrativeData(1, {"A", "Dr Anne Arnaud", "", "", "", "Barcelonnette"});
         }) << u"Modifier les données administratives de A"_s;
@@ -381,6 +387,23 @@ private slots:
         const std::unique_ptr<Roster> saved = Roster::load(path_);
         QCOMPARE(saved->absences(), QList<Absence>{away});
         QCOMPARE(saved->database().property("VersionID"), u"4.3.0"_s);
+    }
+
+    // Rules another program wrote are read as this one writes them, or left at their defaults:
+    // a run of weekends must allow fewer than it holds.
+    void storedRules()
+    {
+        std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path_);
+        db->setProperty("RègleVeille", "0");
+        db->setProperty("RègleJourVide", "True");
+        db->setProperty("RègleNom", "peut-être");
+        db->setProperty("RègleWeekEndsPermis", "3");
+        db->setProperty("RègleWeekEndsConsécutifs", "3");
+        db.reset();
+        RosterRules expected;
+        expected.twoDaysRunning = false;
+        expected.dayWithoutDuty = true;
+        QCOMPARE(Roster::load(path_)->rules(), expected);
     }
 
     // A write that fails is told, changes nothing and leaves no step in the history; the
