@@ -4,7 +4,6 @@
 #include "document/EditTexts.h"
 #include "document/Messages.h"
 #include "document/RosterDocument.h"
-#include "store/DatabaseError.h"
 #include "store/RosterFile.h"
 
 namespace {
@@ -72,31 +71,22 @@ bool RosterDocument::importUnavailableDays(const QString& copyPath, const QStrin
 {
     if (!roster_->participants().contains(doctor))
         return false;
-    QList<QDate> days;
-    int year = 0;
-    try {
-        // Read from a working copy, so that the other roster file is never touched.
-        const std::unique_ptr<Roster> copy =
-            Roster::load(RosterDatabase::open(MakeWorkingCopy(copyPath).file));
-        if (copy) {
-            year = copy->year();
-            days = copy->unavailableDays();
-        }
-    } catch (const DatabaseError&) {
-        year = 0;
-    }
-    if (year == 0) {
+    // Read from a working copy, so that the other roster file is never touched.
+    const std::unique_ptr<Roster> copy =
+        Roster::load(RosterDatabase::open(MakeWorkingCopy(copyPath).file));
+    if (!copy) {
         messages_.tell(NotARosterMessage, MessageIcon::Critical);
         return false;
     }
-    if (year != roster_->year()) {
+    if (copy->year() != roster_->year()) {
         messages_.tell(QStringLiteral("Ce tour de garde est celui de l'année %1.\r\n"
                                       "Choisissez une copie du tour de garde %2.")
-                           .arg(year)
+                           .arg(copy->year())
                            .arg(roster_->year()),
                        MessageIcon::Information);
         return false;
     }
+    const QList<QDate> days = copy->unavailableDays();
     if (days.isEmpty()) {
         messages_.tell(QStringLiteral("Aucun jour n'est marqué indisponible dans cette copie."),
                        MessageIcon::Information);

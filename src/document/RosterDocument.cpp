@@ -4,7 +4,6 @@
 #include "document/Messages.h"
 #include "store/DatabaseError.h"
 #include "store/FilePaths.h"
-#include "store/RosterFile.h"
 #include "store/SaveLock.h"
 #include "store/WorkFile.h"
 

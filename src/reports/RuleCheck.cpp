@@ -7,11 +7,6 @@
 #include <algorithm>
 #include <tuple>
 
-RosterFacts RosterFacts::of(const Roster& roster)
-{
-    return {roster.days(), roster.allIntervals(), roster.participants(), roster.absences()};
-}
-
 namespace {
 
 // The alerts of a range of days, from facts read once.

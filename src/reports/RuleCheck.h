@@ -33,8 +33,6 @@ struct RosterFacts {
     QHash<QDate, QList<SharedInterval>> intervals;
     QStringList participants;
     QList<Absence> absences;
-
-    static RosterFacts of(const Roster& roster);
 };
 
 // The alerts of the days from `first` to `last`, by day then rule; what the days around them

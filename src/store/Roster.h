@@ -97,8 +97,6 @@ public:
 
     // The intervals of a shared day, by starting time.
     QList<SharedInterval> intervals(QDate day) const;
-    // Every shared day's intervals, by starting time, read at once.
-    QHash<QDate, QList<SharedInterval>> allIntervals() const;
     // Who holds the day, with its intervals when it is shared.
     DayDuty duty(QDate day) const;
     // Whether the participant has an interval on the shared day.
