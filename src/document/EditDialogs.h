@@ -2,11 +2,13 @@
 
 #include "store/Calendar.h"
 #include "store/Roster.h"
+#include "store/RosterRules.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // What the sharing dialog starts from.
@@ -27,6 +29,20 @@ struct SectorName {
     QString name;
     // Also the name of the rosters created from now on.
     bool asDefault;
+};
+
+// "Absences des participants": the roster's absences, and what the window's commands do. Each
+// command is true when the roster was changed; a refusal has been told to the user.
+struct AbsencesWindow {
+    int year = 0;
+    QStringList participants;
+    // Every absence, in the roster's order, as it stands after the last command.
+    std::function<QList<Absence>()> absences;
+    std::function<bool(const Absence& absence)> add;
+    std::function<bool(qsizetype index, const Absence& absence)> change;
+    std::function<bool(qsizetype index)> remove;
+    // "Importer les jours indisponibles d'une copie...": asks for the copy and its participant.
+    std::function<bool()> importUnavailableDays;
 };
 
 // The dialogs that gather an edit of a roster or of a participant list.
@@ -54,4 +70,10 @@ public:
 
     // frmSecteur: the sector's new name, or nothing when they cancel.
     virtual std::optional<SectorName> nameSector(const QString& current) = 0;
+
+    // "Règles du tour de garde": the rules the user saved, or nothing when they cancel.
+    virtual std::optional<RosterRules> editRules(const RosterRules& current) = 0;
+
+    // "Absences des participants", until the user closes it.
+    virtual void showAbsences(const AbsencesWindow& window) = 0;
 };

@@ -1,5 +1,6 @@
 #include "roster_window/RosterGrid.h"
 
+#include "roster_window/AlertMark.h"
 #include "roster_window/MonthHeaderView.h"
 #include "roster_window/YearGrid.h"
 
@@ -21,6 +22,8 @@ constexpr int TwipsPerInch = 1440;
 constexpr int NarrowestDutyCharacters = 8;
 // A day dragged within the grid, as ISO text.
 const QString DayMimeType = QStringLiteral("application/x-rotalis-day");
+// The text shown over a duty cell whether or not it is cut (the intervals of a shared day).
+constexpr int TipRole = Qt::UserRole;
 
 } // namespace
 
@@ -33,6 +36,7 @@ RosterGrid::RosterGrid(QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
+    setItemDelegate(new AlertMark(this));
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
 
     // The widths in twips suit the classic small dialog font; a larger font widens the label
@@ -82,12 +86,42 @@ void RosterGrid::setYear(int year)
     year_ = year;
 }
 
+QTableWidgetItem* RosterGrid::dutyCell(QDate day) const
+{
+    return cell(day.day(), YearGrid::LabelColumnOf(day) + 1);
+}
+
 void RosterGrid::setDay(QDate day, const QString& duty, const QString& tip)
 {
-    const int column = YearGrid::LabelColumnOf(day);
-    cell(day.day(), column)->setText(YearGrid::DayLabel(day));
-    cell(day.day(), column + 1)->setText(duty);
-    cell(day.day(), column + 1)->setToolTip(tip);
+    cell(day.day(), YearGrid::LabelColumnOf(day))->setText(YearGrid::DayLabel(day));
+    dutyCell(day)->setText(duty);
+    dutyCell(day)->setData(TipRole, tip);
+}
+
+void RosterGrid::setAlerts(QDate day, const QStringList& alerts)
+{
+    if (alerts != this->alerts(day))
+        dutyCell(day)->setData(AlertMark::AlertsRole, alerts);
+}
+
+QStringList RosterGrid::alerts(QDate day) const
+{
+    return dutyCell(day)->data(AlertMark::AlertsRole).toStringList();
+}
+
+QString RosterGrid::toolTipOf(QDate day) const
+{
+    return toolTipAt(indexFromItem(dutyCell(day)));
+}
+
+QString RosterGrid::toolTipAt(const QModelIndex& index) const
+{
+    QStringList lines{index.data(TipRole).toString()};
+    if (lines.first().isEmpty())
+        lines.first() = isCut(index) ? index.data().toString() : QString();
+    lines << index.data(AlertMark::AlertsRole).toStringList();
+    lines.removeAll(QString());
+    return lines.join(QLatin1Char('\n'));
 }
 
 void RosterGrid::setHighlighted(QDate day, bool highlighted)
@@ -228,10 +262,9 @@ bool RosterGrid::viewportEvent(QEvent* event)
         return QTableWidget::viewportEvent(event);
     const auto* help = static_cast<QHelpEvent*>(event);
     const QModelIndex index = indexAt(help->pos());
-    const QString tip = index.data(Qt::ToolTipRole).toString();
-    if (index.isValid() && (!tip.isEmpty() || isCut(index)))
-        QToolTip::showText(help->globalPos(), tip.isEmpty() ? index.data().toString() : tip,
-                           viewport(), visualRect(index));
+    const QString tip = index.isValid() ? toolTipAt(index) : QString();
+    if (!tip.isEmpty())
+        QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
     else
         QToolTip::hideText();
     return true;

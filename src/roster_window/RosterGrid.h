@@ -21,6 +21,11 @@ public:
     // Writes a day's label and duty text.
     // The tip, when given, is shown over the day's duty whether or not its text is cut.
     void setDay(QDate day, const QString& duty, const QString& tip = {});
+    // The rules the day breaks: its duty cell carries a mark, and its tip says them.
+    void setAlerts(QDate day, const QStringList& alerts);
+    QStringList alerts(QDate day) const;
+    // What shows over a day's duty cell: its tip, or its text when cut, then its alerts.
+    QString toolTipOf(QDate day) const;
     // Normal colours, or the header colours for a highlighted day, on both of its cells.
     void setHighlighted(QDate day, bool highlighted);
     bool isHighlighted(QDate day) const;
@@ -53,8 +58,10 @@ protected:
 private:
     QTableWidgetItem* cell(int row, int column) const;
     void fitColumnsToWidth();
+    QTableWidgetItem* dutyCell(QDate day) const;
     // Whether a cell's text is wider than its column shows.
     bool isCut(const QModelIndex& index) const;
+    QString toolTipAt(const QModelIndex& index) const;
 
     int year_ = 0;
     ColourPair normal_;

@@ -2,7 +2,9 @@
 
 #include "document/Interaction.h"
 #include "document/RosterDocument.h"
+#include "roster_window/AlertCount.h"
 #include "roster_window/RosterGrid.h"
+#include "roster_window/VerificationWindow.h"
 #include "roster_window/YearGrid.h"
 #include "store/DatabaseError.h"
 #include "store/ParticipantNames.h"
@@ -33,6 +35,7 @@ RosterWindow::RosterWindow(Interaction& ui, std::unique_ptr<RosterDocument> docu
     , ui_(ui)
     , document_(std::move(document))
     , reports_(ui, *document_)
+    , alerts_(*document_)
     , sectorLabel_(new QLabel(QStringLiteral("Secteur"), this))
     , yearLabel_(new QLabel(QStringLiteral("2002"), this))
     , findLabel_(new QLabel(this))
@@ -91,6 +94,11 @@ void RosterWindow::followDocument()
     connect(document, &RosterDocument::participantsChanged, this,
             &RosterWindow::rebuildParticipantMenus);
     connect(document, &RosterDocument::sectorChanged, sectorLabel_, &QLabel::setText);
+    connect(document, &RosterDocument::absencesChanged, this, [this] {
+        if (viewMode_ == ViewMode::Absences)
+            recolour();
+    });
+    connect(&alerts_, &RosterAlerts::changed, this, &RosterWindow::showAlerts);
     connect(document, &RosterDocument::modifiedChanged, this, &QWidget::setWindowModified);
     // The platform marks the title of a roster with unsaved changes.
     connect(document, &RosterDocument::captionChanged, this,
@@ -148,9 +156,28 @@ void RosterWindow::fillGrid()
         grid_->setHighlighted(day.date,
                               IsHighlighted(ViewMode::Standard, day, {}, document_->roster()));
     }
+    const int year = document_->roster().year();
+    showAlerts(QDate(year, 1, 1), QDate(year, 12, 31));
     grid_->setCurrentGridCell(1, 0);
     grid_->setUpdatesEnabled(true);
     refreshStatus();
+}
+
+void RosterWindow::showAlerts(QDate first, QDate last)
+{
+    QHash<QDate, QStringList> texts;
+    for (const RuleAlert& alert : alerts_.all()) {
+        if (first <= alert.day && alert.day <= last)
+            texts[alert.day].append(alert.text);
+    }
+    for (QDate day = first; day <= last; day = day.addDays(1))
+        grid_->setAlerts(day, texts.value(day));
+    refreshStatus();
+}
+
+QString RosterWindow::statusAlertCount() const
+{
+    return AlertCount(alerts_.all().size());
 }
 
 void RosterWindow::recolour()
@@ -167,6 +194,7 @@ void RosterWindow::refreshStatus()
 {
     statusDay_.clear();
     statusDuty_.clear();
+    statusAlerts_.clear();
     const std::optional<QDate> day = document_->isOpen() ? grid_->currentDay() : std::nullopt;
     if (day) {
         statusDay_ = YearGrid::StatusDayText(*day);
@@ -174,6 +202,7 @@ void RosterWindow::refreshStatus()
         const QString duty = grid_->cellText(day->day(), labelColumn + 1);
         const RosterDay* row = document_->roster().day(*day);
         statusDuty_ = duty == SharedDutyMarker && row ? sharedDayText(*row) : duty;
+        statusAlerts_ = grid_->alerts(*day).join(QStringLiteral(" ; "));
     }
     dutyMenu_->setEnabled(day.has_value());
     emit statusChanged();
@@ -181,13 +210,15 @@ void RosterWindow::refreshStatus()
 
 void RosterWindow::chooseViewMode(ViewMode mode)
 {
-    if (mode == viewMode_ && mode != ViewMode::Doctor) {
+    const bool ofAParticipant = mode == ViewMode::Doctor || mode == ViewMode::Absences;
+    if (mode == viewMode_ && !ofAParticipant) {
         tickViewMode();
         return;
     }
     bool chosen = true;
     switch (mode) {
     case ViewMode::Doctor:
+    case ViewMode::Absences:
         chosen = chooseFindTarget();
         break;
     case ViewMode::Shared:
@@ -204,9 +235,12 @@ void RosterWindow::chooseViewMode(ViewMode mode)
         viewMode_ = mode;
         recolour();
         // The menu ticks the mode; only here can the user see whose duties stand out.
-        findLabel_->setText(mode == ViewMode::Doctor
-                                ? QStringLiteral("Médecin repéré : %1").arg(findTarget_)
-                                : QString());
+        if (mode == ViewMode::Doctor)
+            findLabel_->setText(QStringLiteral("Médecin repéré : %1").arg(findTarget_));
+        else if (mode == ViewMode::Absences)
+            findLabel_->setText(QStringLiteral("Absences de %1").arg(findTarget_));
+        else
+            findLabel_->clear();
     }
     tickViewMode();
 }
@@ -282,7 +316,13 @@ void RosterWindow::buildToolsMenu()
                           &RosterWindow::nameSector);
     toolsMenu_->addAction(QStringLiteral("&Vider la liste de mes jours indisponibles"), this,
                           [this] { document_->clearUnavailableDays(); });
+    toolsMenu_->addAction(QStringLiteral("A&bsences des participants..."), this,
+                          &RosterWindow::showAbsences);
+    toolsMenu_->addAction(QStringLiteral("&Règles du tour de garde..."), this,
+                          &RosterWindow::editRules);
     toolsMenu_->addSeparator();
+    toolsMenu_->addAction(QStringLiteral("Vérifi&cation du tour de garde"), this,
+                          &RosterWindow::showVerification);
     toolsMenu_->addAction(QStringLiteral("&Statistiques sur le tour de garde"), this,
                           [reports] { reports->showStatistics(); });
     toolsMenu_->addAction(QStringLiteral("Voir la &liste des gardes d'un médecin"), this,
@@ -420,4 +460,54 @@ void RosterWindow::nameSector()
     const std::optional<SectorName> sector = ui_.nameSector(sectorLabel_->text());
     if (sector && document_->setSector(sector->name) && sector->asDefault)
         Settings().setDefaultSector(sector->name);
+}
+
+void RosterWindow::showAbsences()
+{
+    RosterDocument& document = *document_;
+    ui_.showAbsences({document.roster().year(), document.roster().participants(),
+                      [&document] { return document.roster().absences(); },
+                      [&document](const Absence& absence) { return document.addAbsence(absence); },
+                      [&document](qsizetype index, const Absence& absence) {
+                          return document.changeAbsence(index, absence);
+                      },
+                      [&document](qsizetype index) { return document.removeAbsence(index); },
+                      [this] { return importUnavailableDays(); }});
+}
+
+bool RosterWindow::importUnavailableDays()
+{
+    if (!document_->requireParticipants())
+        return false;
+    const QString copyPath = ui_.chooseFileToOpen({});
+    if (copyPath.isEmpty())
+        return false;
+    const QStringList& participants = document_->roster().participants();
+    const int chosen = ui_.chooseParticipant(participants, 0);
+    return chosen >= 0 && chosen < participants.size() &&
+           document_->importUnavailableDays(copyPath, participants.at(chosen));
+}
+
+void RosterWindow::editRules()
+{
+    if (const std::optional<RosterRules> rules = ui_.editRules(document_->roster().rules()))
+        document_->setRules(*rules);
+}
+
+void RosterWindow::showVerification()
+{
+    if (!verification_) {
+        verification_ = new VerificationWindow(alerts_, this);
+        connect(verification_, &VerificationWindow::dayChosen, this, &RosterWindow::goToDay);
+    }
+    verification_->show();
+    verification_->raise();
+    verification_->activateWindow();
+}
+
+void RosterWindow::goToDay(QDate day)
+{
+    grid_->setCurrentGridCell(day.day(), YearGrid::LabelColumnOf(day) + 1);
+    grid_->setFocus();
+    refreshStatus();
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "reports/RosterAlerts.h"
 #include "roster_window/RosterReports.h"
 #include "roster_window/ViewMode.h"
 
 #include <QDate>
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -15,6 +17,7 @@ class QMenu;
 struct RosterDay;
 class RosterDocument;
 class RosterGrid;
+class VerificationWindow;
 
 // frmGarde: one roster year shown as the year grid, with the menus that edit it. The window
 // is a view of its document, which it keeps for its whole life.
@@ -57,10 +60,23 @@ public:
     // The roster commands of "&Outils".
     void addParticipant();
     void nameSector();
+    void showAbsences();
+    // Asks for a participant's own copy and for the participant, and imports his unavailable
+    // days as absences; true when the roster was changed.
+    bool importUnavailableDays();
+    void editRules();
+    void showVerification();
+    // Makes the day's duty the current cell.
+    void goToDay(QDate day);
 
-    // The status bar texts for the current cell: the day, then who is on duty.
+    const RosterAlerts& alerts() const { return alerts_; }
+
+    // The status bar texts for the current cell: the day, who is on duty, the rules the day
+    // breaks; then how many alerts the year holds.
     QString statusDay() const { return statusDay_; }
     QString statusDuty() const { return statusDuty_; }
+    QString statusAlerts() const { return statusAlerts_; }
+    QString statusAlertCount() const;
 
 signals:
     void statusChanged();
@@ -85,17 +101,21 @@ private:
     void refreshStatus();
     void tickViewMode();
     bool chooseFindTarget();
+    void showAlerts(QDate first, QDate last);
     // Each participant of a shared day with his interval; empty for a day that is not shared.
     QString sharedDayText(const RosterDay& day) const;
 
     Interaction& ui_;
     std::unique_ptr<RosterDocument> document_;
     RosterReports reports_;
+    RosterAlerts alerts_;
+    QPointer<VerificationWindow> verification_;
     bool closeApproved_ = false;
     ViewMode viewMode_ = ViewMode::Standard;
     QString findTarget_;
     QString statusDay_;
     QString statusDuty_;
+    QString statusAlerts_;
 
     QLabel* sectorLabel_;
     QLabel* yearLabel_;

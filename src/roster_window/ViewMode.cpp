@@ -2,6 +2,8 @@
 
 #include "store/Roster.h"
 
+#include <algorithm>
+
 QString ViewModeMenuText(ViewMode mode)
 {
     switch (mode) {
@@ -15,6 +17,8 @@ QString ViewModeMenuText(ViewMode mode)
         return QStringLiteral("Repérer les gardes laissées à &blanc");
     case ViewMode::Unavailable:
         return QStringLiteral("Repérer mes jours &indisponibles");
+    case ViewMode::Absences:
+        return QStringLiteral("Repérer les &absences d'un médecin");
     }
     return {};
 }
@@ -34,6 +38,12 @@ bool IsHighlighted(ViewMode mode, const RosterDay& day, const QString& findTarge
         return day.doctor.isEmpty();
     case ViewMode::Unavailable:
         return day.unavailable;
+    case ViewMode::Absences:
+        return std::any_of(roster.absences().cbegin(), roster.absences().cend(),
+                           [&](const Absence& absence) {
+                               return absence.doctor == findTarget && absence.first <= day.date &&
+                                      day.date <= absence.last;
+                           });
     }
     return false;
 }

@@ -12,14 +12,15 @@ enum class ViewMode {
     Shared = 2,      // shared duties
     Blank = 3,       // days left without anyone
     Unavailable = 4, // the user's unavailable days
+    Absences = 5,    // one participant's absences
 };
 
-inline constexpr int ViewModeCount = 5;
+inline constexpr int ViewModeCount = 6;
 
 // The "&Affichage" menu entry of a mode.
 QString ViewModeMenuText(ViewMode mode);
 
 // Whether a day is shown highlighted in a mode; the find target is the participant of the
-// doctor mode. Names are compared exactly.
+// doctor and absences modes. Names are compared exactly.
 bool IsHighlighted(ViewMode mode, const RosterDay& day, const QString& findTarget,
                    const Roster& roster);

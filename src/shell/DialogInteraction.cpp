@@ -6,8 +6,10 @@
 #include "reports/dialogs/PrintSetupDialog.h"
 #include "reports/dialogs/RosterPrintDialog.h"
 #include "reports/dialogs/StatisticsDialog.h"
+#include "roster_window/AbsencesDialog.h"
 #include "roster_window/DayPropertiesDialog.h"
 #include "roster_window/ParticipantsDialog.h"
+#include "roster_window/RulesDialog.h"
 #include "roster_window/SectorDialog.h"
 #include "roster_window/SharingDialog.h"
 #include "shell/AddParticipantDialog.h"
@@ -136,6 +138,20 @@ std::optional<SectorName> DialogInteraction::nameSector(const QString& current)
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.sector();
+}
+
+std::optional<RosterRules> DialogInteraction::editRules(const RosterRules& current)
+{
+    RulesDialog dialog(current, owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.rules();
+}
+
+void DialogInteraction::showAbsences(const AbsencesWindow& window)
+{
+    AbsencesDialog dialog(window, owner());
+    dialog.exec();
 }
 
 QString DialogInteraction::chooseFileToOpen(const FileChoice& choice)

@@ -19,6 +19,8 @@ public:
     std::optional<DayProperties> editDayProperties(QDate day,
                                                    const DayProperties& current) override;
     std::optional<SectorName> nameSector(const QString& current) override;
+    std::optional<RosterRules> editRules(const RosterRules& current) override;
+    void showAbsences(const AbsencesWindow& window) override;
     QString chooseFileToOpen(const FileChoice& choice) override;
     QString chooseFileToSave(const FileChoice& choice) override;
     std::optional<QList<bool>> chooseRecoveries(const QList<WorkRecord>& rosters) override;

@@ -88,7 +88,7 @@ MainWindow::MainWindow(Interaction* ui)
     : ownUi_(ui ? nullptr : std::make_unique<DialogInteraction>(this))
     , ui_(ui ? ui : ownUi_.get())
     , mdiArea_(new QMdiArea(this))
-    , statusPanels_{new QLabel(this), new QLabel(this)}
+    , statusPanels_{new QLabel(this), new QLabel(this), new QLabel(this), new QLabel(this)}
     , fileMenu_(new QMenu(QStringLiteral("&Fichier"), this))
     , windowMenu_(new QMenu(QStringLiteral("F&enêtre"), this))
     , helpMenu_(new QMenu(QStringLiteral("&?"), this))
@@ -99,6 +99,8 @@ MainWindow::MainWindow(Interaction* ui)
         panel->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(statusPanels_[0], 1);
     statusBar()->addWidget(statusPanels_[1], 3);
+    statusBar()->addWidget(statusPanels_[2], 4);
+    statusBar()->addPermanentWidget(statusPanels_[3]);
 
     windowMenu_->addAction(QStringLiteral("&En cascade"), this, [this] { arrange(0); });
     windowMenu_->addAction(QStringLiteral("Mosaïque &horizontale"), this, [this] { arrange(1); });
@@ -338,6 +340,8 @@ void MainWindow::showStatusOf(RosterWindow* window)
 {
     statusPanels_[0]->setText(window ? window->statusDay() : QString());
     statusPanels_[1]->setText(window ? window->statusDuty() : QString());
+    statusPanels_[2]->setText(window ? window->statusAlerts() : QString());
+    statusPanels_[3]->setText(window ? window->statusAlertCount() : QString());
 }
 
 QString MainWindow::statusText(int panel) const

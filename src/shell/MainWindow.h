@@ -68,7 +68,7 @@ private:
     std::unique_ptr<Interaction> ownUi_;
     Interaction* ui_;
     QMdiArea* mdiArea_;
-    QLabel* statusPanels_[2];
+    QLabel* statusPanels_[4];
     QMenu* fileMenu_;
     QMenu* windowMenu_;
     QMenu* helpMenu_;

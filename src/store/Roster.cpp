@@ -98,6 +98,16 @@ QList<SharedInterval> Roster::intervals(QDate day) const
     return result;
 }
 
+QHash<QDate, QList<SharedInterval>> Roster::allIntervals() const
+{
+    QHash<QDate, QList<SharedInterval>> result;
+    Statement select = db_->prepare(
+        R"(SELECT [Jour], [Médecin], [HDébut], [HFin] FROM [Partagé] ORDER BY [Jour], [HDébut])");
+    while (select.step())
+        result[select.date(0)].append({select.text(1), select.real(2), select.real(3)});
+    return result;
+}
+
 void Roster::deleteIntervals(QDate day)
 {
     db_->prepare(R"(DELETE FROM [Partagé] WHERE [Jour] = ?1)").bind(1, day).execute();

@@ -97,6 +97,8 @@ public:
 
     // The intervals of a shared day, by starting time.
     QList<SharedInterval> intervals(QDate day) const;
+    // The intervals of every shared day, read at once.
+    QHash<QDate, QList<SharedInterval>> allIntervals() const;
     // Who holds the day, with its intervals when it is shared.
     DayDuty duty(QDate day) const;
     // Whether the participant has an interval on the shared day.

@@ -1,16 +1,21 @@
 #include "DialogTesting.h"
 #include "ScriptedInteraction.h"
+#include "roster_window/AbsencesDialog.h"
 #include "roster_window/DayPropertiesDialog.h"
 #include "roster_window/IntervalDialog.h"
+#include "roster_window/RulesDialog.h"
 #include "roster_window/SharingDialog.h"
 #include "shell/AddParticipantDialog.h"
 #include "store/Roster.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -176,6 +181,67 @@ private slots:
         click("&Enregistrer", {});
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.intervals(), (QList<SharedInterval>{{"A", 0, 24}}));
+    }
+
+    // The fields show the absence chosen in the list; each command takes what they hold, and
+    // the list then shows the roster's absences, the one added or changed chosen.
+    void absencesDialog()
+    {
+        QList<Absence> absences{{"A", QDate(2011, 8, 1), QDate(2011, 8, 10), "Congés"}};
+        QStringList commands;
+        AbsencesWindow window{2011,
+                              {"B", "A"},
+                              [&] { return absences; },
+                              [&](const Absence& absence) {
+                                  absences.append(absence);
+                                  return true;
+                              },
+                              [&](qsizetype index, const Absence& absence) {
+                                  absences[index] = absence;
+                                  return true;
+                              },
+                              [&](qsizetype index) { return absences.removeAt(index), true; },
+                              [&] { return commands.append("import"), false; }};
+        AbsencesDialog dialog(window, nullptr);
+        QVERIFY(ShowActive(dialog));
+        auto* participant = dialog.findChild<QComboBox*>();
+        const QList<QDateEdit*> dates = dialog.findChildren<QDateEdit*>();
+        QCOMPARE(dates.first()->minimumDate(), QDate(2011, 1, 1));
+        QCOMPARE(dates.last()->maximumDate(), QDate(2011, 12, 31));
+
+        dialog.list()->setCurrentItem(dialog.list()->topLevelItem(0));
+        QCOMPARE(participant->currentText(), u"A"_s);
+        QCOMPARE(dates.last()->date(), QDate(2011, 8, 10));
+        participant->setCurrentIndex(0);
+        dates.first()->setDate(QDate(2011, 3, 1));
+        dates.last()->setDate(QDate(2011, 3, 2));
+        Retype(dialog.findChild<QLineEdit*>(u"reason"_s), u"Formation"_s);
+        ButtonCalled(dialog, "&Ajouter")->click();
+        QCOMPARE(absences.last(),
+                 (Absence{"B", QDate(2011, 3, 1), QDate(2011, 3, 2), "Formation"}));
+        QCOMPARE(dialog.list()->currentItem()->text(1), u"01/03/2011"_s);
+        dates.last()->setDate(QDate(2011, 3, 5));
+        ButtonCalled(dialog, "&Modifier")->click();
+        QCOMPARE(absences.last().last, QDate(2011, 3, 5));
+        ButtonCalled(dialog, "&Supprimer")->click();
+        ButtonCalled(dialog, "&Importer les jours indisponibles d'une copie...")->click();
+        QCOMPARE(absences.size(), 1);
+        QCOMPARE(dialog.list()->topLevelItemCount(), 1);
+        QCOMPARE(commands, QStringList{"import"});
+    }
+
+    // The run of weekends always holds more than it allows.
+    void rulesDialog()
+    {
+        const RosterRules rules{false, true, true, 4, 6, true, false, true};
+        RulesDialog dialog(rules, nullptr);
+        QCOMPARE(dialog.rules(), rules);
+        const QList<QSpinBox*> weekends = dialog.findChildren<QSpinBox*>();
+        weekends.last()->setValue(3);
+        QCOMPARE(weekends.first()->value(), 2);
+        weekends.last()->setValue(1);
+        QCOMPARE(dialog.rules().weekendsWindow, 2);
+        QCOMPARE(dialog.rules().weekendsAllowed, 1);
     }
 
     // The interval's checks, in their order: the end after the start, then a participant;

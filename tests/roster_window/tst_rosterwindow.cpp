@@ -1,9 +1,11 @@
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
 #include "document/RosterDocument.h"
+#include "roster_window/AlertCount.h"
 #include "roster_window/GridColours.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
+#include "roster_window/VerificationWindow.h"
 #include "roster_window/YearGrid.h"
 #include "store/Roster.h"
 #include "store/RosterDatabase.h"
@@ -18,6 +20,7 @@
 #include <QPalette>
 #include <QTest>
 #include <QToolTip>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +53,32 @@ int DutyWidth(const RosterGrid& grid)
     for (int column = 1; column < YearGrid::ColumnCount; column += 2)
         widths.insert(grid.columnWidth(column));
     return widths.size() == 1 ? *widths.begin() : -1;
+}
+
+// The alerts of the roster's whole year, checked afresh.
+QList<RuleAlert> AllAlerts(const Roster& roster)
+{
+    const RosterFacts facts{roster.days(), roster.allIntervals(), roster.participants(),
+                            roster.absences()};
+    return CheckRules(facts, roster.rules(), QDate(roster.year(), 1, 1),
+                      QDate(roster.year(), 12, 31));
+}
+
+// Every day's alert texts as the grid carries them, by day.
+QList<QStringList> GridAlerts(const RosterGrid& grid)
+{
+    QList<QStringList> alerts;
+    for (QDate day(grid.year(), 1, 1); day.year() == grid.year(); day = day.addDays(1))
+        alerts.append(grid.alerts(day));
+    return alerts;
+}
+
+QList<QStringList> AlertsByDay(const QList<RuleAlert>& alerts, int year)
+{
+    QList<QStringList> texts(QDate(year, 12, 31).dayOfYear());
+    for (const RuleAlert& alert : alerts)
+        texts[alert.day.dayOfYear() - 1].append(alert.text);
+    return texts;
 }
 
 } // namespace
@@ -116,7 +145,7 @@ private slots:
         QCOMPARE(HighlightedDays(*open(CreateBlankRoster(2011))).size(), 53 + 52 + 7);
         // Without participants: a message, no chooser, and the mode stays.
         window->menus().at(2)->actions().at(1)->trigger();
-        QCOMPARE(Ticks(*window), u"x...."_s);
+        QCOMPARE(Ticks(*window), u"x....."_s);
         QCOMPARE(ui_.texts(), QStringList{"Votre liste de participants est vide.\r\n"
                                           "Ajoutez des participants avant d'utiliser cette "
                                           "fonction."});
@@ -172,6 +201,10 @@ private slots:
         QTest::newRow("days without anyone") << 3 << -1 << blank;
         QTest::newRow("unavailable days")
             << 4 << -1 << QList<QDate>{QDate(2011, 3, 4), QDate(2011, 8, 15)};
+        QList<QDate> away;
+        for (QDate day(2011, 8, 1); day.day() <= 10; day = day.addDays(1))
+            away.append(day);
+        QTest::newRow("absences of A") << 5 << 1 << away;
     }
 
     void viewModes()
@@ -189,15 +222,16 @@ private slots:
         QCOMPARE(Ticks(*window).count('x'), 1);
         QCOMPARE(HighlightedDays(*window), highlighted);
         QVERIFY(ui_.shown.isEmpty());
+        const QStringList findTexts{u"Médecin repéré : "_s, u"Absences de "_s};
         QCOMPARE(window->findText(),
-                 mode == 1 ? u"Médecin repéré : "_s + window->findTarget() : QString());
+                 choice < 0 ? QString() : findTexts.at(mode / 5) + window->findTarget());
         if (mode == 1) {
             // Chosen again and cancelled: the participant shown stays, preselected in the list.
             window->menus().at(2)->actions().at(1)->trigger();
             QCOMPARE(ui_.participantLists, (QList<QStringList>{{"B", "A"}, {"B", "A"}}));
             QCOMPARE(ui_.preselections, (QList<int>{0, choice}));
             QCOMPARE(HighlightedDays(*window), highlighted);
-            QCOMPARE(Ticks(*window), u".x..."_s);
+            QCOMPARE(Ticks(*window), u".x...."_s);
         }
     }
 
@@ -311,7 +345,9 @@ private slots:
         };
 
         QCOMPARE(tooltipAt(1, 5), QString());
-        QCOMPARE(tooltipAt(3, 5), name);
+        // The name is not among the participants: its alert follows it.
+        QCOMPARE(tooltipAt(3, 5),
+                 name + u"\n"_s + name + u" ne figure pas dans la liste des participants"_s);
         grid.setCurrentGridCell(3, 5);
         QCOMPARE(window->statusDuty(), name);
     }
@@ -404,7 +440,7 @@ private slots:
         QCOMPARE(ui_.shareRequests.first().info,
                  u"Cette garde est, pour le moment, affectée à A"_s);
         QCOMPARE(window->statusDuty(), u"A 08:00–14:00, B 14:00–08:00"_s);
-        QCOMPARE(grid->item(0, 5)->toolTip(), window->statusDuty());
+        QCOMPARE(grid->toolTipOf(QDate(2011, 3, 1)), window->statusDuty());
         window->document().undoStack().undo();
         QCOMPARE(window->statusDuty(), u"A"_s);
         QCOMPARE(grid->cellText(1, 5), u"A"_s);
@@ -428,6 +464,57 @@ private slots:
         QCOMPARE(duty->actions().first()->menu()->actions().size(), 3);
         window->document().undoStack().undo();
         QCOMPARE(duty->actions().first()->menu()->actions().size(), 2);
+    }
+
+    // Each edit rechecks the days its rules reach, and leaves the alerts a check of the whole
+    // year finds, on the grid, in the status bar and in the verification window.
+    void alertsFollowEdits_data()
+    {
+        QTest::addColumn<QList<QDate>>("daysOfA");
+        QTest::newRow("Sunday after its Monday")
+            << QList<QDate>{QDate(2011, 3, 7), QDate(2011, 3, 6)};
+        QTest::newRow("first of three weekends last")
+            << QList<QDate>{QDate(2011, 3, 19), QDate(2011, 3, 26), QDate(2011, 3, 12)};
+        QTest::newRow("away") << QList<QDate>{QDate(2011, 8, 5)};
+    }
+
+    void alertsFollowEdits()
+    {
+        QFETCH(QList<QDate>, daysOfA);
+        std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
+        const Roster& roster = window->document().roster();
+        const auto checkAlerts = [&] {
+            const QList<RuleAlert> expected = AllAlerts(roster);
+            QCOMPARE(window->alerts().all(), expected);
+            QCOMPARE(GridAlerts(*window->grid()), AlertsByDay(expected, 2011));
+            QCOMPARE(window->statusAlertCount(), AlertCount(expected.size()));
+        };
+        window->showVerification();
+        auto* verification = window->findChild<VerificationWindow*>();
+        for (const QDate& day : daysOfA) {
+            window->goToDay(day);
+            window->assignCurrentDay(u"A"_s);
+            checkAlerts();
+        }
+        const QDate alerted = window->alerts().all().last().day;
+        window->goToDay(alerted);
+        QCOMPARE(window->statusAlerts(), window->grid()->alerts(alerted).join(u" ; "_s));
+        QVERIFY(!window->statusAlerts().isEmpty());
+        QCOMPARE(verification->list()->topLevelItemCount(), window->alerts().all().size());
+        window->goToDay(QDate(2011, 1, 1));
+        emit verification->list()->itemActivated(verification->list()->topLevelItem(1), 0);
+        QCOMPARE(window->grid()->currentDay(), window->alerts().all().at(1).day);
+
+        ui_.rules = {RosterRules{false, false, false, 2, 3, true, true, true}};
+        window->editRules();
+        checkAlerts();
+        window->showAbsences();
+        ui_.absencesWindows.first().add({u"A"_s, QDate(2011, 3, 1), QDate(2011, 3, 1), {}});
+        QVERIFY(window->grid()->alerts(QDate(2011, 3, 1)).contains(u"A est absent ce jour"_s));
+        checkAlerts();
+        for (int edit = 0; edit < daysOfA.size() + 2; ++edit)
+            window->document().undoStack().undo();
+        checkAlerts();
     }
 
     // The edit menu names what it undoes and redoes, a name's "&" shown as typed; the caption

@@ -10,10 +10,12 @@
 #include "reports/dialogs/OnCallDialog.h"
 #include "reports/dialogs/RosterPrintDialog.h"
 #include "reports/dialogs/StatisticsDialog.h"
+#include "roster_window/AbsencesDialog.h"
 #include "roster_window/DayPropertiesDialog.h"
 #include "roster_window/IntervalDialog.h"
 #include "roster_window/ParticipantsDialog.h"
 #include "roster_window/RosterWindow.h"
+#include "roster_window/RulesDialog.h"
 #include "roster_window/SectorDialog.h"
 #include "roster_window/SharingDialog.h"
 #include "shell/AboutDialog.h"
@@ -127,6 +129,9 @@ private slots:
             QDate(2027, 1, 1), DayProperties{DayType::Weekday, false}, nullptr);
         QTest::newRow("participants") << Make<ParticipantsDialog>(names, 0, nullptr);
         QTest::newRow("sector") << Make<SectorDialog>(u"Ubaye"_s, nullptr);
+        QTest::newRow("absences") << Make<AbsencesDialog>(
+            AbsencesWindow{2027, names, [] { return QList<Absence>{}; }, {}, {}, {}, {}}, nullptr);
+        QTest::newRow("rules") << Make<RulesDialog>(RosterRules{}, nullptr);
         QTest::newRow("colours") << Make<ColourSettingsDialog>(
             PrintColours{}, ColourSettingsDialog::ColourChooser{}, nullptr);
         QTest::newRow("duty list") << Make<DutyListDialog>(DutyListReport{}, nullptr);

@@ -32,6 +32,7 @@ public:
     QList<std::optional<QList<SharedInterval>>> shares;
     QList<std::optional<DayProperties>> dayProperties;
     QList<std::optional<SectorName>> sectorNames;
+    QList<std::optional<RosterRules>> rules;
     QList<int> replacements;
     // Answers to the offer of abandoned rosters; put off to the next start when none is left.
     QList<std::optional<QList<bool>>> recoveries;
@@ -53,6 +54,7 @@ public:
     QList<RosterPrintOffer> rosterPrintOffers;
     QList<OnCallOffer> onCallOffers;
     QList<AdministrativeDataWindow> administrativeData;
+    QList<AbsencesWindow> absencesWindows;
     // The pages of every preview, as shown and as a PDF document.
     QList<QList<PreviewPage>> previewPages;
     QList<QByteArray> previews;
@@ -121,6 +123,13 @@ public:
     {
         return sectorNames.isEmpty() ? std::nullopt : sectorNames.takeFirst();
     }
+
+    std::optional<RosterRules> editRules(const RosterRules&) override
+    {
+        return rules.isEmpty() ? std::nullopt : rules.takeFirst();
+    }
+
+    void showAbsences(const AbsencesWindow& window) override { absencesWindows.append(window); }
 
     QString chooseFileToOpen(const FileChoice&) override
     {

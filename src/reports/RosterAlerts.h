@@ -1,0 +1,35 @@
+#pragma once
+
+#include "reports/RuleCheck.h"
+
+#include <QObject>
+
+class RosterDocument;
+
+// The alerts of an open roster's year, kept up to date while it is edited: an edit of a day
+// rechecks only the weeks the rules can reach from it; new absences, participants or rules
+// recheck the whole year.
+class RosterAlerts : public QObject {
+    Q_OBJECT
+
+public:
+    explicit RosterAlerts(const RosterDocument& document, QObject* parent = nullptr);
+
+    // Every alert of the year, by day then rule.
+    const QList<RuleAlert>& all() const { return alerts_; }
+    // The alerts of one day, by rule.
+    QList<RuleAlert> of(QDate day) const;
+
+signals:
+    // The alerts of the days from first to last may have changed.
+    void changed(QDate first, QDate last);
+
+private:
+    void recheckAll();
+    void recheckAround(QDate day);
+    void recheck(QDate first, QDate last);
+
+    const RosterDocument& document_;
+    RosterFacts facts_;
+    QList<RuleAlert> alerts_;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+
+class QLabel;
+class QTreeWidget;
+class RosterAlerts;
+
+// "Vérification du tour de garde": every alert of the year, by date, kept up to date while the
+// roster is edited. A double click on an alert goes to its day.
+class VerificationWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    VerificationWindow(const RosterAlerts& alerts, QWidget* parent);
+
+    QTreeWidget* list() const { return list_; }
+
+signals:
+    void dayChosen(QDate day);
+
+private:
+    void reload();
+
+    const RosterAlerts& alerts_;
+    QLabel* count_;
+    QTreeWidget* list_;
+};
