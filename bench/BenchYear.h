@@ -7,15 +7,15 @@
 
 #include <tuple>
 
-// A full year as the report and export benchmarks use it: 12 participants holding the days in
-// turn, and 40 days shared between two of them.
+// A full year as the report and export benchmarks use it, 2012 unless told: 12 participants
+// holding the days in turn, and 40 days shared between two of them.
 inline constexpr int Year = 2012;
 inline const QStringList Doctors = {"Arnaud", "Benoît", "Chloé",    "Denis", "Emma",  "Fabre",
                                     "Gilles", "Henri",  "Isabelle", "Jean",  "Karim", "Léa"};
 
-inline std::unique_ptr<Roster> FullYear()
+inline std::unique_ptr<Roster> FullYear(int year = Year)
 {
-    std::unique_ptr<RosterDatabase> db = MakeBlankRoster(Year);
+    std::unique_ptr<RosterDatabase> db = MakeBlankRoster(year);
     {
         Transaction transaction(*db);
         Statement participant =
@@ -28,7 +28,7 @@ inline std::unique_ptr<Roster> FullYear()
         Statement interval = db->prepare(R"(INSERT INTO [Partagé] VALUES (?1, ?2, ?3, ?4))");
         int shared = 0;
         int index = 0;
-        for (QDate date(Year, 1, 1); date.year() == Year; date = date.addDays(1), ++index) {
+        for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1), ++index) {
             const bool isShared = index % 9 == 0 && shared < 40;
             day.bind(1, date)
                 .bind(2, isShared ? SharedDutyMarker : Doctors.at(index % 12))

@@ -3,10 +3,12 @@
 #include "store/AdministrativeData.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QMarginsF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <optional>
@@ -50,6 +52,66 @@ struct StatisticsLine {
     std::array<int, DayTypeCount> shared{};
 };
 
+// The kinds of duty day the fairness view weighs against each other. Each day is of one kind
+// only: a year-end holiday first, then a public holiday whatever its weekday.
+enum class FairnessKind { Weekday, Saturday, Sunday, Holiday, YearEnd };
+inline constexpr int FairnessKindCount = 5;
+
+// Duty days by kind.
+using FairnessDays = std::array<int, FairnessKindCount>;
+
+// The points of a duty by day type code: weekday, Saturday, Sunday or holiday.
+using FairnessWeights = std::array<double, DayTypeCount>;
+
+// One roster's year in the fairness ledger: the days of every name that holds any.
+struct FairnessYear {
+    int year = 0;
+    QHash<QString, FairnessDays> days;
+};
+
+// A rotation of the roster (weekdays or weekends and holidays): its heading and its
+// participants, in table order.
+struct RotationMembers {
+    QString heading;
+    QStringList doctors;
+};
+
+// A participant of a rotation: his days and points over the ledger, and how far each lies from
+// the rotation's mean.
+struct FairnessLine {
+    QString doctor;
+    FairnessDays days{};
+    double points = 0;
+    std::array<double, FairnessKindCount> difference{};
+    double pointsDifference = 0;
+};
+
+struct FairnessRotation {
+    QString heading;
+    QList<FairnessLine> lines;
+    std::array<double, FairnessKindCount> meanDays{};
+    double meanPoints = 0;
+};
+
+// The fairness view as it stands: the years counted, the weights, and each rotation.
+struct FairnessTable {
+    QList<int> years;
+    FairnessWeights weights{};
+    QList<FairnessRotation> rotations;
+};
+
+// The fairness tab of frmStat.
+struct FairnessReport {
+    // The open roster's year: the ledger starts with it.
+    FairnessYear year;
+    QList<RotationMembers> rotations;
+    // "Ajouter une autre année...": the year of a roster file the user chooses; nothing when he
+    // cancels, or when the file is refused (he was told why).
+    std::function<std::optional<FairnessYear>(const QList<int>& yearsHeld)> addYear;
+    // The print buttons over the table shown.
+    std::function<PrintCommands(const FairnessTable& table)> commands;
+};
+
 // frmStat.
 struct StatisticsReport {
     QString title;
@@ -57,6 +119,7 @@ struct StatisticsReport {
     PrintCommands commands;
     // "&Détails": the duty list of the participant of a line.
     std::function<void(const QString& doctor)> showDetails;
+    FairnessReport fairness = {};
 };
 
 // A day of a participant's duty list; on a shared day, one of his intervals, in duty hours.

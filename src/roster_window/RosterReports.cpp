@@ -5,11 +5,16 @@
 #include "reports/DutyList.h"
 #include "reports/DutyListLayout.h"
 #include "reports/Exports.h"
+#include "reports/Fairness.h"
+#include "reports/FairnessLayout.h"
+#include "reports/FairnessLedger.h"
 #include "reports/OnCallTable.h"
 #include "reports/RosterTable.h"
 #include "reports/Statistics.h"
 #include "reports/StatisticsLayout.h"
 #include "reports/dialogs/PrintJob.h"
+
+#include <QFileInfo>
 
 RosterReports::RosterReports(Interaction& ui, RosterDocument& document)
     : ui_(ui)
@@ -32,7 +37,10 @@ void RosterReports::showStatistics()
     if (!document_.requireParticipants())
         return;
     StatisticsReport report;
-    if (!document_.read([&] { report.lines = ComputeStatistics(document_.roster()); }))
+    if (!document_.read([&] {
+            report.lines = ComputeStatistics(document_.roster());
+            report.fairness = fairnessReport();
+        }))
         return;
     report.title = StatisticsTitle(yearText());
     report.commands = MakePrintCommands(
@@ -41,6 +49,24 @@ void RosterReports::showStatistics()
         });
     report.showDetails = [this](const QString& doctor) { showDutyList(doctor); };
     ui_.showStatistics(report);
+}
+
+FairnessReport RosterReports::fairnessReport() const
+{
+    FairnessReport report{
+        CountFairness(document_.roster()), Rotations(document_.roster().participantRows()), {}, {}};
+    // Earlier years are first looked for beside the open roster's file.
+    report.addYear = [this](const QList<int>& yearsHeld) {
+        return ChooseFairnessYear(ui_, yearsHeld,
+                                  QFileInfo(document_.proposedSavePath()).absolutePath());
+    };
+    report.commands = [this](const FairnessTable& table) {
+        const QString title = FairnessTitle(table.years);
+        return MakePrintCommands(ui_, title, [title, table](PageCanvas& canvas) {
+            return DrawFairness(canvas, title, table);
+        });
+    };
+    return report;
 }
 
 void RosterReports::chooseDutyList()

@@ -4,6 +4,7 @@
 
 class Interaction;
 class RosterDocument;
+struct FairnessReport;
 
 // The reports of a roster window's "&Outils": each reads the document's roster and hands it to
 // the report's own window, printer or file.
@@ -30,6 +31,8 @@ public:
     void exportGroupCalendar();
 
 private:
+    // The fairness tab of the statistics. Throws DatabaseError.
+    FairnessReport fairnessReport() const;
     QString yearText() const;
     QString sectorText() const;
 

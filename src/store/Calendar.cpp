@@ -70,6 +70,13 @@ bool IsHoliday(QDate date)
            sinceEaster == WhitMondayOffset;
 }
 
+bool IsYearEndHoliday(QDate date)
+{
+    if (date.month() == 1)
+        return date.day() == 1;
+    return date.month() == 12 && (date.day() == 24 || date.day() == 25 || date.day() == 31);
+}
+
 bool IsWeekend(QDate date)
 {
     const int weekday = WeekdayOf(date);

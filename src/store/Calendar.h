@@ -29,6 +29,10 @@ QDate EasterSunday(int year);
 // French public holidays: eight fixed dates, Easter Monday, Ascension Thursday and Whit Monday.
 bool IsHoliday(QDate date);
 
+// The year-end holidays the group shares out apart: Christmas Eve and Day, New Year's Eve and
+// Day. Only two of them are public holidays.
+bool IsYearEndHoliday(QDate date);
+
 // Saturday or Sunday; public holidays play no part here.
 bool IsWeekend(QDate date);
 

@@ -19,6 +19,10 @@ QString TrueOrFalse(bool value)
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
+const std::array<QString, 3> WeightKeys = {QStringLiteral("Options/PointsSemaine"),
+                                           QStringLiteral("Options/PointsSamedi"),
+                                           QStringLiteral("Options/PointsDimanche")};
+
 QString ColourKey(int index)
 {
     return QStringLiteral("Printing/Color%1").arg(index);
@@ -123,6 +127,25 @@ bool Settings::grouping() const
 void Settings::setGrouping(bool grouping)
 {
     store_->setValue(QStringLiteral("Options/Regroupement"), YesOrNo(grouping));
+}
+
+std::optional<std::array<double, 3>> Settings::dutyWeights() const
+{
+    std::array<double, 3> weights{};
+    for (std::size_t i = 0; i < weights.size(); ++i) {
+        bool ok = false;
+        // QString reads the C locale's decimal point, whatever the user's language.
+        weights[i] = text(WeightKeys[i]).toDouble(&ok);
+        if (!ok || !(weights[i] >= 0 && weights[i] <= 100))
+            return std::nullopt;
+    }
+    return weights;
+}
+
+void Settings::setDutyWeights(const std::array<double, 3>& weights)
+{
+    for (std::size_t i = 0; i < weights.size(); ++i)
+        store_->setValue(WeightKeys[i], QString::number(weights[i]));
 }
 
 std::optional<bool> Settings::transparentWeek() const

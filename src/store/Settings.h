@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -42,6 +43,11 @@ public:
     void setDefaultSector(const QString& sector);
     bool grouping() const;
     void setGrouping(bool grouping);
+    // Options: the points of a duty on a weekday, a Saturday and a Sunday or holiday in the
+    // statistics' fairness view, written with a decimal point; empty when none is stored or one
+    // is not a number from 0 to 100.
+    std::optional<std::array<double, 3>> dutyWeights() const;
+    void setDutyWeights(const std::array<double, 3>& weights);
 
     // Printing: whether the year table leaves weekdays and weekends without background (written
     // "True"/"False"), and its four colours (0 and 1 the weekend's background and text, 2 and 3

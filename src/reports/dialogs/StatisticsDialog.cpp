@@ -1,20 +1,53 @@
 #include "reports/dialogs/StatisticsDialog.h"
 
 #include "reports/Statistics.h"
+#include "reports/dialogs/FairnessView.h"
 #include "reports/dialogs/PrintButtons.h"
 #include "reports/dialogs/StatisticsChart.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 StatisticsDialog::StatisticsDialog(const StatisticsReport& report, QWidget* parent)
     : QDialog(parent)
     , table_(new QTreeWidget(this))
+    , tabs_(new QTabWidget(this))
+    , fairness_(new FairnessView(report.fairness, tabs_))
+    , statisticsCommands_(report.commands)
+    , fairnessCommands_(report.fairness.commands)
 {
     setWindowTitle(report.title);
+    tabs_->addTab(makeStatisticsTab(report), QStringLiteral("Statistiques"));
+    tabs_->addTab(fairness_, QStringLiteral("Équité"));
+
+    auto* buttons = new QDialogButtonBox(this);
+    AddPrintButtons(*buttons,
+                    {[this] { shownCommands().print(); }, [this] { shownCommands().preview(); },
+                     [this] { shownCommands().saveAsPdf(); }});
+    QPushButton* details =
+        buttons->addButton(QStringLiteral("&Détails"), QDialogButtonBox::ActionRole);
+    connect(details, &QPushButton::clicked, this, [this, show = report.showDetails] {
+        if (const QTreeWidgetItem* selected = table_->currentItem())
+            show(selected->text(0));
+    });
+    // The details are those of a line of the statistics.
+    connect(tabs_, &QTabWidget::currentChanged, details,
+            [this, details] { details->setEnabled(tabs_->currentWidget() != fairness_); });
+    connect(buttons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole),
+            &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_, 1);
+    layout->addWidget(buttons);
+    resize(820, 620);
+}
+
+QWidget* StatisticsDialog::makeStatisticsTab(const StatisticsReport& report)
+{
     QStringList headings{QStringLiteral("Médecin")};
     for (const QString& heading : DayTypeHeadings())
         headings.append(heading);
@@ -30,20 +63,16 @@ StatisticsDialog::StatisticsDialog(const StatisticsReport& report, QWidget* pare
     if (table_->topLevelItemCount() > 0)
         table_->setCurrentItem(table_->topLevelItem(0));
 
-    auto* buttons = new QDialogButtonBox(this);
-    AddPrintButtons(*buttons, report.commands);
-    QPushButton* details =
-        buttons->addButton(QStringLiteral("&Détails"), QDialogButtonBox::ActionRole);
-    connect(details, &QPushButton::clicked, this, [this, show = report.showDetails] {
-        if (const QTreeWidgetItem* selected = table_->currentItem())
-            show(selected->text(0));
-    });
-    connect(buttons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole),
-            &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
+    auto* tab = new QWidget(tabs_);
+    auto* layout = new QVBoxLayout(tab);
     layout->addWidget(table_, 1);
-    layout->addWidget(new StatisticsChart(report.lines, this));
-    layout->addWidget(buttons);
-    resize(720, 520);
+    layout->addWidget(new StatisticsChart(report.lines, tab));
+    return tab;
+}
+
+PrintCommands StatisticsDialog::shownCommands() const
+{
+    if (tabs_->currentWidget() == fairness_)
+        return fairnessCommands_(fairness_->table());
+    return statisticsCommands_;
 }
