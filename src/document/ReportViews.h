@@ -161,6 +161,10 @@ struct RosterPrintOffer {
 
 // What the monthly on-call table's dialog was left with.
 struct OnCallRequest {
+    // "Toute l'année", after "Décembre": the twelve months in one job.
+    static constexpr int WholeYear = 13;
+
+    // 1 to 12, or WholeYear.
     int month = 1;
     PrintOutput output = PrintOutput::Printer;
     // The printer set up in the dialog; the default printer when none was.

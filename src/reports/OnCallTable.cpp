@@ -88,6 +88,46 @@ void RulePage(PageCanvas& canvas, const PageTop& top, double rowHeight)
         canvas.drawLine({x, top.table}, {x, GridFoot});
 }
 
+// A row's two lines: the name's, bold, and the address's.
+struct RowLines {
+    double bold;
+    double regular;
+    double row() const { return bold + regular; }
+};
+
+void DrawRow(PageCanvas& canvas, const OnCallRow& row, double y, double regularLine)
+{
+    canvas.setFont(ArialFont(10, true));
+    canvas.drawText({NameX, y}, row.name);
+    canvas.setFont(ArialFont(10));
+    canvas.drawText({IdentificationX, y}, row.identification);
+    canvas.drawText({AddressX, y + regularLine}, row.address);
+    canvas.drawText({DateX, y},
+                    QLocale(QLocale::French).toString(row.day, QStringLiteral("dddd dd MMMM")));
+    if (!row.hours.isEmpty())
+        canvas.drawText({HoursX, y + regularLine}, row.hours);
+    canvas.drawText({TypeX, y}, TypeText(row.type));
+}
+
+void DrawMonth(PageCanvas& canvas, const OnCallMonth& month, const RowLines& lines)
+{
+    PageTop top = DrawHead(canvas, month.head);
+    double y = top.rows;
+    for (const OnCallRow& row : month.rows) {
+        // A row that would pass the grid's foot goes to the next page, as one starting below
+        // the last row rule does: its second line would cross the foot.
+        if (y > RowLimit || y + lines.row() > GridFoot) {
+            RulePage(canvas, top, lines.row());
+            canvas.newPage();
+            top = DrawHead(canvas, month.head);
+            y = top.rows;
+        }
+        DrawRow(canvas, row, y, lines.regular);
+        y += lines.row();
+    }
+    RulePage(canvas, top, lines.row());
+}
+
 } // namespace
 
 QList<OnCallRow> OnCallRows(const Roster& roster, int month)
@@ -115,37 +155,32 @@ QString OnCallHead(int month, const QString& yearText, const QString& sector)
         .arg(QLocale(QLocale::French).monthName(month).toUpper(), yearText, sector);
 }
 
-void DrawOnCallTable(PageCanvas& canvas, const QString& head, const QList<OnCallRow>& rows)
+OnCallTable ReadOnCallTable(const Roster& roster, int month, const QString& yearText,
+                            const QString& sector)
+{
+    if (month != OnCallRequest::WholeYear) {
+        const QString head = OnCallHead(month, yearText, sector);
+        return {head, {{head, OnCallRows(roster, month)}}};
+    }
+    OnCallTable table{
+        QStringLiteral("Tableau des astreintes de l'année %1 - %2").arg(yearText, sector), {}};
+    for (int each = 1; each <= 12; ++each)
+        table.months.append({OnCallHead(each, yearText, sector), OnCallRows(roster, each)});
+    return table;
+}
+
+void DrawOnCallTable(PageCanvas& canvas, const QList<OnCallMonth>& months)
 {
     canvas.setLandscape(true);
     canvas.setTextColour(Qt::black);
     canvas.setFont(ArialFont(10, true));
     const double boldLine = canvas.textHeight(QStringLiteral("Hauteur d'une ligne en gras"));
     canvas.setFont(ArialFont(10));
-    const double regularLine = canvas.textHeight(QStringLiteral("Hauteur d'une ligne"));
-    const double rowHeight = boldLine + regularLine;
-    const QLocale french(QLocale::French);
-    PageTop top = DrawHead(canvas, head);
-    double y = top.rows;
-    for (const OnCallRow& row : rows) {
-        // A row that would pass the grid's foot goes to the next page, as one starting below
-        // the last row rule does: its second line would cross the foot.
-        if (y > RowLimit || y + rowHeight > GridFoot) {
-            RulePage(canvas, top, rowHeight);
+    const RowLines lines{boldLine, canvas.textHeight(QStringLiteral("Hauteur d'une ligne"))};
+    for (qsizetype index = 0; index < months.size(); ++index) {
+        // Each month prints the pages it prints alone: the pages can be handed out by month.
+        if (index > 0)
             canvas.newPage();
-            top = DrawHead(canvas, head);
-            y = top.rows;
-        }
-        canvas.setFont(ArialFont(10, true));
-        canvas.drawText({NameX, y}, row.name);
-        canvas.setFont(ArialFont(10));
-        canvas.drawText({IdentificationX, y}, row.identification);
-        canvas.drawText({AddressX, y + regularLine}, row.address);
-        canvas.drawText({DateX, y}, french.toString(row.day, QStringLiteral("dddd dd MMMM")));
-        if (!row.hours.isEmpty())
-            canvas.drawText({HoursX, y + regularLine}, row.hours);
-        canvas.drawText({TypeX, y}, TypeText(row.type));
-        y += rowHeight;
+        DrawMonth(canvas, months.at(index), lines);
     }
-    RulePage(canvas, top, rowHeight);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ReportViews.h"
 #include "store/Calendar.h"
 
 #include <QDate>
@@ -30,7 +31,25 @@ QList<OnCallRow> OnCallRows(const Roster& roster, int month);
 // "Tableau des astreintes de JANVIER 2012 - Ubaye".
 QString OnCallHead(int month, const QString& yearText, const QString& sector);
 
-// The table on A4 landscape pages: the head and the three headings, a ruled row of two lines
-// per table row, a new page with the head again once the rows pass the bottom limit, and the
-// grid ruled down to the foot of every page.
-void DrawOnCallTable(PageCanvas& canvas, const QString& head, const QList<OnCallRow>& rows);
+// A month of the table: the head of its pages, and its rows.
+struct OnCallMonth {
+    QString head;
+    QList<OnCallRow> rows;
+};
+
+// What a print of the table holds: the print job's title, and its months in order.
+struct OnCallTable {
+    QString title;
+    QList<OnCallMonth> months;
+};
+
+// The table of the month asked (1 to 12), titled with its head; or, for
+// OnCallRequest::WholeYear, the twelve months titled "Tableau des astreintes de l'année 2012 -
+// Ubaye". Throws DatabaseError.
+OnCallTable ReadOnCallTable(const Roster& roster, int month, const QString& yearText,
+                            const QString& sector);
+
+// The months on A4 landscape pages, each starting a page of its own: its head and the three
+// headings, a ruled row of two lines per table row, a new page with its head again once the rows
+// pass the bottom limit, and the grid ruled down to the foot of every page.
+void DrawOnCallTable(PageCanvas& canvas, const QList<OnCallMonth>& months);

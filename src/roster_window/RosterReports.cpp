@@ -105,14 +105,16 @@ void RosterReports::printOnCallTable()
     if (!document_.requireParticipants())
         return;
     OnCallOffer offer{[this] { editAdministrativeData(); }, std::nullopt};
-    // Closing a preview comes back to the dialog, with the month still chosen.
+    // Closing a preview comes back to the dialog, with the month (or the whole year) still chosen.
     for (;;) {
         const std::optional<OnCallRequest> request = ui_.chooseOnCallMonth(offer);
-        QList<OnCallRow> rows;
-        if (!request ||
-            !document_.read([&] { rows = OnCallRows(document_.roster(), request->month); }))
+        OnCallTable table;
+        if (!request || !document_.read([&] {
+                table =
+                    ReadOnCallTable(document_.roster(), request->month, yearText(), sectorText());
+            }))
             return;
-        PrintOnCallTable(ui_, *request, OnCallHead(request->month, yearText(), sectorText()), rows);
+        PrintOnCallTable(ui_, *request, table);
         if (request->output != PrintOutput::Preview)
             return;
         offer.previous = request;

@@ -1,6 +1,7 @@
 #include "ReportRoster.h"
 #include "ScriptedInteraction.h"
 #include "document/RosterDocument.h"
+#include "reports/OnCallTable.h"
 #include "roster_window/RosterWindow.h"
 #include "store/BlankRoster.h"
 #include "store/FilePaths.h"
@@ -282,6 +283,20 @@ private slots:
                      text.contains(u"de 14:00 à 20:00"_s) && text.contains(u"Dimanche et férié"_s),
                  qPrintable(text));
         QCOMPARE(PdfPageSizes(pdf), QStringList{"842 x 595"});
+    }
+
+    // "Toute l'année": the twelve months in one PDF file, a page each (none runs over), each
+    // under its own head.
+    void printingTheWholeYearsOnCallTable()
+    {
+        const QString pdf = env_->tempPath() + "/astreintes 2011.pdf";
+        ui_->onCallMonths = {
+            OnCallRequest{OnCallRequest::WholeYear, PrintOutput::Printer, PdfOutput(pdf)}};
+        trigger(*window_, u"Imprimer le tableau mensuel des &astreintes"_s);
+        QCOMPARE(PdfPageSizes(pdf), QStringList(12, u"842 x 595"_s));
+        const QStringList pages = PdfText(pdf).split(u'\f');
+        for (int month = 1; month <= 12; ++month)
+            QVERIFY(pages.at(month - 1).contains(OnCallHead(month, u"2011"_s, u"Secteur"_s)));
     }
 
     // A roster never saved proposes "Garde " and its year in the documents folder; a saved

@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(saved, (QList<qsizetype>{1, 1}));
     }
 
-    // Back from a preview, the month is still chosen.
+    // Back from a preview, the month is still chosen. "Toute l'année" follows "Décembre".
     void onCallDialog()
     {
         ScriptedInteraction ui;
@@ -193,6 +193,9 @@ private slots:
         QCOMPARE(dialog.request().month, 4);
         QCOMPARE(dialog.request().output, PrintOutput::Printer);
         QCOMPARE(OnCallDialog(ui, {{}, dialog.request()}, nullptr).months()->currentIndex(), 3);
+        dialog.months()->setCurrentIndex(12);
+        ButtonCalled(dialog, u"&Imprimer"_s)->click();
+        QCOMPARE(dialog.request().month, OnCallRequest::WholeYear);
     }
 
     // There is nothing to print in an empty list.

@@ -134,6 +134,28 @@ private slots:
         QCOMPARE(rows.size(), 2 + 3 + 3 + 2 + 2 * 3);
     }
 
+    // "Toute l'année": the twelve months in order, each starting a page under its own head, with
+    // the pages it prints alone: January, made long, runs over three.
+    void onCallYearStartsEachMonthOnAPageOfItsOwn()
+    {
+        OnCallTable year =
+            ReadOnCallTable(*roster_, OnCallRequest::WholeYear, u"2011"_s, u"Ubaye"_s);
+        QCOMPARE(year.title, u"Tableau des astreintes de l'année 2011 - Ubaye"_s);
+        year.months.first().rows = QList<OnCallRow>(50, year.months.at(2).rows.first());
+        RecordingCanvas canvas({11906, 16838});
+        DrawOnCallTable(canvas, year.months);
+        int first = 1;
+        for (const OnCallMonth& month : year.months) {
+            RecordingCanvas alone({11906, 16838});
+            DrawOnCallTable(alone, {month});
+            QVERIFY(!canvas.find(month.head, first - 1));
+            QCOMPARE(canvas.find(month.head, first)->at, QPointF(810, 810));
+            first += alone.landscapePages.size();
+        }
+        QCOMPARE(canvas.landscapePages.size(), first - 1);
+        QCOMPARE(first - 1, 3 + 11);
+    }
+
     // "Arial" prints with Arial's widths: Arial's advances for the last heading sum to 9448
     // thousandths of an em (180 twips at 9 points) in bold, 8836 in the regular face. The
     // headings bold; each count centred under its heading, the last column ending at the right
@@ -379,7 +401,7 @@ private slots:
                           i % 2 ? u"de 20:00 à 08:00"_s : QString(), DayType::Weekday});
         const QString head = u"Tableau des astreintes de MARS 2012 - Ubaye"_s;
         RecordingCanvas canvas({11906, 16838});
-        DrawOnCallTable(canvas, head, table);
+        DrawOnCallTable(canvas, {{head, table}});
 
         const double hb = Arial({}, 10, true).height();
         const double hr = Arial({}, 10).height();

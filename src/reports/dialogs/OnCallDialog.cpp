@@ -17,6 +17,8 @@ OnCallDialog::OnCallDialog(Interaction& ui, const OnCallOffer& offer, QWidget* p
     setWindowTitle(QStringLiteral("Impression du tableau mensuel des astreintes"));
     months_->addItems({"Janvier", "Février", "Mars", "Avril", "Mai", "Juin", "Juillet", "Août",
                        "Septembre", "Octobre", "Novembre", "Décembre"});
+    // Its number follows December's: OnCallRequest::WholeYear.
+    months_->addItem(QStringLiteral("Toute l'année"));
     auto* explanation = new QLabel(
         QStringLiteral("Cette fonction va imprimer le tableau mensuel des astreintes, destiné à "
                        "votre conseil départemental de l'Ordre.\r\n\r\n"

@@ -7,7 +7,8 @@
 class Interaction;
 class QComboBox;
 
-// frmAstreintes: the month of the on-call table for the council, and its printer.
+// frmAstreintes: the month (or the whole year) of the on-call table for the council, and its
+// printer.
 class OnCallDialog : public QDialog {
     Q_OBJECT
 

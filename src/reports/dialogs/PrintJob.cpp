@@ -191,13 +191,12 @@ void PrintRosterTable(Interaction& ui, const RosterTable& table)
     }
 }
 
-void PrintOnCallTable(Interaction& ui, const OnCallRequest& request, const QString& head,
-                      const QList<OnCallRow>& rows)
+void PrintOnCallTable(Interaction& ui, const OnCallRequest& request, const OnCallTable& table)
 {
     PrintA4Landscape(
-        ui, request.output, request.printer, 1, head,
+        ui, request.output, request.printer, 1, table.title,
         [&](PageCanvas& canvas) {
-            DrawOnCallTable(canvas, head, rows);
+            DrawOnCallTable(canvas, table.months);
             return Outcome::Drawn;
         },
         QStringLiteral("Une erreur s'est produite pendant l'impression."));

@@ -7,7 +7,7 @@
 
 class Interaction;
 class PageCanvas;
-struct OnCallRow;
+struct OnCallTable;
 struct RosterTable;
 
 // Draws a report's pages on a canvas.
@@ -22,6 +22,5 @@ PrintCommands MakePrintCommands(Interaction& ui, const QString& title, const Pag
 // landscape with the copies asked, or previewed, or saved as a PDF file.
 void PrintRosterTable(Interaction& ui, const RosterTable& table);
 
-// The monthly on-call table of the month asked, A4 landscape.
-void PrintOnCallTable(Interaction& ui, const OnCallRequest& request, const QString& head,
-                      const QList<OnCallRow>& rows);
+// The monthly on-call table of the month asked, or of the whole year, A4 landscape.
+void PrintOnCallTable(Interaction& ui, const OnCallRequest& request, const OnCallTable& table);
