@@ -147,8 +147,7 @@ int main(int argc, char** argv)
         QBuffer output;
         output.open(QIODevice::WriteOnly);
         DrawPdf(output, [&](PageCanvas& canvas) {
-            DrawOnCallTable(canvas, OnCallHead(fullest, "2012", "Ubaye"),
-                            OnCallRows(*roster, fullest));
+            DrawOnCallTable(canvas, ReadOnCallTable(*roster, fullest, "2012", "Ubaye").months);
         });
     });
     std::printf("reports of %d, 12 participants, 40 shared days, median of %d runs "
