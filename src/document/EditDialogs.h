@@ -31,6 +31,12 @@ struct SectorName {
     bool asDefault;
 };
 
+// "Renommer un participant": who, and his new name.
+struct Renaming {
+    QString former;
+    QString name;
+};
+
 // "Absences des participants": the roster's absences, and what the window's commands do. Each
 // command is true when the roster was changed; a refusal has been told to the user.
 struct AbsencesWindow {
@@ -73,6 +79,16 @@ public:
 
     // "Règles du tour de garde": the rules the user saved, or nothing when they cancel.
     virtual std::optional<RosterRules> editRules(const RosterRules& current) = 0;
+
+    // "Renommer un participant": nothing when the user cancels.
+    virtual std::optional<Renaming> askRenaming(const QStringList& participants) = 0;
+
+    // "Retirer un participant": the participant chosen, or empty text when the user cancels.
+    virtual QString chooseParticipantToRemove(const QStringList& participants) = 0;
+
+    // "Proposer des échanges": the index of the exchange chosen among those proposed to clear
+    // the alert, or -1 when the user cancels.
+    virtual int chooseSwapProposal(const QString& alert, const QStringList& proposals) = 0;
 
     // "Absences des participants", until the user closes it.
     virtual void showAbsences(const AbsencesWindow& window) = 0;

@@ -84,6 +84,16 @@ public:
     // copy, become his absences.
     bool importUnavailableDays(const QString& copyPath, const QString& doctor);
 
+    // Gives a participant a new name, on every day, interval and absence of his; the name must
+    // be one a new participant could take.
+    bool renameParticipant(const QString& former, const QString& name);
+    // Takes a participant out of the list with his administrative data and absences; when he
+    // holds duties, asks whether to blank them or leave his name on those days.
+    bool removeParticipant(const QString& doctor);
+    // Exchanges two days' duties whole, a shared day's intervals with it; days of different
+    // types ask first.
+    bool swapDays(QDate first, QDate second);
+
     // The group's rules the roster is checked against.
     bool setRules(const RosterRules& rules);
 
@@ -94,7 +104,7 @@ public:
 
 signals:
     void dayChanged(QDate day);
-    // Many days at once: the unavailable days.
+    // Many days at once: the unavailable days, or the days of a participant renamed or removed.
     void daysChanged();
     void participantsChanged();
     void sectorChanged(const QString& sector);
@@ -124,6 +134,15 @@ private:
     bool putAbsences(const QList<Absence>& absences, const QString& text);
     // False, having told the user why, when the absence cannot be kept.
     bool checkAbsence(const Absence& absence);
+    // False, having told the user why, when a participant cannot take this name.
+    bool checkNewName(const QString& name);
+    // The days whose duty the change alters, as it makes them; former receives them as they
+    // were. Nothing, the user told why, when the roster cannot be read.
+    std::optional<QList<DatedDuty>>
+    dutiesHolding(const std::function<std::optional<DayDuty>(const DayDuty&)>& changed,
+                  QList<DatedDuty>& former);
+    // After a participant's change: his name may have left the list, his days and absences.
+    void showParticipantChange();
     bool lockForSaving(SaveLock& lock, const QString& target);
     bool changedOnDisk() const;
     bool confirmReplacingChangedFile();

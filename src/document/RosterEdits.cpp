@@ -206,18 +206,8 @@ bool RosterDocument::clearUnavailableDays()
 
 bool RosterDocument::addParticipant(const QString& name)
 {
-    if (const std::optional<QString> problem = ParticipantNameProblem(name)) {
-        messages_.tell(*problem, MessageIcon::Information);
+    if (!checkNewName(name))
         return false;
-    }
-    // "(Néant)" stands for nobody in the list of an empty roster: it is no one's name.
-    const QStringList& participants = roster_->participants();
-    if (participants.contains(name) || (participants.isEmpty() && name == NobodyEntry)) {
-        messages_.tell(QStringLiteral("La liste contient déjà ce nom.\r\n"
-                                      "Donnez un nom distinct à chaque participant."),
-                       MessageIcon::Information);
-        return false;
-    }
     return edit(
         QStringLiteral("Ajouter le participant %1").arg(name),
         [this, name] { roster_->addParticipant(name); },

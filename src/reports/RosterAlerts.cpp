@@ -19,7 +19,7 @@ RosterAlerts::RosterAlerts(const RosterDocument& document, QObject* parent)
     , document_(document)
 {
     connect(&document, &RosterDocument::dayChanged, this, &RosterAlerts::recheckAround);
-    for (auto changedWhole : {&RosterDocument::participantsChanged,
+    for (auto changedWhole : {&RosterDocument::daysChanged, &RosterDocument::participantsChanged,
                               &RosterDocument::absencesChanged, &RosterDocument::rulesChanged})
         connect(&document, changedWhole, this, &RosterAlerts::recheckAll);
     recheckAll();
@@ -30,6 +30,11 @@ QList<RuleAlert> RosterAlerts::of(QDate day) const
     const auto first = std::lower_bound(alerts_.cbegin(), alerts_.cend(), day, ByDay);
     const auto last = std::lower_bound(first, alerts_.cend(), day.addDays(1), ByDay);
     return QList<RuleAlert>(first, last);
+}
+
+QList<SwapProposal> RosterAlerts::proposeSwaps(const RuleAlert& alert) const
+{
+    return ProposeSwaps(facts_, document_.roster().rules(), alert);
 }
 
 void RosterAlerts::recheckAll()

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "reports/RuleCheck.h"
+#include "reports/SwapProposals.h"
 
 #include <QObject>
 
 class RosterDocument;
 
 // The alerts of an open roster's year, kept up to date while it is edited: an edit of a day
-// rechecks only the weeks the rules can reach from it; new absences, participants or rules
-// recheck the whole year.
+// rechecks only the weeks the rules can reach from it; changes of many days, of absences,
+// participants or rules recheck the whole year.
 class RosterAlerts : public QObject {
     Q_OBJECT
 
@@ -19,6 +20,8 @@ public:
     const QList<RuleAlert>& all() const { return alerts_; }
     // The alerts of one day, by rule.
     QList<RuleAlert> of(QDate day) const;
+    // The days whose duty, exchanged with that of the alert's day, clears it, best first.
+    QList<SwapProposal> proposeSwaps(const RuleAlert& alert) const;
 
 signals:
     // The alerts of the days from first to last may have changed.

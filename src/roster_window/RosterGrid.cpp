@@ -10,8 +10,10 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -20,6 +22,11 @@ constexpr int DutyColumnTwips = 1500;
 constexpr int TwipsPerInch = 1440;
 // A narrowed duty column still shows about this many characters of a name.
 constexpr int NarrowestDutyCharacters = 8;
+// A half year's duty columns widen up to about this many characters, a long name.
+constexpr int WidestDutyCharacters = 24;
+// The zooms offered, in percent of the normal size.
+constexpr std::array<int, 10> ZoomSteps{60, 70, 80, 90, 100, 110, 125, 150, 175, 200};
+constexpr int NormalZoom = 100;
 // A day dragged within the grid, as ISO text.
 const QString DayMimeType = QStringLiteral("application/x-rotalis-day");
 // The text shown over a duty cell whether or not it is cut (the intervals of a shared day).
@@ -37,20 +44,13 @@ RosterGrid::RosterGrid(QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
     setItemDelegate(new AlertMark(this));
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-
-    // The widths in twips suit the classic small dialog font; a larger font widens the label
-    // column so that the widest label stays whole.
-    const int dpi = logicalDpiX();
+    normalFont_ = font();
     cellPadding_ = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
-    const int labelWidth =
-        std::max(LabelColumnTwips * dpi / TwipsPerInch,
-                 fontMetrics().horizontalAdvance(QStringLiteral("M 30")) + cellPadding_);
-    fullDutyWidth_ = DutyColumnTwips * dpi / TwipsPerInch;
-    narrowestDutyWidth_ = std::min(
-        fullDutyWidth_, NarrowestDutyCharacters * fontMetrics().averageCharWidth() + cellPadding_);
-    for (int column = 0; column < YearGrid::ColumnCount; ++column)
-        setColumnWidth(column, YearGrid::IsLabelColumn(column) ? labelWidth : fullDutyWidth_);
+    // Rows as low as a small zoom's font.
+    verticalHeader()->setMinimumSectionSize(1);
+    sizeCells();
+    for (int column = 1; column < YearGrid::ColumnCount; column += 2)
+        setColumnWidth(column, fullDutyWidth_);
 
     normal_ = {palette().color(QPalette::Base), palette().color(QPalette::Text)};
     header_ = HeaderColours(palette());
@@ -62,7 +62,12 @@ RosterGrid::RosterGrid(QWidget* parent)
         for (int column = 0; column < columnCount(); ++column)
             setItem(row, column, new QTableWidgetItem);
     }
-    connect(this, &QTableWidget::currentCellChanged, this, &RosterGrid::currentDayChanged);
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int, int column) {
+        // The program going to a day of hidden months (an alert's day, say) shows its half.
+        if (column >= 0 && isColumnHidden(column))
+            showMonths(YearGrid::HalfOf(YearGrid::MonthOfColumn(column)));
+        emit currentDayChanged();
+    });
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);
@@ -231,14 +236,40 @@ void RosterGrid::keyPressEvent(QKeyEvent* event)
                               viewport()->mapToGlobal(cellRect.bottomLeft()));
 }
 
+void RosterGrid::sizeCells()
+{
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    // The widths in twips suit the classic small dialog font; a larger font widens the label
+    // column so that the widest label stays whole.
+    const int dpi = logicalDpiX() * zoom_ / NormalZoom;
+    const int labelWidth =
+        std::max(LabelColumnTwips * dpi / TwipsPerInch,
+                 fontMetrics().horizontalAdvance(QStringLiteral("M 30")) + cellPadding_);
+    for (int column = 0; column < YearGrid::ColumnCount; column += 2)
+        setColumnWidth(column, labelWidth);
+    const int characterWidth = fontMetrics().averageCharWidth();
+    fullDutyWidth_ = DutyColumnTwips * dpi / TwipsPerInch;
+    narrowestDutyWidth_ =
+        std::min(fullDutyWidth_, NarrowestDutyCharacters * characterWidth + cellPadding_);
+    widestDutyWidth_ =
+        std::max(fullDutyWidth_, WidestDutyCharacters * characterWidth + cellPadding_);
+}
+
 void RosterGrid::fitColumnsToWidth()
 {
     int labelsWidth = 0;
-    for (int column = 0; column < YearGrid::ColumnCount; column += 2)
-        labelsWidth += columnWidth(column);
-    const int monthCount = YearGrid::ColumnCount / 2;
-    const int dutyWidth = std::clamp((viewport()->width() - labelsWidth) / monthCount,
-                                     narrowestDutyWidth_, fullDutyWidth_);
+    int monthCount = 0;
+    for (int column = 0; column < YearGrid::ColumnCount; column += 2) {
+        if (!isColumnHidden(column)) {
+            labelsWidth += columnWidth(column);
+            ++monthCount;
+        }
+    }
+    // A half year's duty columns take the width of the hidden months, so that names read
+    // whole on a small screen.
+    const int widest = span_ == YearGrid::Span::WholeYear ? fullDutyWidth_ : widestDutyWidth_;
+    const int dutyWidth =
+        std::clamp((viewport()->width() - labelsWidth) / monthCount, narrowestDutyWidth_, widest);
     for (int column = 1; column < YearGrid::ColumnCount; column += 2)
         setColumnWidth(column, dutyWidth);
 }
@@ -268,4 +299,71 @@ bool RosterGrid::viewportEvent(QEvent* event)
     else
         QToolTip::hideText();
     return true;
+}
+
+void RosterGrid::showMonths(YearGrid::Span span)
+{
+    if (span == span_)
+        return;
+    span_ = span;
+    for (int column = 0; column < YearGrid::ColumnCount; ++column)
+        setColumnHidden(column, !YearGrid::Shows(span, YearGrid::MonthOfColumn(column)));
+    fitColumnsToWidth();
+    if (currentIndex().isValid() && isColumnHidden(currentColumn()))
+        goToFirstShownDay();
+    else
+        scrollTo(currentIndex());
+    emit monthsShown(span);
+}
+
+void RosterGrid::goToFirstShownDay()
+{
+    setCurrentGridCell(1, YearGrid::FirstColumn(span_));
+}
+
+void RosterGrid::zoomIn()
+{
+    const auto next = std::upper_bound(ZoomSteps.begin(), ZoomSteps.end(), zoom_);
+    setZoom(next == ZoomSteps.end() ? ZoomSteps.back() : *next);
+}
+
+void RosterGrid::zoomOut()
+{
+    const auto next = std::lower_bound(ZoomSteps.begin(), ZoomSteps.end(), zoom_);
+    setZoom(next == ZoomSteps.begin() ? ZoomSteps.front() : *(next - 1));
+}
+
+void RosterGrid::resetZoom()
+{
+    setZoom(NormalZoom);
+}
+
+void RosterGrid::setZoom(int zoom)
+{
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    QFont zoomed = normalFont_;
+    zoomed.setPointSizeF(normalFont_.pointSizeF() * zoom / NormalZoom);
+    setFont(zoomed);
+    sizeCells();
+    fitColumnsToWidth();
+    scrollTo(currentIndex());
+}
+
+void RosterGrid::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers() != Qt::ControlModifier) {
+        QTableWidget::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    // A fine wheel or a touchpad turns by parts of a notch: one zoom step per whole notch.
+    wheelDelta_ += event->angleDelta().y();
+    for (; wheelDelta_ >= QWheelEvent::DefaultDeltasPerStep;
+         wheelDelta_ -= QWheelEvent::DefaultDeltasPerStep)
+        zoomIn();
+    for (; wheelDelta_ <= -QWheelEvent::DefaultDeltasPerStep;
+         wheelDelta_ += QWheelEvent::DefaultDeltasPerStep)
+        zoomOut();
 }

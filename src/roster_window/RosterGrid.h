@@ -1,6 +1,7 @@
 #pragma once
 
 #include "roster_window/GridColours.h"
+#include "roster_window/YearGrid.h"
 
 #include <QDate>
 #include <QTableWidget>
@@ -8,7 +9,9 @@
 
 // flxGarde: the whole year, one row per day of the month and two columns per month (the day
 // label, then who is on duty). Cells of dates that do not exist stay empty. When the window is
-// too narrow for the whole year the duty columns narrow, down to about eight characters.
+// too narrow for the months shown the duty columns narrow, down to about eight characters.
+// The grid shows the whole year or one half of it, zoomed with Ctrl and the wheel or by the
+// window's menu.
 class RosterGrid : public QTableWidget {
     Q_OBJECT
 
@@ -39,8 +42,23 @@ public:
     // The day shown in a cell (row 0 is the month names); empty when the cell holds no day.
     std::optional<QDate> dayAt(int row, int column) const;
 
+    // The months shown. A current cell left in hidden months moves to the 1st of the first
+    // month shown; a cell of hidden months made current shows its half.
+    void showMonths(YearGrid::Span span);
+    YearGrid::Span shownMonths() const { return span_; }
+    // Makes the 1st of the first month shown current.
+    void goToFirstShownDay();
+
+    // The zoom in percent of the normal size, which the font, the row heights and the column
+    // widths follow: from 60 to 200, by the steps of a web browser.
+    int zoom() const { return zoom_; }
+    void zoomIn();
+    void zoomOut();
+    void resetZoom();
+
 signals:
     void currentDayChanged();
+    void monthsShown(YearGrid::Span span);
     // The right button was pressed on a cell, or on a month's name (row 0), or the menu key
     // (Shift+F10) on the current cell.
     void contextMenuRequested(int row, int column, const QPoint& globalPos);
@@ -50,6 +68,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -57,6 +76,9 @@ protected:
 
 private:
     QTableWidgetItem* cell(int row, int column) const;
+    void setZoom(int zoom);
+    // The row heights, the label columns' width and the duty columns' bounds for the zoom.
+    void sizeCells();
     void fitColumnsToWidth();
     QTableWidgetItem* dutyCell(QDate day) const;
     // Whether a cell's text is wider than its column shows.
@@ -66,7 +88,13 @@ private:
     int year_ = 0;
     ColourPair normal_;
     ColourPair header_;
+    QFont normalFont_;
+    int zoom_ = 100;
+    // The part of a wheel notch turned with Ctrl that has not zoomed yet.
+    int wheelDelta_ = 0;
+    YearGrid::Span span_ = YearGrid::Span::WholeYear;
     int cellPadding_ = 0;
     int fullDutyWidth_ = 0;
     int narrowestDutyWidth_ = 0;
+    int widestDutyWidth_ = 0;
 };

@@ -3,7 +3,9 @@
 #include "document/Interaction.h"
 #include "document/RosterDocument.h"
 #include "roster_window/AlertCount.h"
+#include "roster_window/GridDisplayEntries.h"
 #include "roster_window/RosterGrid.h"
+#include "roster_window/SwapDialog.h"
 #include "roster_window/VerificationWindow.h"
 #include "roster_window/YearGrid.h"
 #include "store/DatabaseError.h"
@@ -13,6 +15,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -90,7 +93,7 @@ void RosterWindow::followDocument()
         showDayChange(day);
         refreshStatus();
     });
-    connect(document, &RosterDocument::daysChanged, this, &RosterWindow::recolour);
+    connect(document, &RosterDocument::daysChanged, this, &RosterWindow::showDays);
     connect(document, &RosterDocument::participantsChanged, this,
             &RosterWindow::rebuildParticipantMenus);
     connect(document, &RosterDocument::sectorChanged, sectorLabel_, &QLabel::setText);
@@ -142,23 +145,29 @@ void RosterWindow::buildViewMenu()
         viewActions_.append(action);
     }
     tickViewMode();
+    AddGridDisplayEntries(*viewMenu_, *grid_);
 }
 
 void RosterWindow::fillGrid()
 {
-    grid_->setUpdatesEnabled(false);
-    grid_->setYear(document_->roster().year());
-    yearLabel_->setText(QString::number(document_->roster().year()));
-    for (const RosterDay& day : document_->roster().days()) {
-        if (day.date.year() != document_->roster().year())
-            continue;
-        grid_->setDay(day.date, day.doctor, sharedDayText(day));
-        grid_->setHighlighted(day.date,
-                              IsHighlighted(ViewMode::Standard, day, {}, document_->roster()));
-    }
     const int year = document_->roster().year();
+    grid_->setYear(year);
+    yearLabel_->setText(QString::number(year));
+    showDays();
     showAlerts(QDate(year, 1, 1), QDate(year, 12, 31));
-    grid_->setCurrentGridCell(1, 0);
+    grid_->goToFirstShownDay();
+    refreshStatus();
+}
+
+void RosterWindow::showDays()
+{
+    grid_->setUpdatesEnabled(false);
+    for (const RosterDay& day : document_->roster().days()) {
+        if (day.date.year() == document_->roster().year()) {
+            grid_->setDay(day.date, day.doctor, sharedDayText(day));
+            recolourDay(day.date);
+        }
+    }
     grid_->setUpdatesEnabled(true);
     refreshStatus();
 }
@@ -205,6 +214,7 @@ void RosterWindow::refreshStatus()
         statusAlerts_ = grid_->alerts(*day).join(QStringLiteral(" ; "));
     }
     dutyMenu_->setEnabled(day.has_value());
+    tickDoctorOnDuty();
     emit statusChanged();
 }
 
@@ -295,13 +305,17 @@ void RosterWindow::buildDutyMenus()
     QAction* share = new QAction(QStringLiteral("P&artager la garde"), this);
     QAction* clear = new QAction(QStringLiteral("Mettre à &blanc"), this);
     QAction* properties = new QAction(QStringLiteral("&Propriétés du jour"), this);
+    QAction* swap = new QAction(QStringLiteral("É&changer avec un autre jour..."), this);
+    QAction* proposals = new QAction(QStringLiteral("Pr&oposer des échanges"), this);
     connect(share, &QAction::triggered, this, &RosterWindow::shareCurrentDay);
+    connect(swap, &QAction::triggered, this, &RosterWindow::swapCurrentDay);
+    connect(proposals, &QAction::triggered, this, &RosterWindow::proposeSwapsForCurrentDay);
     connect(clear, &QAction::triggered, this, [this] { assignCurrentDay({}); });
     connect(properties, &QAction::triggered, this, &RosterWindow::editCurrentDayProperties);
     // The menu bar's "&Garde" and the grid's pop-up menu carry the same entries.
     for (QMenu* menu : {dutyMenu_, contextMenu_}) {
         menu->addMenu(doctorMenu_);
-        menu->addActions({share, clear, properties});
+        menu->addActions({share, clear, properties, swap, proposals});
     }
 }
 
@@ -310,6 +324,10 @@ void RosterWindow::buildToolsMenu()
     RosterReports* reports = &reports_;
     toolsMenu_->addAction(QStringLiteral("&Ajouter un participant"), this,
                           &RosterWindow::addParticipant);
+    toolsMenu_->addAction(QStringLiteral("Ren&ommer un participant..."), this,
+                          &RosterWindow::renameParticipant);
+    toolsMenu_->addAction(QStringLiteral("Re&tirer un participant..."), this,
+                          &RosterWindow::removeParticipant);
     toolsMenu_->addAction(QStringLiteral("Editer les &données administratives des participants"),
                           this, [reports] { reports->editAdministrativeData(); });
     toolsMenu_->addAction(QStringLiteral("&Nommer le secteur de garde"), this,
@@ -354,9 +372,20 @@ void RosterWindow::rebuildParticipantMenus()
         doctorMenu_->addAction(NobodyEntry);
         return;
     }
-    for (const QString& doctor : participants)
-        doctorMenu_->addAction(MenuText(doctor), this,
-                               [this, doctor] { assignCurrentDay(doctor); });
+    for (const QString& doctor : participants) {
+        QAction* entry = doctorMenu_->addAction(MenuText(doctor), this,
+                                                [this, doctor] { assignCurrentDay(doctor); });
+        entry->setCheckable(true);
+        entry->setData(doctor);
+    }
+    tickDoctorOnDuty();
+}
+
+void RosterWindow::tickDoctorOnDuty()
+{
+    const RosterDay* row = currentRosterDay();
+    for (QAction* entry : doctorMenu_->actions())
+        entry->setChecked(row && entry->data().toString() == row->doctor);
 }
 
 const RosterDay* RosterWindow::currentRosterDay() const
@@ -455,6 +484,82 @@ void RosterWindow::addParticipant()
         document_->addParticipant(name);
 }
 
+void RosterWindow::renameParticipant()
+{
+    if (!document_->requireParticipants())
+        return;
+    if (const std::optional<Renaming> renaming =
+            ui_.askRenaming(document_->roster().participants()))
+        document_->renameParticipant(renaming->former, renaming->name);
+}
+
+void RosterWindow::removeParticipant()
+{
+    if (!document_->requireParticipants())
+        return;
+    const QString doctor = ui_.chooseParticipantToRemove(document_->roster().participants());
+    if (!doctor.isEmpty())
+        document_->removeParticipant(doctor);
+}
+
+void RosterWindow::swapCurrentDay()
+{
+    const std::optional<QDate> day = grid_->currentDay();
+    if (!day)
+        return;
+    delete swap_;
+    swap_ = new SwapDialog(
+        *day, [this](QDate other) { return dayDescription(other); }, this);
+    swap_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(swap_, &SwapDialog::swapChosen, this,
+            [this](QDate first, QDate second) { document_->swapDays(first, second); });
+    connect(grid_, &RosterGrid::currentDayChanged, swap_, [this] {
+        if (const std::optional<QDate> other = grid_->currentDay())
+            swap_->setOtherDay(*other);
+    });
+    swap_->show();
+}
+
+void RosterWindow::proposeSwapsForCurrentDay()
+{
+    const std::optional<QDate> day = grid_->currentDay();
+    if (!day)
+        return;
+    const QList<RuleAlert> alerts = alerts_.of(*day);
+    if (alerts.isEmpty())
+        ui_.tell(QStringLiteral("Ce jour ne porte aucune alerte."), MessageIcon::Information);
+    else
+        proposeSwaps(alerts.first());
+}
+
+void RosterWindow::proposeSwaps(const RuleAlert& alert)
+{
+    const QList<SwapProposal> proposals = alerts_.proposeSwaps(alert);
+    if (proposals.isEmpty()) {
+        ui_.tell(QStringLiteral("Aucun échange ne lève cette alerte sans en créer une autre."),
+                 MessageIcon::Information);
+        return;
+    }
+    QStringList texts;
+    for (const SwapProposal& proposal : proposals)
+        texts.append(dayDescription(proposal.day));
+    const int chosen = ui_.chooseSwapProposal(alert.text, texts);
+    if (chosen >= 0 && chosen < proposals.size())
+        document_->swapDays(alert.day, proposals.at(chosen).day);
+}
+
+QString RosterWindow::dayDescription(QDate day) const
+{
+    const RosterDay* row = document_->roster().day(day);
+    QString holder = row ? row->doctor : QString();
+    if (holder == SharedDutyMarker)
+        holder = sharedDayText(*row);
+    if (holder.isEmpty())
+        holder = QStringLiteral("Personne");
+    return QStringLiteral("%1, %2").arg(
+        holder, QLocale(QLocale::French).toString(day, QStringLiteral("dddd d MMMM")));
+}
+
 void RosterWindow::nameSector()
 {
     const std::optional<SectorName> sector = ui_.nameSector(sectorLabel_->text());
@@ -499,6 +604,7 @@ void RosterWindow::showVerification()
     if (!verification_) {
         verification_ = new VerificationWindow(alerts_, this);
         connect(verification_, &VerificationWindow::dayChosen, this, &RosterWindow::goToDay);
+        connect(verification_, &VerificationWindow::swapsAsked, this, &RosterWindow::proposeSwaps);
     }
     verification_->show();
     verification_->raise();

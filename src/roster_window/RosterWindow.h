@@ -2,6 +2,7 @@
 
 #include "reports/RosterAlerts.h"
 #include "roster_window/RosterReports.h"
+#include "roster_window/SwapDialog.h"
 #include "roster_window/ViewMode.h"
 
 #include <QDate>
@@ -52,6 +53,13 @@ public:
     void assignCurrentDay(const QString& doctor);
     void shareCurrentDay();
     void editCurrentDayProperties();
+    // Opens "Échanger deux gardes" for the current day; a click on the grid chooses the other.
+    void swapCurrentDay();
+    SwapDialog* swapDialog() const { return swap_; }
+    // "Proposer des échanges": the exchanges that clear the alert, the one chosen made.
+    void proposeSwaps(const RuleAlert& alert);
+    // The same for the first alert of the current day.
+    void proposeSwapsForCurrentDay();
     // Copies the source day's duty onto the day of a cell, after the user confirms.
     void dropDay(QDate source, int row, int column);
     // The right button on a cell: makes it current and pops up the day commands there.
@@ -59,6 +67,8 @@ public:
 
     // The roster commands of "&Outils".
     void addParticipant();
+    void renameParticipant();
+    void removeParticipant();
     void nameSector();
     void showAbsences();
     // Asks for a participant's own copy and for the participant, and imports his unavailable
@@ -97,6 +107,8 @@ private:
     void showDayChange(QDate day);
     void recolourDay(QDate day);
     void fillGrid();
+    // Every day's duty text and colours, as the roster now holds them.
+    void showDays();
     void recolour();
     void refreshStatus();
     void tickViewMode();
@@ -104,12 +116,16 @@ private:
     void showAlerts(QDate first, QDate last);
     // Each participant of a shared day with his interval; empty for a day that is not shared.
     QString sharedDayText(const RosterDay& day) const;
+    // Who holds the day, and the day: "Dr Martin, samedi 12 mars".
+    QString dayDescription(QDate day) const;
+    void tickDoctorOnDuty();
 
     Interaction& ui_;
     std::unique_ptr<RosterDocument> document_;
     RosterReports reports_;
     RosterAlerts alerts_;
     QPointer<VerificationWindow> verification_;
+    QPointer<SwapDialog> swap_;
     bool closeApproved_ = false;
     ViewMode viewMode_ = ViewMode::Standard;
     QString findTarget_;

@@ -28,6 +28,15 @@ VerificationWindow::VerificationWindow(const RosterAlerts& alerts, QWidget* pare
     connect(&alerts, &RosterAlerts::changed, this, &VerificationWindow::reload);
 
     auto* buttons = new QDialogButtonBox(this);
+    connect(
+        buttons->addButton(QStringLiteral("&Proposer des échanges"), QDialogButtonBox::ActionRole),
+        &QPushButton::clicked, this, [this] {
+            if (QTreeWidgetItem* item = list_->currentItem()) {
+                // A copy: the exchange made rechecks the alerts.
+                const RuleAlert alert = alerts_.all().at(list_->indexOfTopLevelItem(item));
+                emit swapsAsked(alert);
+            }
+        });
     connect(buttons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole),
             &QPushButton::clicked, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);

@@ -6,6 +6,7 @@
 class QLabel;
 class QTreeWidget;
 class RosterAlerts;
+struct RuleAlert;
 
 // "Vérification du tour de garde": every alert of the year, by date, kept up to date while the
 // roster is edited. A double click on an alert goes to its day.
@@ -19,6 +20,8 @@ public:
 
 signals:
     void dayChosen(QDate day);
+    // "&Proposer des échanges" for the alert chosen in the list.
+    void swapsAsked(const RuleAlert& alert);
 
 private:
     void reload();

@@ -30,6 +30,26 @@ inline int LabelColumnOf(QDate day)
     return 2 * (day.month() - 1);
 }
 
+// The months the grid shows: the whole year, or January to June, or July to December.
+enum class Span { WholeYear = 0, FirstHalf = 1, SecondHalf = 2 };
+
+// The half of the year a month (1 to 12) belongs to.
+inline Span HalfOf(int month)
+{
+    return month <= 6 ? Span::FirstHalf : Span::SecondHalf;
+}
+
+inline bool Shows(Span span, int month)
+{
+    return span == Span::WholeYear || span == HalfOf(month);
+}
+
+// The label column of the first month a span shows.
+inline int FirstColumn(Span span)
+{
+    return span == Span::SecondHalf ? ColumnCount / 2 : 0;
+}
+
 // The day shown in a cell of the year's grid; empty for the header row and for dates that do
 // not exist (30 February, 31 April...).
 std::optional<QDate> DayAt(int year, int row, int column);

@@ -8,10 +8,12 @@
 #include "reports/dialogs/StatisticsDialog.h"
 #include "roster_window/AbsencesDialog.h"
 #include "roster_window/DayPropertiesDialog.h"
+#include "roster_window/ParticipantChangeDialog.h"
 #include "roster_window/ParticipantsDialog.h"
 #include "roster_window/RulesDialog.h"
 #include "roster_window/SectorDialog.h"
 #include "roster_window/SharingDialog.h"
+#include "roster_window/SwapProposalsDialog.h"
 #include "shell/AddParticipantDialog.h"
 #include "shell/ChangeNameDialog.h"
 #include "shell/Help.h"
@@ -152,6 +154,26 @@ void DialogInteraction::showAbsences(const AbsencesWindow& window)
 {
     AbsencesDialog dialog(window, owner());
     dialog.exec();
+}
+
+std::optional<Renaming> DialogInteraction::askRenaming(const QStringList& participants)
+{
+    ParticipantChangeDialog dialog(ParticipantChangeDialog::Change::Rename, participants, owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Renaming{dialog.participant(), dialog.newName()};
+}
+
+QString DialogInteraction::chooseParticipantToRemove(const QStringList& participants)
+{
+    ParticipantChangeDialog dialog(ParticipantChangeDialog::Change::Remove, participants, owner());
+    return dialog.exec() == QDialog::Accepted ? dialog.participant() : QString();
+}
+
+int DialogInteraction::chooseSwapProposal(const QString& alert, const QStringList& proposals)
+{
+    SwapProposalsDialog dialog(alert, proposals, owner());
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenIndex() : -1;
 }
 
 QString DialogInteraction::chooseFileToOpen(const FileChoice& choice)

@@ -21,6 +21,9 @@ public:
     std::optional<SectorName> nameSector(const QString& current) override;
     std::optional<RosterRules> editRules(const RosterRules& current) override;
     void showAbsences(const AbsencesWindow& window) override;
+    std::optional<Renaming> askRenaming(const QStringList& participants) override;
+    QString chooseParticipantToRemove(const QStringList& participants) override;
+    int chooseSwapProposal(const QString& alert, const QStringList& proposals) override;
     QString chooseFileToOpen(const FileChoice& choice) override;
     QString chooseFileToSave(const FileChoice& choice) override;
     std::optional<QList<bool>> chooseRecoveries(const QList<WorkRecord>& rosters) override;

@@ -141,15 +141,28 @@ DayDuty Roster::duty(QDate day) const
             row->doctor == SharedDutyMarker ? intervals(day) : QList<SharedInterval>()};
 }
 
-void Roster::setDuty(QDate day, const DayDuty& duty)
+void Roster::setDuties(const QList<DatedDuty>& duties)
 {
-    RosterDay& row = dayRow(day);
     Transaction transaction(*db_);
-    deleteIntervals(day);
-    writeDoctor(day, duty.doctor);
-    insertIntervals(day, duty.intervals);
+    writeDuties(duties);
     transaction.commit();
-    row.doctor = duty.doctor;
+    keepDuties(duties);
+}
+
+void Roster::writeDuties(const QList<DatedDuty>& duties)
+{
+    for (const DatedDuty& written : duties) {
+        dayRow(written.day);
+        deleteIntervals(written.day);
+        writeDoctor(written.day, written.duty.doctor);
+        insertIntervals(written.day, written.duty.intervals);
+    }
+}
+
+void Roster::keepDuties(const QList<DatedDuty>& duties)
+{
+    for (const DatedDuty& written : duties)
+        dayRow(written.day).doctor = written.duty.doctor;
 }
 
 void Roster::setProperties(QDate day, DayType type, bool unavailable)
@@ -212,6 +225,74 @@ void Roster::removeLastParticipant()
     rows_.removeLast();
 }
 
+ParticipantRow Roster::participantRow(qsizetype index) const
+{
+    return {rows_.at(index), rowIds_.at(index)};
+}
+
+void Roster::renameParticipant(qsizetype index, const QString& name, const QList<DatedDuty>& duties,
+                               const QList<Absence>& absences)
+{
+    Transaction transaction(*db_);
+    db_->prepare(R"(UPDATE [Participants] SET [Médecin] = ?1 WHERE rowid = ?2)")
+        .bind(1, name)
+        .bind(2, rowIds_.at(index))
+        .execute();
+    writeDuties(duties);
+    writeAbsences(absences);
+    transaction.commit();
+    participants_[index] = name;
+    rows_[index].data.doctor = name;
+    keepDuties(duties);
+    keepAbsences(absences);
+}
+
+void Roster::removeParticipant(qsizetype index, const QList<DatedDuty>& duties,
+                               const QList<Absence>& absences)
+{
+    Transaction transaction(*db_);
+    db_->prepare(R"(DELETE FROM [Participants] WHERE rowid = ?1)")
+        .bind(1, rowIds_.at(index))
+        .execute();
+    writeDuties(duties);
+    writeAbsences(absences);
+    transaction.commit();
+    rowIds_.removeAt(index);
+    participants_.removeAt(index);
+    rows_.removeAt(index);
+    keepDuties(duties);
+    keepAbsences(absences);
+}
+
+void Roster::restoreParticipant(qsizetype index, const ParticipantRow& row,
+                                const QList<DatedDuty>& duties, const QList<Absence>& absences)
+{
+    const AdministrativeData& data = row.participant.data;
+    Transaction transaction(*db_);
+    // The row keeps its id, and so its place in the table's order.
+    db_->prepare(R"(INSERT INTO [Participants] (rowid, [Médecin], [Semaine], [WE], [Etat-Civil],
+                    [Identification], [Adresse], [CP], [Ville])
+                    VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9))")
+        .bind(1, row.rowId)
+        .bind(2, data.doctor)
+        .bind(3, row.participant.weekdays)
+        .bind(4, row.participant.weekends)
+        .bind(5, data.civilName)
+        .bind(6, data.identification)
+        .bind(7, data.address)
+        .bind(8, data.postalCode)
+        .bind(9, data.town)
+        .execute();
+    writeDuties(duties);
+    writeAbsences(absences);
+    transaction.commit();
+    rowIds_.insert(index, row.rowId);
+    participants_.insert(index, data.doctor);
+    rows_.insert(index, row.participant);
+    keepDuties(duties);
+    keepAbsences(absences);
+}
+
 std::optional<AdministrativeData> Roster::administrativeDataOf(const QString& doctor) const
 {
     for (const Participant& row : rows_) {
@@ -251,6 +332,13 @@ void Roster::setSector(const QString& sector)
 void Roster::setAbsences(const QList<Absence>& absences)
 {
     Transaction transaction(*db_);
+    writeAbsences(absences);
+    transaction.commit();
+    keepAbsences(absences);
+}
+
+void Roster::writeAbsences(const QList<Absence>& absences)
+{
     db_->execute(R"(DELETE FROM [Absences])");
     Statement insert = db_->prepare(
         R"(INSERT INTO [Absences] ([Médecin], [Début], [Fin], [Motif]) VALUES (?1, ?2, ?3, ?4))");
@@ -262,7 +350,10 @@ void Roster::setAbsences(const QList<Absence>& absences)
             .execute();
         insert.reset();
     }
-    transaction.commit();
+}
+
+void Roster::keepAbsences(const QList<Absence>& absences)
+{
     absences_ = absences;
     SortAbsences(absences_);
 }

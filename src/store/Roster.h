@@ -49,6 +49,18 @@ struct Participant {
     bool weekends = false; // WE
 };
 
+// A participant's row as the table holds it, to put him back at his place.
+struct ParticipantRow {
+    Participant participant;
+    qint64 rowId = 0;
+};
+
+// A day's duty, to be written.
+struct DatedDuty {
+    QDate day;
+    DayDuty duty;
+};
+
 // A participant's period away, its first and last days included.
 struct Absence {
     QString doctor;
@@ -108,7 +120,9 @@ public:
     // database and the days above are as they were.
 
     // Puts the duty on the day, in place of whatever it held.
-    void setDuty(QDate day, const DayDuty& duty);
+    void setDuty(QDate day, const DayDuty& duty) { setDuties({{day, duty}}); }
+    // The same for several days at once.
+    void setDuties(const QList<DatedDuty>& duties);
     // Puts a participant (or nobody, with empty text) on duty; a share of the day is removed.
     void assign(QDate day, const QString& doctor) { setDuty(day, {doctor, {}}); }
     // Shares the day by these intervals, in place of whatever it held.
@@ -125,6 +139,18 @@ public:
     void addParticipant(const QString& name);
     // Takes away the participant last in the table.
     void removeLastParticipant();
+    ParticipantRow participantRow(qsizetype index) const;
+    // A participant's change goes with what follows from it, in the same transaction: the days
+    // given take their duties, and the absences given replace the roster's.
+    // The participant at that place in the table takes a new name.
+    void renameParticipant(qsizetype index, const QString& name, const QList<DatedDuty>& duties,
+                           const QList<Absence>& absences);
+    // The participant at that place leaves the table.
+    void removeParticipant(qsizetype index, const QList<DatedDuty>& duties,
+                           const QList<Absence>& absences);
+    // A participant removed comes back at that place, with his row as it was.
+    void restoreParticipant(qsizetype index, const ParticipantRow& row,
+                            const QList<DatedDuty>& duties, const QList<Absence>& absences);
     // The five administrative fields of the participant at that place in the table.
     void setAdministrativeData(qsizetype index, const AdministrativeData& data);
     void setSector(const QString& sector);
@@ -141,6 +167,12 @@ private:
     RosterDay& dayRow(QDate date);
     void deleteIntervals(QDate day);
     void insertIntervals(QDate day, const QList<SharedInterval>& intervals);
+    // Writes without a transaction of their own, for the edits that hold one.
+    void writeDuties(const QList<DatedDuty>& duties);
+    void writeAbsences(const QList<Absence>& absences);
+    // After their transaction is committed: the roster as the database now holds it.
+    void keepDuties(const QList<DatedDuty>& duties);
+    void keepAbsences(const QList<Absence>& absences);
     void writeDoctor(QDate day, const QString& doctor);
     void read();
     void readRules();

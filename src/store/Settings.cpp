@@ -148,6 +148,17 @@ void Settings::setDutyWeights(const std::array<double, 3>& weights)
         store_->setValue(WeightKeys[i], QString::number(weights[i]));
 }
 
+int Settings::shownHalfYear() const
+{
+    const int half = text(QStringLiteral("Options/Semestre")).toInt();
+    return half == 1 || half == 2 ? half : 0;
+}
+
+void Settings::setShownHalfYear(int half)
+{
+    store_->setValue(QStringLiteral("Options/Semestre"), QString::number(half));
+}
+
 std::optional<bool> Settings::transparentWeek() const
 {
     return ReadFlag(text(QStringLiteral("Printing/TransparentWeek")));

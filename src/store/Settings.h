@@ -48,6 +48,10 @@ public:
     // is not a number from 0 to 100.
     std::optional<std::array<double, 3>> dutyWeights() const;
     void setDutyWeights(const std::array<double, 3>& weights);
+    // Options: the months the roster grid shows, 0 the whole year, 1 January to June, 2 July to
+    // December; 0 when none or another value is stored.
+    int shownHalfYear() const;
+    void setShownHalfYear(int half);
 
     // Printing: whether the year table leaves weekdays and weekends without background (written
     // "True"/"False"), and its four colours (0 and 1 the weekend's background and text, 2 and 3

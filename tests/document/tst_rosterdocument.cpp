@@ -21,6 +21,7 @@ const QDate First(2011, 3, 1);  // A
 const QDate Second(2011, 3, 2); // shared by B (08:00-20:00) then A
 const QDate Third(2011, 3, 3);  // nobody
 const QDate FirstSaturday(2011, 3, 5);
+const QDate Fourth(2011, 3, 4);
 
 const QString ControlMessage = u"Le texte saisi ne peut contenir ni tabulation, ni retour à la "
                                "ligne, ni aucun autre caractère de contrôle."_s;
@@ -148,6 +149,95 @@ private slots:
         QTest::newRow("administrative data") << Edit([](RosterDocument& d, ScriptedInteraction&) {
             return d.setAdministrativeData(1, {"A", "Dr Anne Arnaud", "", "", "", "Barcelonnette"});
         }) << u"Modifier les données administratives de A"_s;
+        QTest::newRow("swap a day and a shared day")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) {
+                   return d.swapDays(First, Second);
+               })
+            << u"Échanger les gardes du 1er mars et du 2 mars"_s;
+        QTest::newRow("swap a weekday and a Saturday")
+            << Edit([](RosterDocument& d, ScriptedInteraction& ui) {
+                   ui.answers = {AnswerYes};
+                   return d.swapDays(First, FirstSaturday);
+               })
+            << u"Échanger les gardes du 1er mars et du 5 mars"_s;
+        QTest::newRow("rename") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.renameParticipant("A", "Dr Alain");
+        }) << u"Renommer le participant A en Dr Alain"_s;
+        QTest::newRow("remove the first") << Edit([](RosterDocument& d, ScriptedInteraction& ui) {
+            ui.answers = {AnswerYes};
+            return d.removeParticipant("B");
+        }) << u"Retirer le participant B"_s;
+    }
+
+    // A participant renamed or removed leaves no row with his name, or his name on his days
+    // when asked to; a shared day loses only his intervals. Counts of rows holding each name.
+    void participantChanges_data()
+    {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<int>>("holding");
+        QTest::newRow("renamed") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.renameParticipant("A", "Dr Alain");
+        }) << QStringList{"A", "Dr Alain"}
+                                 << QList<int>{0, 4};
+        for (const int answer : {AnswerYes, AnswerNo}) {
+            QTest::addRow("B removed, answered %d", answer)
+                << Edit([answer](RosterDocument& d, ScriptedInteraction& ui) {
+                       ui.answers = {answer};
+                       return d.removeParticipant("B");
+                   })
+                << QStringList{"B", "A", SharedDutyMarker}
+                << QList<int>{answer == AnswerYes ? 0 : 1, 4, 1};
+        }
+        QTest::newRow("A removed, his days blanked")
+            << Edit([](RosterDocument& d, ScriptedInteraction& ui) {
+                   ui.answers = {AnswerYes};
+                   return d.removeParticipant("A");
+               })
+            << QStringList{"A", "B", SharedDutyMarker} << QList<int>{0, 2, 1};
+    }
+
+    void participantChanges()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, holding);
+        QVERIFY(edit(*document_, *ui_));
+        const QStringList rows = working();
+        QList<int> counts;
+        for (const QString& name : names)
+            counts.append(int(std::count_if(rows.cbegin(), rows.cend(), [&](const QString& row) {
+                return row.split('|').contains(name);
+            })));
+        QCOMPARE(counts, holding);
+        QCOMPARE(document_->roster().participants().contains(names.first()), false);
+    }
+
+    // Two days exchange their duties whole, intervals included, and get them back on undo.
+    void swaps_data()
+    {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("second");
+        QTest::newRow("two whole days") << First << Fourth;
+        QTest::newRow("a whole day and a shared day") << Fourth << Second;
+        QTest::newRow("two shared days") << Second << Third;
+    }
+
+    void swaps()
+    {
+        QFETCH(QDate, first);
+        QFETCH(QDate, second);
+        const Roster& roster = document_->roster();
+        QVERIFY(document_->assignDay(Fourth, "B"));
+        QVERIFY(document_->shareDay(Third, {{"A", 0, 10}, {"B", 10, 24}}));
+        const DayDuty before[] = {roster.duty(first), roster.duty(second)};
+        QVERIFY(document_->swapDays(first, second));
+        QCOMPARE(roster.duty(first), before[1]);
+        QCOMPARE(roster.duty(second), before[0]);
+        QCOMPARE(Roster::load(document_->workPath())->duty(first), before[1]);
+        document_->undoStack().undo();
+        QCOMPARE(roster.duty(first), before[0]);
+        QCOMPARE(roster.duty(second), before[1]);
     }
 
     void undoAndRedo()
@@ -272,6 +362,21 @@ private slots:
         QTest::newRow("reserved word") << Edit([](RosterDocument& d, ScriptedInteraction&) {
             return d.addParticipant("<Vide>");
         }) << u"Le mot <Vide> est réservé pour l'application."_s;
+        QTest::newRow("renamed as another") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.renameParticipant("A", "B");
+        }) << u"La liste contient déjà ce nom.\r\nDonnez un nom distinct à chaque participant."_s;
+        QTest::newRow("renamed as a reserved word")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) {
+                   return d.renameParticipant("B", "<Partagé>");
+               })
+            << u"Le mot <Partagé> est réservé pour l'application."_s;
+        QTest::newRow("removal cancelled")
+            << Edit([](RosterDocument& d, ScriptedInteraction& ui) {
+                   ui.answers = {AnswerCancel};
+                   return d.removeParticipant("A");
+               })
+            << u"A est de garde 2 jour(s) de ce tour de garde.\r\nVoulez-vous mettre ces gardes à "
+               "blanc ?\r\nSi vous répondez Non, son nom reste sur ces jours."_s;
         QTest::newRow("51 characters")
             << Edit([](RosterDocument& d, ScriptedInteraction&) {
                    return d.addParticipant(QString(49, u'é') + u"🩺🩺"_s);

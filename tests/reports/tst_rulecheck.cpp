@@ -1,4 +1,5 @@
 #include "reports/RuleCheck.h"
+#include "reports/SwapProposals.h"
 #include "store/Calendar.h"
 
 #include <QTest>
@@ -99,6 +100,41 @@ private slots:
             found.append(alert.day.toString("d/M ") + alert.text);
 
         QCOMPARE(found, alerts);
+    }
+
+    // A on duty on Wednesday 9 and Thursday 10 March, B on Thursday 17: the exchanges that
+    // clear the alert of the 10th, best first (at most three shown).
+    void swapProposals_data()
+    {
+        QTest::addColumn<bool>("emptyDayAlerts");
+        QTest::addColumn<bool>("receiverAway");
+        QTest::addColumn<QStringList>("proposed");
+        QTest::newRow("nearest weekdays first")
+            << false << false << QStringList{"11/3 weekday", "7/3 weekday", "14/3 weekday"};
+        QTest::newRow("an empty day would be an alert")
+            << true << false << QStringList{"17/3 weekday"};
+        QTest::newRow("the one receiving the day is away") << true << true << QStringList{};
+    }
+
+    void swapProposals()
+    {
+        QFETCH(bool, emptyDayAlerts);
+        QFETCH(bool, receiverAway);
+        QFETCH(QStringList, proposed);
+        RosterFacts facts = Facts({"9/3 A", "10/3 A", "17/3 B"});
+        if (receiverAway)
+            facts.absences.append({"B", {2011, 3, 10}, {2011, 3, 10}, {}});
+        RosterRules rules;
+        rules.dayWithoutDuty = emptyDayAlerts;
+        const QDate day(2011, 3, 10);
+        const RuleAlert alert = CheckRules(facts, rules, day, day).constFirst();
+        QCOMPARE(alert.text, u"A est de garde la veille"_s);
+
+        QStringList found;
+        for (const SwapProposal& proposal : ProposeSwaps(facts, rules, alert).mid(0, 3))
+            found.append(proposal.day.toString("d/M ") +
+                         (proposal.sameType ? u"weekday"_s : u"other"_s));
+        QCOMPARE(found, proposed);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "DialogTesting.h"
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
 #include "document/RosterDocument.h"
@@ -5,6 +6,7 @@
 #include "roster_window/GridColours.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
+#include "roster_window/SwapDialog.h"
 #include "roster_window/VerificationWindow.h"
 #include "roster_window/YearGrid.h"
 #include "store/Roster.h"
@@ -21,6 +23,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -41,9 +44,16 @@ QList<QDate> HighlightedDays(const RosterWindow& window)
 QString Ticks(const RosterWindow& window)
 {
     QString marks;
-    for (const QAction* mode : window.menus().at(2)->actions())
+    for (const QAction* mode : window.menus().at(2)->actions().first(ViewModeCount))
         marks.append(mode->isChecked() ? 'x' : '.');
     return marks;
+}
+
+// The view menu's entry of a text.
+QAction* ViewEntry(const RosterWindow& window, const QString& text)
+{
+    const QList<QAction*> entries = window.menus().at(2)->actions();
+    return entries.value(Texts(entries).indexOf(text));
 }
 
 // The width the duty columns of a grid show, the same for all twelve.
@@ -352,6 +362,93 @@ private slots:
         QCOMPARE(window->statusDuty(), name);
     }
 
+    // The zoom keys of the view menu step the font and the cells, and stay at their limits;
+    // Ctrl+0 fits the window again.
+    void zoomStaysWithinItsLimits_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<int>("zoom");
+        QTest::newRow("one step in") << int(Qt::Key_Plus) << 1 << 110;
+        QTest::newRow("in past the limit") << int(Qt::Key_Plus) << 20 << 200;
+        QTest::newRow("out past the limit") << int(Qt::Key_Minus) << 20 << 60;
+    }
+
+    void zoomStaysWithinItsLimits()
+    {
+        QFETCH(int, key);
+        QFETCH(int, presses);
+        QFETCH(int, zoom);
+        std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
+        window->addActions(window->menus().at(2)->actions());
+        window->resize(1366, 700);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        RosterGrid& grid = *window->grid();
+        const auto sizes = [&grid] {
+            return QList<qreal>{grid.font().pointSizeF(), qreal(grid.rowHeight(0)),
+                                qreal(DutyWidth(grid))};
+        };
+        const QList<qreal> normal = sizes();
+
+        for (int press = 0; press < presses; ++press)
+            QTest::keyClick(window.get(), Qt::Key(key), Qt::ControlModifier);
+
+        QCOMPARE(grid.zoom(), zoom);
+        QCOMPARE(sizes().first(), normal.first() * zoom / 100);
+        QCOMPARE(sizes().at(1) > normal.at(1), zoom > 100);
+        QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+        // Once the scroll bars the larger zoom needed are gone.
+        QTRY_COMPARE(sizes(), normal);
+    }
+
+    // Ctrl and the wheel zoom a step a notch, however finely the wheel turns.
+    void theWheelZoomsWithCtrl()
+    {
+        std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
+        QList<int> zooms;
+        for (int delta : {60, 60, -360}) {
+            QWheelEvent wheel({10, 10}, {10, 10}, {}, {0, delta}, Qt::NoButton, Qt::ControlModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(window->grid()->viewport(), &wheel);
+            zooms.append(window->grid()->zoom());
+        }
+        QCOMPARE(zooms, (QList<int>{100, 110, 80}));
+    }
+
+    // At 1366 pixels a name the whole year cuts reads whole in a half year, which fits the
+    // window. The half chosen opens the next window; going to a day of the other half shows it.
+    void theHalfYear()
+    {
+        std::unique_ptr<RosterWindow> first = open(CreateMarchRoster());
+        const QDate day(2011, 3, 3);
+        first->document().addParticipant(u"Dr Chevalier"_s);
+        first->document().assignDay(day, u"Dr Chevalier"_s);
+        first->resize(1366, 700);
+        first->show();
+        QVERIFY(QTest::qWaitForWindowExposed(first.get()));
+        RosterGrid& grid = *first->grid();
+        first->goToDay(day);
+        QCOMPARE(grid.toolTipOf(day), u"Dr Chevalier"_s);
+
+        ViewEntry(*first, u"&1er semestre"_s)->trigger();
+
+        for (int column = 0; column < YearGrid::ColumnCount; ++column)
+            QCOMPARE(grid.isColumnHidden(column), column >= 12);
+        QCOMPARE(grid.toolTipOf(day), QString());
+        QVERIFY(grid.horizontalHeader()->length() <= grid.viewport()->width());
+        QCOMPARE(grid.currentDay(), day);
+        ViewEntry(*first, u"&2e semestre"_s)->trigger();
+        QCOMPARE(first->statusDay(), u"vendredi 01 juillet"_s);
+        std::unique_ptr<RosterWindow> second = open(CreateMarchRoster());
+        QVERIFY(second->grid()->isColumnHidden(0) && !second->grid()->isColumnHidden(12));
+        QVERIFY(ViewEntry(*second, u"&2e semestre"_s)->isChecked());
+        QCOMPARE(second->statusDay(), first->statusDay());
+        second->goToDay(QDate(2011, 3, 2));
+        QVERIFY(!second->grid()->isColumnHidden(5) && second->grid()->isColumnHidden(17));
+        QVERIFY(ViewEntry(*second, u"&1er semestre"_s)->isChecked());
+    }
+
     // Shift+F10 and the menu key open the day's commands where the current day is.
     void theKeyboardOpensTheDayMenu_data()
     {
@@ -454,7 +551,7 @@ private slots:
         window->chooseViewMode(ViewMode::Unavailable);
         QVERIFY(grid->isHighlighted(saturday));
         ui_.answers = {AnswerYes};
-        window->menus().at(3)->actions().at(3)->trigger();
+        window->menus().at(3)->actions().at(5)->trigger(); // "&Vider la liste..."
         QVERIFY(!grid->isHighlighted(saturday));
         window->document().undoStack().undo();
         QVERIFY(grid->isHighlighted(saturday));
@@ -489,6 +586,12 @@ private slots:
             QCOMPARE(GridAlerts(*window->grid()), AlertsByDay(expected, 2011));
             QCOMPARE(window->statusAlertCount(), AlertCount(expected.size()));
         };
+        // The best exchange for A's second day running is with the next day, empty.
+        window->goToDay(QDate(2011, 3, 2));
+        ui_.swapChoices = {0};
+        window->proposeSwapsForCurrentDay();
+        QCOMPARE(ui_.swapProposals.first().first(), u"Personne, jeudi 3 mars"_s);
+        QVERIFY(window->alerts().of(QDate(2011, 3, 2)).isEmpty());
         window->showVerification();
         auto* verification = window->findChild<VerificationWindow*>();
         for (const QDate& day : daysOfA) {
@@ -502,8 +605,8 @@ private slots:
         QVERIFY(!window->statusAlerts().isEmpty());
         QCOMPARE(verification->list()->topLevelItemCount(), window->alerts().all().size());
         window->goToDay(QDate(2011, 1, 1));
-        emit verification->list()->itemActivated(verification->list()->topLevelItem(1), 0);
-        QCOMPARE(window->grid()->currentDay(), window->alerts().all().at(1).day);
+        emit verification->list()->itemActivated(verification->list()->topLevelItem(0), 0);
+        QCOMPARE(window->grid()->currentDay(), window->alerts().all().at(0).day);
 
         ui_.rules = {RosterRules{false, false, false, 2, 3, true, true, true}};
         window->editRules();
@@ -512,9 +615,44 @@ private slots:
         ui_.absencesWindows.first().add({u"A"_s, QDate(2011, 3, 1), QDate(2011, 3, 1), {}});
         QVERIFY(window->grid()->alerts(QDate(2011, 3, 1)).contains(u"A est absent ce jour"_s));
         checkAlerts();
-        for (int edit = 0; edit < daysOfA.size() + 2; ++edit)
+        for (int edit = 0; edit < daysOfA.size() + 3; ++edit)
             window->document().undoStack().undo();
         checkAlerts();
+    }
+
+    // The swap takes its other day from a click on the grid; a renamed or removed participant
+    // shows on the grid and in the doctor menu, which ticks whoever holds the current day.
+    void swapRenameAndRemove()
+    {
+        std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
+        RosterGrid* grid = window->grid();
+        const QMenu* doctors = window->menus().at(1)->actions().first()->menu();
+        const auto ticked = [doctors] {
+            QStringList names;
+            for (const QAction* entry : doctors->actions())
+                names.append(entry->isChecked() ? entry->text() : u"-"_s);
+            return names;
+        };
+        grid->setCurrentGridCell(1, 5);
+        QCOMPARE(ticked(), (QStringList{"-", "A"}));
+        window->swapCurrentDay();
+        grid->setCurrentGridCell(3, 5);
+        QCOMPARE(window->swapDialog()->otherSide(), u"Personne, jeudi 3 mars"_s);
+        ButtonCalled(*window->swapDialog(), u"É&changer"_s)->click();
+        QCOMPARE(grid->cellText(1, 5), QString());
+        QCOMPARE(grid->cellText(3, 5), u"A"_s);
+        QCOMPARE(ticked(), (QStringList{"-", "A"}));
+
+        ui_.renamings = {Renaming{u"A"_s, u"Dr Alain"_s}};
+        window->renameParticipant();
+        QCOMPARE(grid->cellText(3, 5), u"Dr Alain"_s);
+        QCOMPARE(ticked(), (QStringList{"-", "Dr Alain"}));
+        ui_.removals = {u"Dr Alain"_s};
+        ui_.answers = {AnswerNo};
+        window->removeParticipant();
+        QCOMPARE(ticked(), QStringList{"-"});
+        QVERIFY(grid->alerts(QDate(2011, 3, 3))
+                    .contains(u"Dr Alain ne figure pas dans la liste des participants"_s));
     }
 
     // The edit menu names what it undoes and redoes, a name's "&" shown as typed; the caption

@@ -13,11 +13,13 @@
 #include "roster_window/AbsencesDialog.h"
 #include "roster_window/DayPropertiesDialog.h"
 #include "roster_window/IntervalDialog.h"
+#include "roster_window/ParticipantChangeDialog.h"
 #include "roster_window/ParticipantsDialog.h"
 #include "roster_window/RosterWindow.h"
 #include "roster_window/RulesDialog.h"
 #include "roster_window/SectorDialog.h"
 #include "roster_window/SharingDialog.h"
+#include "roster_window/SwapDialog.h"
 #include "shell/AboutDialog.h"
 #include "shell/AddParticipantDialog.h"
 #include "shell/ChangeNameDialog.h"
@@ -132,6 +134,12 @@ private slots:
         QTest::newRow("absences") << Make<AbsencesDialog>(
             AbsencesWindow{2027, names, [] { return QList<Absence>{}; }, {}, {}, {}, {}}, nullptr);
         QTest::newRow("rules") << Make<RulesDialog>(RosterRules{}, nullptr);
+        QTest::newRow("swap") << Make<SwapDialog>(
+            QDate(2027, 3, 1), SwapDialog::Describe([](QDate) { return QString(); }), nullptr);
+        for (const auto change :
+             {ParticipantChangeDialog::Change::Rename, ParticipantChangeDialog::Change::Remove})
+            QTest::addRow("participant change %d", int(change))
+                << Make<ParticipantChangeDialog>(change, names, nullptr);
         QTest::newRow("colours") << Make<ColourSettingsDialog>(
             PrintColours{}, ColourSettingsDialog::ColourChooser{}, nullptr);
         QTest::newRow("duty list") << Make<DutyListDialog>(DutyListReport{}, nullptr);

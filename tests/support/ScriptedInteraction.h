@@ -33,6 +33,9 @@ public:
     QList<std::optional<DayProperties>> dayProperties;
     QList<std::optional<SectorName>> sectorNames;
     QList<std::optional<RosterRules>> rules;
+    QList<std::optional<Renaming>> renamings;
+    QStringList removals;
+    QList<int> swapChoices;
     QList<int> replacements;
     // Answers to the offer of abandoned rosters; put off to the next start when none is left.
     QList<std::optional<QList<bool>>> recoveries;
@@ -55,6 +58,7 @@ public:
     QList<OnCallOffer> onCallOffers;
     QList<AdministrativeDataWindow> administrativeData;
     QList<AbsencesWindow> absencesWindows;
+    QList<QStringList> swapProposals;
     // The pages of every preview, as shown and as a PDF document.
     QList<QList<PreviewPage>> previewPages;
     QList<QByteArray> previews;
@@ -130,6 +134,22 @@ public:
     }
 
     void showAbsences(const AbsencesWindow& window) override { absencesWindows.append(window); }
+
+    std::optional<Renaming> askRenaming(const QStringList&) override
+    {
+        return renamings.isEmpty() ? std::nullopt : renamings.takeFirst();
+    }
+
+    int chooseSwapProposal(const QString&, const QStringList& proposals) override
+    {
+        swapProposals.append(proposals);
+        return swapChoices.isEmpty() ? -1 : swapChoices.takeFirst();
+    }
+
+    QString chooseParticipantToRemove(const QStringList&) override
+    {
+        return removals.isEmpty() ? QString() : removals.takeFirst();
+    }
 
     QString chooseFileToOpen(const FileChoice&) override
     {

@@ -1,0 +1,111 @@
+#include "reports/SwapProposals.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+// The days a duty's exchange can change the alerts of: the rules look this far around a day.
+struct Reach {
+    QDate first;
+    QDate last;
+};
+
+class SwapFinder {
+public:
+    SwapFinder(const RosterFacts& facts, const RosterRules& rules, const RuleAlert& alert)
+        : facts_(facts)
+        , rules_(rules)
+        , alert_(alert)
+        , reach_(7 * std::max(1, rules.weekendsWindow))
+    {
+        for (qsizetype index = 0; index < facts.days.size(); ++index) {
+            if (facts.days.at(index).date == alert.day)
+                alertDay_ = index;
+        }
+    }
+
+    QList<SwapProposal> find()
+    {
+        QList<SwapProposal> proposals;
+        if (alertDay_ < 0)
+            return proposals;
+        const RosterDay& day = facts_.days.at(alertDay_);
+        for (qsizetype index = 0; index < facts_.days.size(); ++index) {
+            const RosterDay& other = facts_.days.at(index);
+            if (other.date.year() != day.date.year() || !holdDifferentDuties(day, other))
+                continue;
+            if (const std::optional<qsizetype> cleared = clearedBySwapWith(index))
+                proposals.append({other.date, other.type == day.type, *cleared});
+        }
+        std::sort(proposals.begin(), proposals.end(),
+                  [&day](const SwapProposal& a, const SwapProposal& b) {
+                      return std::tuple(!a.sameType, -a.cleared, std::abs(day.date.daysTo(a.day))) <
+                             std::tuple(!b.sameType, -b.cleared, std::abs(day.date.daysTo(b.day)));
+                  });
+        return proposals;
+    }
+
+private:
+    bool holdDifferentDuties(const RosterDay& day, const RosterDay& other) const
+    {
+        return day.doctor != other.doctor ||
+               (day.doctor == SharedDutyMarker &&
+                facts_.intervals.value(day.date) != facts_.intervals.value(other.date));
+    }
+
+    QList<Reach> reachOf(QDate first, QDate second) const
+    {
+        const Reach a{first.addDays(-reach_), first.addDays(reach_)};
+        const Reach b{second.addDays(-reach_), second.addDays(reach_)};
+        if (a.first <= b.last && b.first <= a.last)
+            return {{std::min(a.first, b.first), std::max(a.last, b.last)}};
+        return {a, b};
+    }
+
+    QList<RuleAlert> alertsIn(const RosterFacts& facts, const QList<Reach>& reach) const
+    {
+        QList<RuleAlert> alerts;
+        for (const Reach& days : reach)
+            alerts += CheckRules(facts, rules_, days.first, days.last);
+        return alerts;
+    }
+
+    // How many alerts the exchange clears, when it clears the one asked about and brings none.
+    std::optional<qsizetype> clearedBySwapWith(qsizetype index) const
+    {
+        RosterFacts swapped = facts_;
+        RosterDay& day = swapped.days[alertDay_];
+        RosterDay& other = swapped.days[index];
+        std::swap(day.doctor, other.doctor);
+        const QList<SharedInterval> intervals = swapped.intervals.take(day.date);
+        const QList<SharedInterval> otherIntervals = swapped.intervals.take(other.date);
+        if (!otherIntervals.isEmpty())
+            swapped.intervals.insert(day.date, otherIntervals);
+        if (!intervals.isEmpty())
+            swapped.intervals.insert(other.date, intervals);
+
+        const QList<Reach> reach = reachOf(day.date, other.date);
+        const QList<RuleAlert> before = alertsIn(facts_, reach);
+        const QList<RuleAlert> after = alertsIn(swapped, reach);
+        const bool bringsNone = std::all_of(after.cbegin(), after.cend(),
+                                            [&](const RuleAlert& a) { return before.contains(a); });
+        if (!bringsNone || after.contains(alert_))
+            return std::nullopt;
+        return before.size() - after.size();
+    }
+
+    const RosterFacts& facts_;
+    const RosterRules& rules_;
+    const RuleAlert& alert_;
+    const int reach_;
+    qsizetype alertDay_ = -1;
+};
+
+} // namespace
+
+QList<SwapProposal> ProposeSwaps(const RosterFacts& facts, const RosterRules& rules,
+                                 const RuleAlert& alert)
+{
+    return SwapFinder(facts, rules, alert).find();
+}

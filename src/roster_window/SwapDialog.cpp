@@ -1,0 +1,61 @@
+#include "roster_window/SwapDialog.h"
+
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+
+SwapDialog::SwapDialog(QDate day, Describe describe, QWidget* parent)
+    : QDialog(parent)
+    , day_(day)
+    , describe_(std::move(describe))
+    , other_(new QDateEdit(this))
+    , otherSide_(new QLabel(this))
+{
+    setWindowTitle(QStringLiteral("Échanger deux gardes"));
+    other_->setCalendarPopup(true);
+    other_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    other_->setDateRange(QDate(day.year(), 1, 1), QDate(day.year(), 12, 31));
+    otherSide_->setTextFormat(Qt::PlainText);
+    connect(other_, &QDateEdit::dateChanged, otherSide_,
+            [this](QDate other) { otherSide_->setText(describe_(other)); });
+    // A week later is where a swap is most often looked for.
+    other_->setDate(day.addDays(7).year() == day.year() ? day.addDays(7) : day.addDays(-7));
+
+    auto* fields = new QFormLayout(this);
+    auto* side = new QLabel(describe_(day), this);
+    side->setTextFormat(Qt::PlainText);
+    fields->addRow(QStringLiteral("Échanger la garde de :"), side);
+    auto* otherLabel = new QLabel(QStringLiteral("A&vec celle du :"), this);
+    otherLabel->setBuddy(other_);
+    fields->addRow(otherLabel, other_);
+    fields->addRow(QString(), otherSide_);
+    fields->addRow(
+        new QLabel(QStringLiteral("Vous pouvez aussi cliquer l'autre jour sur la grille."), this));
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("É&changer"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        emit swapChosen(day_, otherDay());
+        accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    fields->addRow(buttons);
+}
+
+QDate SwapDialog::otherDay() const
+{
+    return other_->date();
+}
+
+void SwapDialog::setOtherDay(QDate day)
+{
+    if (day != day_)
+        other_->setDate(day);
+}
+
+QString SwapDialog::otherSide() const
+{
+    return otherSide_->text();
+}

@@ -1,0 +1,38 @@
+#include "roster_window/SwapProposalsDialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+SwapProposalsDialog::SwapProposalsDialog(const QString& alert, const QStringList& proposals,
+                                         QWidget* parent)
+    : QDialog(parent)
+    , list_(new QListWidget(this))
+{
+    setWindowTitle(QStringLiteral("Proposer des échanges"));
+    auto* heading =
+        new QLabel(QStringLiteral("« %1 »\nÉchanger cette garde avec celle de :").arg(alert), this);
+    heading->setTextFormat(Qt::PlainText);
+    list_->addItems(proposals);
+    list_->setCurrentRow(0);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("É&changer"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(list_, &QListWidget::itemActivated, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(list_, 1);
+    layout->addWidget(buttons);
+    resize(480, 360);
+}
+
+int SwapProposalsDialog::chosenIndex() const
+{
+    return list_->currentRow();
+}
