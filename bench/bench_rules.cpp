@@ -3,6 +3,7 @@
 // Prints the medians in milliseconds.
 #include "BenchTiming.h"
 #include "reports/RuleCheck.h"
+#include "reports/SwapProposals.h"
 #include "store/Calendar.h"
 
 #include <QCoreApplication>
@@ -53,11 +54,19 @@ int main(int argc, char** argv)
     const double edit = MedianMilliseconds(iterations, [&] {
         CheckRules(facts, rules, {Year, 5, 26}, {Year, 7, 7});
     });
+    // The exchanges proposed for an alert: every day of the year is tried.
+    const QList<RuleAlert> found = CheckRules(facts, rules, {Year, 1, 1}, {Year, 12, 31});
+    qsizetype proposals = 0;
+    const double swaps = found.isEmpty() ? 0 : MedianMilliseconds(iterations, [&] {
+        proposals = ProposeSwaps(facts, rules, found.first()).size();
+    });
     std::printf(
         "rules of %d, %d participants, 366 shared days, median of %d runs (target < 5 ms)\n", Year,
         ParticipantCount, iterations);
     std::printf("  whole year:         %6.2f ms (%lld alerts)\n", year,
                 static_cast<long long>(alerts));
     std::printf("  weeks around a day: %6.2f ms\n", edit);
+    std::printf("  exchanges proposed for an alert: %6.2f ms (%lld days)\n", swaps,
+                static_cast<long long>(proposals));
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "reports/SwapProposals.h"
 
 #include <algorithm>
+#include <iterator>
 #include <tuple>
 
 namespace {
@@ -31,6 +32,9 @@ public:
         if (alertDay_ < 0)
             return proposals;
         const RosterDay& day = facts_.days.at(alertDay_);
+        // What each day's alerts are before any exchange.
+        yearAlerts_ =
+            CheckRules(facts_, rules_, facts_.days.constFirst().date, facts_.days.constLast().date);
         for (qsizetype index = 0; index < facts_.days.size(); ++index) {
             const RosterDay& other = facts_.days.at(index);
             if (other.date.year() != day.date.year() || !holdDifferentDuties(day, other))
@@ -63,31 +67,44 @@ private:
         return {a, b};
     }
 
-    QList<RuleAlert> alertsIn(const RosterFacts& facts, const QList<Reach>& reach) const
+    // The alerts of the days in reach, the two days' duties exchanged,
+    // checked from those days and the weeks around them only: the rest of the year cannot
+    // change them, and copying it for each day tried would cost more than the check.
+    QList<RuleAlert> alertsIn(const QList<Reach>& reach, qsizetype exchangedWith) const
     {
         QList<RuleAlert> alerts;
-        for (const Reach& days : reach)
-            alerts += CheckRules(facts, rules_, days.first, days.last);
+        for (const Reach& days : reach) {
+            RosterFacts around{{}, {}, facts_.participants, facts_.absences};
+            for (qsizetype index = 0; index < facts_.days.size(); ++index) {
+                RosterDay day = facts_.days.at(index);
+                if (day.date < days.first.addDays(-reach_) || day.date > days.last.addDays(reach_))
+                    continue;
+                qsizetype held = index;
+                if (exchangedWith >= 0 && (index == alertDay_ || index == exchangedWith))
+                    held = index == alertDay_ ? exchangedWith : alertDay_;
+                const RosterDay& holder = facts_.days.at(held);
+                day.doctor = holder.doctor;
+                if (day.doctor == SharedDutyMarker)
+                    around.intervals.insert(day.date, facts_.intervals.value(holder.date));
+                around.days.append(day);
+            }
+            alerts += CheckRules(around, rules_, days.first, days.last);
+        }
         return alerts;
     }
 
     // How many alerts the exchange clears, when it clears the one asked about and brings none.
     std::optional<qsizetype> clearedBySwapWith(qsizetype index) const
     {
-        RosterFacts swapped = facts_;
-        RosterDay& day = swapped.days[alertDay_];
-        RosterDay& other = swapped.days[index];
-        std::swap(day.doctor, other.doctor);
-        const QList<SharedInterval> intervals = swapped.intervals.take(day.date);
-        const QList<SharedInterval> otherIntervals = swapped.intervals.take(other.date);
-        if (!otherIntervals.isEmpty())
-            swapped.intervals.insert(day.date, otherIntervals);
-        if (!intervals.isEmpty())
-            swapped.intervals.insert(other.date, intervals);
-
-        const QList<Reach> reach = reachOf(day.date, other.date);
-        const QList<RuleAlert> before = alertsIn(facts_, reach);
-        const QList<RuleAlert> after = alertsIn(swapped, reach);
+        const QList<Reach> reach =
+            reachOf(facts_.days.at(alertDay_).date, facts_.days.at(index).date);
+        QList<RuleAlert> before;
+        for (const Reach& days : reach) {
+            std::copy_if(
+                yearAlerts_.cbegin(), yearAlerts_.cend(), std::back_inserter(before),
+                [&days](const RuleAlert& a) { return days.first <= a.day && a.day <= days.last; });
+        }
+        const QList<RuleAlert> after = alertsIn(reach, index);
         const bool bringsNone = std::all_of(after.cbegin(), after.cend(),
                                             [&](const RuleAlert& a) { return before.contains(a); });
         if (!bringsNone || after.contains(alert_))
@@ -100,6 +117,7 @@ private:
     const RuleAlert& alert_;
     const int reach_;
     qsizetype alertDay_ = -1;
+    QList<RuleAlert> yearAlerts_;
 };
 
 } // namespace
