@@ -52,16 +52,20 @@ void RosterAlerts::recheckAll()
 void RosterAlerts::recheckAround(QDate day)
 {
     const Roster& roster = document_.roster();
-    facts_.days = roster.days();
+    const RosterDay* row = roster.day(day);
+    QList<SharedInterval> intervals;
     try {
-        const RosterDay* row = roster.day(day);
         if (row && row->doctor == SharedDutyMarker)
-            facts_.intervals.insert(day, roster.intervals(day));
-        else
-            facts_.intervals.remove(day);
+            intervals = roster.intervals(day);
     } catch (const DatabaseError&) {
+        // The day's alerts stay as they were, and the facts match them.
         return;
     }
+    facts_.days = roster.days();
+    if (intervals.isEmpty())
+        facts_.intervals.remove(day);
+    else
+        facts_.intervals.insert(day, intervals);
     // A day's duty counts for the next day, the Monday after its weekend and the runs of
     // weekends around it.
     const int reach = 7 * std::max(1, roster.rules().weekendsWindow);

@@ -83,6 +83,9 @@ private:
         double covered = 0;
         QStringList gaps;
         for (const SharedInterval& interval : std::as_const(intervals)) {
+            // An interval held by nobody (another program may write one) covers nothing.
+            if (interval.doctor.isEmpty())
+                continue;
             if (interval.start > covered)
                 gaps.append(QStringLiteral("de %1 à %2")
                                 .arg(HoursToText(covered), HoursToText(interval.start)));

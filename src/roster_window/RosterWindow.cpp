@@ -94,8 +94,14 @@ void RosterWindow::followDocument()
         refreshStatus();
     });
     connect(document, &RosterDocument::daysChanged, this, &RosterWindow::showDays);
-    connect(document, &RosterDocument::participantsChanged, this,
-            &RosterWindow::rebuildParticipantMenus);
+    connect(document, &RosterDocument::participantsChanged, this, [this] {
+        rebuildParticipantMenus();
+        // A participant renamed or removed is no longer found: the grid goes back to standard.
+        const bool ofAParticipant =
+            viewMode_ == ViewMode::Doctor || viewMode_ == ViewMode::Absences;
+        if (ofAParticipant && !document_->roster().participants().contains(findTarget_))
+            chooseViewMode(ViewMode::Standard);
+    });
     connect(document, &RosterDocument::sectorChanged, sectorLabel_, &QLabel::setText);
     connect(document, &RosterDocument::absencesChanged, this, [this] {
         if (viewMode_ == ViewMode::Absences)
@@ -511,8 +517,13 @@ void RosterWindow::swapCurrentDay()
     swap_ = new SwapDialog(
         *day, [this](QDate other) { return dayDescription(other); }, this);
     swap_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(swap_, &SwapDialog::swapChosen, this,
-            [this](QDate first, QDate second) { document_->swapDays(first, second); });
+    connect(swap_, &SwapDialog::swapChosen, this, [this](QDate first, QDate second) {
+        if (document_->swapDays(first, second))
+            swap_->accept();
+    });
+    for (auto changed : {&RosterDocument::daysChanged, &RosterDocument::participantsChanged})
+        connect(document_.get(), changed, swap_, &SwapDialog::refresh);
+    connect(document_.get(), &RosterDocument::dayChanged, swap_, &SwapDialog::refresh);
     connect(grid_, &RosterGrid::currentDayChanged, swap_, [this] {
         if (const std::optional<QDate> other = grid_->currentDay())
             swap_->setOtherDay(*other);

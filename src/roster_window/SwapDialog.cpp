@@ -10,6 +10,7 @@ SwapDialog::SwapDialog(QDate day, Describe describe, QWidget* parent)
     : QDialog(parent)
     , day_(day)
     , describe_(std::move(describe))
+    , side_(new QLabel(this))
     , other_(new QDateEdit(this))
     , otherSide_(new QLabel(this))
 {
@@ -24,9 +25,9 @@ SwapDialog::SwapDialog(QDate day, Describe describe, QWidget* parent)
     other_->setDate(day.addDays(7).year() == day.year() ? day.addDays(7) : day.addDays(-7));
 
     auto* fields = new QFormLayout(this);
-    auto* side = new QLabel(describe_(day), this);
-    side->setTextFormat(Qt::PlainText);
-    fields->addRow(QStringLiteral("Échanger la garde de :"), side);
+    side_->setTextFormat(Qt::PlainText);
+    side_->setText(describe_(day));
+    fields->addRow(QStringLiteral("Échanger la garde de :"), side_);
     auto* otherLabel = new QLabel(QStringLiteral("A&vec celle du :"), this);
     otherLabel->setBuddy(other_);
     fields->addRow(otherLabel, other_);
@@ -36,10 +37,8 @@ SwapDialog::SwapDialog(QDate day, Describe describe, QWidget* parent)
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("É&changer"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        emit swapChosen(day_, otherDay());
-        accept();
-    });
+    connect(buttons, &QDialogButtonBox::accepted, this,
+            [this] { emit swapChosen(day_, otherDay()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     fields->addRow(buttons);
 }
@@ -53,6 +52,12 @@ void SwapDialog::setOtherDay(QDate day)
 {
     if (day != day_)
         other_->setDate(day);
+}
+
+void SwapDialog::refresh()
+{
+    side_->setText(describe_(day_));
+    otherSide_->setText(describe_(otherDay()));
 }
 
 QString SwapDialog::otherSide() const

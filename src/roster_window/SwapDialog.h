@@ -22,13 +22,17 @@ public:
     QDate otherDay() const;
     void setOtherDay(QDate day);
     QString otherSide() const;
+    // Describes both days again, after the roster changed under the window.
+    void refresh();
 
 signals:
+    // "É&changer": the window closes once the exchange is made.
     void swapChosen(QDate first, QDate second);
 
 private:
     QDate day_;
     Describe describe_;
+    QLabel* side_;
     QDateEdit* other_;
     QLabel* otherSide_;
 };

@@ -77,6 +77,9 @@ private slots:
         QTest::newRow("both ends open")
             << QStringList{"2/3 A 0.5 23.5"} << ""
             << QStringList{"2/3 Personne n'est de garde de 08:00 à 08:30, de 07:30 à 08:00"};
+        QTest::newRow("an interval held by nobody")
+            << QStringList{"2/3 A 0 12  12 24"} << ""
+            << QStringList{"2/3 Personne n'est de garde de 20:00 à 08:00"};
         QTest::newRow("a name not in the list")
             << QStringList{"2/3 Z", "3/3 B"} << ""
             << QStringList{"2/3 Z ne figure pas dans la liste des participants"};

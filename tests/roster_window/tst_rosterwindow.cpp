@@ -635,8 +635,13 @@ private slots:
         };
         grid->setCurrentGridCell(1, 5);
         QCOMPARE(ticked(), (QStringList{"-", "A"}));
+        ui_.participantChoices = {1};
+        window->chooseViewMode(ViewMode::Doctor);
         window->swapCurrentDay();
         grid->setCurrentGridCell(3, 5);
+        window->document().assignDay(QDate(2011, 3, 3), u"B"_s);
+        QCOMPARE(window->swapDialog()->otherSide(), u"B, jeudi 3 mars"_s);
+        window->document().undoStack().undo();
         QCOMPARE(window->swapDialog()->otherSide(), u"Personne, jeudi 3 mars"_s);
         ButtonCalled(*window->swapDialog(), u"É&changer"_s)->click();
         QCOMPARE(grid->cellText(1, 5), QString());
@@ -647,6 +652,7 @@ private slots:
         window->renameParticipant();
         QCOMPARE(grid->cellText(3, 5), u"Dr Alain"_s);
         QCOMPARE(ticked(), (QStringList{"-", "Dr Alain"}));
+        QCOMPARE(window->viewMode(), ViewMode::Standard); // A is no longer found
         ui_.removals = {u"Dr Alain"_s};
         ui_.answers = {AnswerNo};
         window->removeParticipant();
