@@ -74,6 +74,9 @@ struct FairnessYear {
 struct RotationMembers {
     QString heading;
     QStringList doctors;
+    // The kinds of day the rotation shares out, on which its members are compared and their
+    // points counted; the others are shown for information only.
+    std::array<bool, FairnessKindCount> compared{};
 };
 
 // A participant of a rotation: his days and points over the ledger, and how far each lies from
@@ -84,6 +87,7 @@ struct FairnessLine {
     double points = 0;
     std::array<double, FairnessKindCount> difference{};
     double pointsDifference = 0;
+    std::array<bool, FairnessKindCount> compared{};
 };
 
 struct FairnessRotation {
@@ -91,6 +95,7 @@ struct FairnessRotation {
     QList<FairnessLine> lines;
     std::array<double, FairnessKindCount> meanDays{};
     double meanPoints = 0;
+    std::array<bool, FairnessKindCount> compared{};
 };
 
 // The fairness view as it stands: the years counted, the weights, and each rotation.

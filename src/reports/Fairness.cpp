@@ -61,21 +61,24 @@ double WeightOf(FairnessKind kind, const FairnessWeights& weights)
     }
 }
 
-double Points(const FairnessDays& days, const FairnessWeights& weights)
+double Points(const FairnessDays& days, const FairnessWeights& weights,
+              const std::array<bool, FairnessKindCount>& compared)
 {
     double points = 0;
-    for (int kind = 0; kind < FairnessKindCount; ++kind)
-        points += days[kind] * WeightOf(static_cast<FairnessKind>(kind), weights);
+    for (int kind = 0; kind < FairnessKindCount; ++kind) {
+        if (compared[kind])
+            points += days[kind] * WeightOf(static_cast<FairnessKind>(kind), weights);
+    }
     return points;
 }
 
 FairnessRotation Rotation(const QList<FairnessYear>& ledger, const RotationMembers& members,
                           const FairnessWeights& weights)
 {
-    FairnessRotation rotation{members.heading, {}, {}, 0};
+    FairnessRotation rotation{members.heading, {}, {}, 0, members.compared};
     for (const QString& doctor : members.doctors) {
-        FairnessLine line{doctor, LedgerDays(ledger, doctor), 0, {}, 0};
-        line.points = Points(line.days, weights);
+        FairnessLine line{doctor, LedgerDays(ledger, doctor), 0, {}, 0, members.compared};
+        line.points = Points(line.days, weights, members.compared);
         for (int kind = 0; kind < FairnessKindCount; ++kind)
             rotation.meanDays[kind] += line.days[kind];
         rotation.meanPoints += line.points;
@@ -86,8 +89,10 @@ FairnessRotation Rotation(const QList<FairnessYear>& ledger, const RotationMembe
         mean /= count;
     rotation.meanPoints /= count;
     for (FairnessLine& line : rotation.lines) {
-        for (int kind = 0; kind < FairnessKindCount; ++kind)
-            line.difference[kind] = line.days[kind] - rotation.meanDays[kind];
+        for (int kind = 0; kind < FairnessKindCount; ++kind) {
+            if (line.compared[kind])
+                line.difference[kind] = line.days[kind] - rotation.meanDays[kind];
+        }
         line.pointsDifference = line.points - rotation.meanPoints;
     }
     return rotation;
@@ -111,8 +116,11 @@ FairnessYear CountFairness(const Roster& roster)
 
 QList<RotationMembers> Rotations(const QList<Participant>& participants)
 {
-    RotationMembers weekdays{QStringLiteral("Gardes de semaine"), {}};
-    RotationMembers weekends{QStringLiteral("Gardes de week-ends et jours fériés"), {}};
+    // The year-end days are everyone's concern: both rotations weigh them.
+    RotationMembers weekdays{
+        QStringLiteral("Gardes de semaine"), {}, {true, false, false, false, true}};
+    RotationMembers weekends{
+        QStringLiteral("Gardes de week-ends et jours fériés"), {}, {false, true, true, true, true}};
     for (const Participant& participant : participants) {
         if (participant.weekdays)
             weekdays.doctors.append(participant.data.doctor);
@@ -160,7 +168,8 @@ std::array<QString, FairnessColumnCount> FairnessCells(const FairnessLine& line)
     };
     std::array<QString, FairnessColumnCount> cells;
     for (int kind = 0; kind < FairnessKindCount; ++kind)
-        cells[kind] = cell(line.days[kind], line.difference[kind]);
+        cells[kind] = line.compared[kind] ? cell(line.days[kind], line.difference[kind])
+                                          : FairnessNumber(line.days[kind]);
     cells[FairnessKindCount] = cell(line.points, line.pointsDifference);
     return cells;
 }
@@ -168,8 +177,10 @@ std::array<QString, FairnessColumnCount> FairnessCells(const FairnessLine& line)
 std::array<QString, FairnessColumnCount> MeanCells(const FairnessRotation& rotation)
 {
     std::array<QString, FairnessColumnCount> cells;
-    for (int kind = 0; kind < FairnessKindCount; ++kind)
-        cells[kind] = FairnessNumber(rotation.meanDays[kind]);
+    for (int kind = 0; kind < FairnessKindCount; ++kind) {
+        if (rotation.compared[kind])
+            cells[kind] = FairnessNumber(rotation.meanDays[kind]);
+    }
     cells[FairnessKindCount] = FairnessNumber(rotation.meanPoints);
     return cells;
 }

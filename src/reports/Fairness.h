@@ -19,8 +19,8 @@ inline constexpr FairnessWeights DefaultWeights = {1, 1.5, 2};
 FairnessYear CountFairness(const Roster& roster);
 
 // The weekday rotation ("Gardes de semaine") and the weekend and holiday rotation ("Gardes de
-// week-ends et jours fériés") of the participants' Semaine and WE flags; one in both rotations
-// is in both.
+// week-ends et jours fériés") of the participants' Semaine and WE flags, each compared on the
+// days it shares out, the year-end days in both; one in both rotations is in both.
 QList<RotationMembers> Rotations(const QList<Participant>& participants);
 
 // Each rotation's participants with their days and points summed by name over the ledger's
@@ -35,10 +35,10 @@ inline constexpr int FairnessColumnCount = FairnessKindCount + 1;
 // "Jours de semaine", "Samedis", "Dimanches", "Fériés", "Fin d'année", "Points".
 const std::array<QString, FairnessColumnCount>& FairnessHeadings();
 
-// A participant's columns, each value with its difference from the mean: "12 (+1,5)", "9 (-2)",
-// "10 (0)".
+// A participant's columns, each value the rotation compares with its difference from the mean:
+// "12 (+1,5)", "9 (-2)", "10 (0)"; the others as counts alone.
 std::array<QString, FairnessColumnCount> FairnessCells(const FairnessLine& line);
-// The rotation's means, in the same columns: "11,5".
+// The rotation's means, in the same columns: "11,5"; empty where it does not compare.
 std::array<QString, FairnessColumnCount> MeanCells(const FairnessRotation& rotation);
 // The participant's days of the column lie more than one duty from the mean: the view points
 // them out. Points are not counted in duties.
