@@ -66,9 +66,7 @@ void RosterAlerts::recheckAround(QDate day)
         facts_.intervals.remove(day);
     else
         facts_.intervals.insert(day, intervals);
-    // A day's duty counts for the next day, the Monday after its weekend and the runs of
-    // weekends around it.
-    const int reach = 7 * std::max(1, roster.rules().weekendsWindow);
+    const int reach = DaysInReachOfRules(roster.rules());
     recheck(std::max(day.addDays(-reach), QDate(roster.year(), 1, 1)),
             std::min(day.addDays(reach), QDate(roster.year(), 12, 31)));
 }

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QList>
+#include <algorithm>
 
 enum class Rule {
     Absent,
@@ -34,6 +35,13 @@ struct RosterFacts {
     QStringList participants;
     QList<Absence> absences;
 };
+
+// How many days before and after it a day's duty can change alerts: the next day, the Monday
+// after its weekend, and the runs of weekends around it.
+inline int DaysInReachOfRules(const RosterRules& rules)
+{
+    return 7 * std::max(1, rules.weekendsWindow);
+}
 
 // The alerts of the days from `first` to `last`, by day then rule; what the days around them
 // hold is read as needed.

@@ -18,7 +18,7 @@ public:
         : facts_(facts)
         , rules_(rules)
         , alert_(alert)
-        , reach_(7 * std::max(1, rules.weekendsWindow))
+        , reach_(DaysInReachOfRules(rules))
     {
         for (qsizetype index = 0; index < facts.days.size(); ++index) {
             if (facts.days.at(index).date == alert.day)

@@ -1,5 +1,7 @@
 #include "roster_window/AbsencesDialog.h"
 
+#include "roster_window/YearDateField.h"
+
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -13,14 +15,10 @@
 
 namespace {
 
-const QString DateFormat = QStringLiteral("dd/MM/yyyy");
-
+// A field of the year, on today when it is in that year.
 QDateEdit* DateField(int year, QWidget* parent)
 {
-    auto* field = new QDateEdit(parent);
-    field->setCalendarPopup(true);
-    field->setDisplayFormat(DateFormat);
-    field->setDateRange(QDate(year, 1, 1), QDate(year, 12, 31));
+    QDateEdit* field = YearDateField(year, parent);
     const QDate today = QDate::currentDate();
     field->setDate(today.year() == year ? today : QDate(year, 1, 1));
     return field;
@@ -92,8 +90,9 @@ void AbsencesDialog::reload(const std::optional<Absence>& chosen)
     absences_ = window_.absences();
     list_->clear();
     for (const Absence& absence : std::as_const(absences_)) {
-        auto* row = new QTreeWidgetItem(list_, {absence.doctor, absence.first.toString(DateFormat),
-                                                absence.last.toString(DateFormat), absence.reason});
+        auto* row =
+            new QTreeWidgetItem(list_, {absence.doctor, absence.first.toString(ShortDateFormat),
+                                        absence.last.toString(ShortDateFormat), absence.reason});
         if (chosen && absence.doctor == chosen->doctor && absence.first <= chosen->first &&
             chosen->last <= absence.last)
             list_->setCurrentItem(row);

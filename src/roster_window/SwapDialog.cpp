@@ -1,5 +1,7 @@
 #include "roster_window/SwapDialog.h"
 
+#include "roster_window/YearDateField.h"
+
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,13 +13,10 @@ SwapDialog::SwapDialog(QDate day, Describe describe, QWidget* parent)
     , day_(day)
     , describe_(std::move(describe))
     , side_(new QLabel(this))
-    , other_(new QDateEdit(this))
+    , other_(YearDateField(day.year(), this))
     , otherSide_(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Échanger deux gardes"));
-    other_->setCalendarPopup(true);
-    other_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    other_->setDateRange(QDate(day.year(), 1, 1), QDate(day.year(), 12, 31));
     otherSide_->setTextFormat(Qt::PlainText);
     connect(other_, &QDateEdit::dateChanged, otherSide_,
             [this](QDate other) { otherSide_->setText(describe_(other)); });
