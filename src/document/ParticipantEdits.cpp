@@ -140,36 +140,52 @@ void RosterDocument::showParticipantChange()
     emit daysChanged();
 }
 
-bool RosterDocument::swapDays(QDate first, QDate second)
+namespace {
+
+// "du 5 mars", "du 5 mars au 6 mars" for the days of one duty.
+QString DaysText(const QList<QDate>& days)
 {
-    const RosterDay* firstRow = roster_->day(first);
-    const RosterDay* secondRow = roster_->day(second);
-    if (!firstRow || !secondRow || first == second)
+    return days.size() == 1 ? QStringLiteral("du %1").arg(DayText(days.constFirst()))
+                            : QStringLiteral("du %1 au %2")
+                                  .arg(DayText(days.constFirst()), DayText(days.constLast()));
+}
+
+} // namespace
+
+bool RosterDocument::swapDuties(const QList<QDate>& days, const QList<QDate>& others)
+{
+    if (days.isEmpty() || days.size() != others.size())
         return false;
-    if (firstRow->type != secondRow->type &&
-        !confirm(QStringLiteral("Ces deux jours ne sont pas du même type.\r\n"
-                                "Échanger tout de même les gardes du %1 et du %2 ?")
-                     .arg(DayText(first), DayText(second))))
+    bool sameTypes = true;
+    for (qsizetype i = 0; i < days.size(); ++i) {
+        const RosterDay* row = roster_->day(days.at(i));
+        const RosterDay* other = roster_->day(others.at(i));
+        if (!row || !other || days.contains(others.at(i)))
+            return false;
+        sameTypes = sameTypes && row->type == other->type;
+    }
+    if (!sameTypes && !confirm(QStringLiteral("Ces deux jours ne sont pas du même type.\r\n"
+                                              "Échanger tout de même les gardes %1 et %2 ?")
+                                   .arg(DaysText(days), DaysText(others))))
         return false;
-    DayDuty firstDuty, secondDuty;
+    QList<DatedDuty> before, after;
     if (!read([&] {
-            firstDuty = roster_->duty(first);
-            secondDuty = roster_->duty(second);
+            for (qsizetype i = 0; i < days.size(); ++i) {
+                const DayDuty duty = roster_->duty(days.at(i));
+                const DayDuty other = roster_->duty(others.at(i));
+                before << DatedDuty{days.at(i), duty} << DatedDuty{others.at(i), other};
+                after << DatedDuty{days.at(i), other} << DatedDuty{others.at(i), duty};
+            }
         }))
         return false;
-    if (firstDuty == secondDuty)
+    if (before == after)
         return false;
     return edit(
-        QStringLiteral("Échanger les gardes du %1 et du %2").arg(DayText(first), DayText(second)),
+        QStringLiteral("Échanger les gardes %1 et %2").arg(DaysText(days), DaysText(others)),
+        [=, this] { roster_->setDuties(after); }, [=, this] { roster_->setDuties(before); },
         [=, this] {
-            roster_->setDuties({{first, secondDuty}, {second, firstDuty}});
-        },
-        [=, this] {
-            roster_->setDuties({{first, firstDuty}, {second, secondDuty}});
-        },
-        [=, this] {
-            emit dayChanged(first);
-            emit dayChanged(second);
+            for (const QDate& day : days + others)
+                emit dayChanged(day);
         },
         Scope::Roster);
 }

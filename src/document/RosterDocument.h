@@ -92,7 +92,9 @@ public:
     bool removeParticipant(const QString& doctor);
     // Exchanges two days' duties whole, a shared day's intervals with it; days of different
     // types ask first.
-    bool swapDays(QDate first, QDate second);
+    bool swapDays(QDate first, QDate second) { return swapDuties({first}, {second}); }
+    // The same, day for day, for the days of two duties (a weekend and another), in one edit.
+    bool swapDuties(const QList<QDate>& days, const QList<QDate>& others);
 
     // The group's rules the roster is checked against.
     bool setRules(const RosterRules& rules);

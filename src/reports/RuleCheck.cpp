@@ -1,5 +1,6 @@
 #include "reports/RuleCheck.h"
 
+#include "reports/DutyBlocks.h"
 #include "store/DutyHours.h"
 
 #include <QSet>
@@ -17,8 +18,10 @@ public:
         , rules_(rules)
         , participants_(facts.participants.cbegin(), facts.participants.cend())
     {
-        for (const RosterDay& day : facts.days)
+        for (const RosterDay& day : facts.days) {
             onDuty_.insert(day.date, doctorsOf(day));
+            types_.insert(day.date, day.type);
+        }
         for (const Absence& absence : facts.absences)
             absences_[absence.doctor].append(absence);
     }
@@ -62,14 +65,27 @@ private:
         alerts_.append({day, doctor, rule, text});
     }
 
+    // Whether the doctor holds the day before and it is the same duty as this day's.
+    bool continuesFromDayBefore(QDate day, const QString& doctor) const
+    {
+        const QDate before = day.addDays(-1);
+        return isOnDuty(before, doctor) && types_.contains(before) &&
+               ContinuesDuty(types_.value(before), types_.value(day));
+    }
+
     void checkDay(const RosterDay& day)
     {
-        if (rules_.dayWithoutDuty && day.doctor.isEmpty())
-            alert(day.date, {}, Rule::DayWithoutDuty,
-                  QStringLiteral("Personne n'est de garde ce jour"));
+        // A shared day whose intervals all lie with nobody is as empty as a blank one.
+        const QStringList& doctors = onDuty_.value(day.date);
+        if (doctors.isEmpty()) {
+            if (rules_.dayWithoutDuty)
+                alert(day.date, {}, Rule::DayWithoutDuty,
+                      QStringLiteral("Personne n'est de garde ce jour"));
+            return;
+        }
         if (rules_.uncoveredHours && day.doctor == SharedDutyMarker)
             checkCoverage(day.date);
-        for (const QString& doctor : onDuty_.value(day.date))
+        for (const QString& doctor : doctors)
             checkDoctor(day.date, doctor);
     }
 
@@ -112,10 +128,12 @@ private:
                         ? QStringLiteral("%1 est absent ce jour").arg(doctor)
                         : QStringLiteral("%1 est absent ce jour (%2)").arg(doctor, absence.reason));
         }
-        if (rules_.twoDaysRunning && isOnDuty(day.addDays(-1), doctor))
+        // The days of his weekend, a holiday joined to it, are one duty, not two days running.
+        const bool continuesHisDuty = continuesFromDayBefore(day, doctor);
+        if (rules_.twoDaysRunning && isOnDuty(day.addDays(-1), doctor) && !continuesHisDuty)
             alert(day, doctor, Rule::TwoDaysRunning,
                   QStringLiteral("%1 est de garde la veille").arg(doctor));
-        if (rules_.dayAfterWeekend && day.dayOfWeek() == Qt::Monday &&
+        if (rules_.dayAfterWeekend && day.dayOfWeek() == Qt::Monday && !continuesHisDuty &&
             (isOnDuty(day.addDays(-1), doctor) || isOnDuty(day.addDays(-2), doctor)))
             alert(day, doctor, Rule::DayAfterWeekend,
                   QStringLiteral("%1 est de garde le lundi après son week-end").arg(doctor));
@@ -153,6 +171,7 @@ private:
     const RosterRules& rules_;
     QSet<QString> participants_;
     QHash<QDate, QStringList> onDuty_;
+    QHash<QDate, DayType> types_;
     QHash<QString, QList<Absence>> absences_;
     QList<RuleAlert> alerts_;
 };

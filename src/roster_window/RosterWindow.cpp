@@ -553,22 +553,33 @@ void RosterWindow::proposeSwaps(const RuleAlert& alert)
     }
     QStringList texts;
     for (const SwapProposal& proposal : proposals)
-        texts.append(dayDescription(proposal.day));
+        texts.append(dutyDescription(proposal.others));
     const int chosen = ui_.chooseSwapProposal(alert.text, texts);
     if (chosen >= 0 && chosen < proposals.size())
-        document_->swapDays(alert.day, proposals.at(chosen).day);
+        document_->swapDuties(proposals.at(chosen).days, proposals.at(chosen).others);
 }
 
 QString RosterWindow::dayDescription(QDate day) const
 {
-    const RosterDay* row = document_->roster().day(day);
+    return dutyDescription({day});
+}
+
+QString RosterWindow::dutyDescription(const QList<QDate>& days) const
+{
+    const RosterDay* row = document_->roster().day(days.constFirst());
     QString holder = row ? row->doctor : QString();
     if (holder == SharedDutyMarker)
         holder = sharedDayText(*row);
     if (holder.isEmpty())
         holder = QStringLiteral("Personne");
-    return QStringLiteral("%1, %2").arg(
-        holder, QLocale(QLocale::French).toString(day, QStringLiteral("dddd d MMMM")));
+    const QLocale french(QLocale::French);
+    const auto date = [&french](QDate day) {
+        return french.toString(day, QStringLiteral("dddd d MMMM"));
+    };
+    if (days.size() == 1)
+        return QStringLiteral("%1, %2").arg(holder, date(days.constFirst()));
+    return QStringLiteral("%1, du %2 au %3")
+        .arg(holder, date(days.constFirst()), date(days.constLast()));
 }
 
 void RosterWindow::nameSector()
@@ -606,8 +617,13 @@ bool RosterWindow::importUnavailableDays()
 
 void RosterWindow::editRules()
 {
-    if (const std::optional<RosterRules> rules = ui_.editRules(document_->roster().rules()))
-        document_->setRules(*rules);
+    const std::optional<RosterRules> rules = ui_.editRules(document_->roster().rules());
+    if (!rules)
+        return;
+    document_->setRules(*rules);
+    // The group's rules are set once: the rosters made from now on start with them.
+    if (document_->roster().rules() == *rules)
+        Settings().setRules(*rules);
 }
 
 void RosterWindow::showVerification()

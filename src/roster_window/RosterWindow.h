@@ -118,6 +118,8 @@ private:
     QString sharedDayText(const RosterDay& day) const;
     // Who holds the day, and the day: "Dr Martin, samedi 12 mars".
     QString dayDescription(QDate day) const;
+    // The same for the days of one duty: "Dr Martin, du samedi 12 mars au dimanche 13 mars".
+    QString dutyDescription(const QList<QDate>& days) const;
     void tickDoctorOnDuty();
 
     Interaction& ui_;

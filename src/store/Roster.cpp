@@ -4,7 +4,6 @@
 
 #include "store/DatabaseError.h"
 #include "store/RosterSchema.h"
-#include "store/Settings.h"
 #include "store/Transaction.h"
 
 #include <sqlite3.h>
@@ -358,73 +357,18 @@ void Roster::keepAbsences(const QList<Absence>& absences)
     SortAbsences(absences_);
 }
 
-namespace {
-
-// Where the rules are kept among the roster's properties.
-constexpr char TwoDaysRunningProperty[] = "RègleVeille";
-constexpr char DayAfterWeekendProperty[] = "RègleLundi";
-constexpr char TooManyWeekendsProperty[] = "RègleWeekEnds";
-constexpr char WeekendsAllowedProperty[] = "RègleWeekEndsPermis";
-constexpr char WeekendsWindowProperty[] = "RègleWeekEndsConsécutifs";
-constexpr char DayWithoutDutyProperty[] = "RègleJourVide";
-constexpr char UncoveredHoursProperty[] = "RègleHeures";
-constexpr char UnknownNameProperty[] = "RègleNom";
-
-} // namespace
-
 void Roster::readRules()
 {
-    const RosterRules defaults;
-    const auto flag = [this](const char* name, bool fallback) {
-        return ReadFlag(db_->property(name).value_or(QString())).value_or(fallback);
-    };
-    const auto number = [this](const char* name, int fallback) {
-        bool ok = false;
-        const int value = db_->property(name).value_or(QString()).toInt(&ok);
-        return ok ? value : fallback;
-    };
-    rules_.twoDaysRunning = flag(TwoDaysRunningProperty, defaults.twoDaysRunning);
-    rules_.dayAfterWeekend = flag(DayAfterWeekendProperty, defaults.dayAfterWeekend);
-    rules_.tooManyWeekends = flag(TooManyWeekendsProperty, defaults.tooManyWeekends);
-    rules_.weekendsAllowed = number(WeekendsAllowedProperty, defaults.weekendsAllowed);
-    rules_.weekendsWindow = number(WeekendsWindowProperty, defaults.weekendsWindow);
-    // A run no longer than what it allows would never be crowded: the file's numbers are
-    // taken only as a rule can use them.
-    if (rules_.weekendsAllowed < 1 || rules_.weekendsWindow <= rules_.weekendsAllowed ||
-        rules_.weekendsWindow > MostWeekendsInARun) {
-        rules_.weekendsAllowed = defaults.weekendsAllowed;
-        rules_.weekendsWindow = defaults.weekendsWindow;
-    }
-    rules_.dayWithoutDuty = flag(DayWithoutDutyProperty, defaults.dayWithoutDuty);
-    rules_.uncoveredHours = flag(UncoveredHoursProperty, defaults.uncoveredHours);
-    rules_.unknownName = flag(UnknownNameProperty, defaults.unknownName);
+    rules_ = RulesFromTexts(
+        [this](const char* name) { return db_->property(name).value_or(QString()); });
 }
 
 // Only the rules the group changed are kept in the file: a roster that never changed them
 // follows the program's defaults.
 void Roster::setRules(const RosterRules& rules)
 {
-    const RosterRules defaults;
-    const auto keep = [this](const char* name, bool asDefault, const QString& value) {
-        if (asDefault)
-            db_->removeProperty(name);
-        else
-            db_->setProperty(name, value);
-    };
-    const auto flag = [&keep](const char* name, bool on, bool fallback) {
-        keep(name, on == fallback, on ? QStringLiteral("Vrai") : QStringLiteral("Faux"));
-    };
-    const bool defaultRun = rules.weekendsAllowed == defaults.weekendsAllowed &&
-                            rules.weekendsWindow == defaults.weekendsWindow;
     Transaction transaction(*db_);
-    flag(TwoDaysRunningProperty, rules.twoDaysRunning, defaults.twoDaysRunning);
-    flag(DayAfterWeekendProperty, rules.dayAfterWeekend, defaults.dayAfterWeekend);
-    flag(TooManyWeekendsProperty, rules.tooManyWeekends, defaults.tooManyWeekends);
-    keep(WeekendsAllowedProperty, defaultRun, QString::number(rules.weekendsAllowed));
-    keep(WeekendsWindowProperty, defaultRun, QString::number(rules.weekendsWindow));
-    flag(DayWithoutDutyProperty, rules.dayWithoutDuty, defaults.dayWithoutDuty);
-    flag(UncoveredHoursProperty, rules.uncoveredHours, defaults.uncoveredHours);
-    flag(UnknownNameProperty, rules.unknownName, defaults.unknownName);
+    db_->setRules(rules);
     transaction.commit();
     rules_ = rules;
 }

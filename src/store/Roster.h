@@ -59,6 +59,8 @@ struct ParticipantRow {
 struct DatedDuty {
     QDate day;
     DayDuty duty;
+
+    bool operator==(const DatedDuty&) const = default;
 };
 
 // A participant's period away, its first and last days included.

@@ -140,7 +140,8 @@ sqlite3* RosterDatabase::openKeyed(const QString& path, const QByteArray& key)
 }
 
 std::unique_ptr<RosterDatabase> RosterDatabase::create(std::unique_ptr<WorkFile> workFile,
-                                                       const QString& sector)
+                                                       const QString& sector,
+                                                       const RosterRules& rules)
 {
     const QString path = workFile->path();
     std::unique_ptr<QFile> file = OpenRegularFile(path);
@@ -154,6 +155,7 @@ std::unique_ptr<RosterDatabase> RosterDatabase::create(std::unique_ptr<WorkFile>
         db->execute(RosterSchema::CreateStatements[i]);
     db->setProperty(RosterSchema::VersionProperty, AppInfo::VersionText());
     db->setProperty(RosterSchema::SectorProperty, sector);
+    db->setRules(rules);
     transaction.commit();
     return db;
 }
@@ -348,13 +350,24 @@ void RosterDatabase::removeProperty(const char* name) const
     prepare(RosterSchema::DeleteProperty).bind(1, QString::fromUtf8(name)).execute();
 }
 
+void RosterDatabase::setRules(const RosterRules& rules) const
+{
+    for (const RuleText& rule : RuleTexts(rules)) {
+        if (rule.asDefault)
+            removeProperty(rule.name);
+        else
+            setProperty(rule.name, rule.value);
+    }
+}
+
 std::unique_ptr<RosterDatabase> CreateRosterDatabase()
 {
     std::unique_ptr<WorkFile> file = WorkFile::create();
     if (!file)
         return nullptr;
     try {
-        return RosterDatabase::create(std::move(file), Settings().defaultSector());
+        const Settings settings;
+        return RosterDatabase::create(std::move(file), settings.defaultSector(), settings.rules());
     } catch (const DatabaseError&) {
         return nullptr;
     }

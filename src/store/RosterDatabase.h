@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/RosterRules.h"
 #include "store/Statement.h"
 
 #include <QFile>
@@ -15,10 +16,10 @@ class WorkFile;
 // tables Garde, Partagé, Participants and Absences and the properties VersionID and Secteur.
 class RosterDatabase {
 public:
-    // Creates a new, empty roster database in an empty working file, which it then owns.
-    // Throws DatabaseError.
+    // Creates a new, empty roster database in an empty working file, which it then owns, with
+    // its sector and the group's rules. Throws DatabaseError.
     static std::unique_ptr<RosterDatabase> create(std::unique_ptr<WorkFile> file,
-                                                  const QString& sector);
+                                                  const QString& sector, const RosterRules& rules);
 
     // Opens a roster file for reading and writing. Only a whole roster opens, one the program
     // can show, edit and save, whoever wrote it; anything else is refused without being
@@ -60,6 +61,9 @@ public:
     std::optional<QString> property(const char* name) const;
     void setProperty(const char* name, const QString& value) const;
     void removeProperty(const char* name) const;
+    // The group's rules among the properties: only those that differ from the defaults are
+    // kept, so that a roster that never changed them follows the program's defaults.
+    void setRules(const RosterRules& rules) const;
 
 private:
     RosterDatabase(sqlite3* db, QString path, std::unique_ptr<QFile> file,
@@ -92,7 +96,8 @@ private:
     QString path_;
 };
 
-// A new, empty roster database in a fresh working file, its sector taken from the settings.
+// A new, empty roster database in a fresh working file, its sector and rules taken from the
+// settings.
 // Null when no working file could be made or the engine failed; nothing is left behind then.
 std::unique_ptr<RosterDatabase> CreateRosterDatabase();
 

@@ -23,6 +23,11 @@ const std::array<QString, 3> WeightKeys = {QStringLiteral("Options/PointsSemaine
                                            QStringLiteral("Options/PointsSamedi"),
                                            QStringLiteral("Options/PointsDimanche")};
 
+QString RuleKey(const char* name)
+{
+    return QStringLiteral("Options/") + QString::fromUtf8(name);
+}
+
 QString ColourKey(int index)
 {
     return QStringLiteral("Printing/Color%1").arg(index);
@@ -146,6 +151,21 @@ void Settings::setDutyWeights(const std::array<double, 3>& weights)
 {
     for (std::size_t i = 0; i < weights.size(); ++i)
         store_->setValue(WeightKeys[i], QString::number(weights[i]));
+}
+
+RosterRules Settings::rules() const
+{
+    return RulesFromTexts([this](const char* name) { return text(RuleKey(name)); });
+}
+
+void Settings::setRules(const RosterRules& rules)
+{
+    for (const RuleText& rule : RuleTexts(rules)) {
+        if (rule.asDefault)
+            store_->remove(RuleKey(rule.name));
+        else
+            store_->setValue(RuleKey(rule.name), rule.value);
+    }
 }
 
 int Settings::shownHalfYear() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/RosterRules.h"
+
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -48,6 +50,10 @@ public:
     // is not a number from 0 to 100.
     std::optional<std::array<double, 3>> dutyWeights() const;
     void setDutyWeights(const std::array<double, 3>& weights);
+    // Options: the group's rules the organiser last set, which new rosters start with; only
+    // those that differ from the defaults are kept, as the roster file keeps them.
+    RosterRules rules() const;
+    void setRules(const RosterRules& rules);
     // Options: the months the roster grid shows, 0 the whole year, 1 January to June, 2 July to
     // December; 0 when none or another value is stored.
     int shownHalfYear() const;

@@ -213,31 +213,42 @@ private slots:
         QCOMPARE(document_->roster().participants().contains(names.first()), false);
     }
 
-    // Two days exchange their duties whole, intervals included, and get them back on undo.
+    // Two days, or the days of two duties day for day, exchange their duties whole, intervals
+    // included, and get them back on undo.
     void swaps_data()
     {
-        QTest::addColumn<QDate>("first");
-        QTest::addColumn<QDate>("second");
-        QTest::newRow("two whole days") << First << Fourth;
-        QTest::newRow("a whole day and a shared day") << Fourth << Second;
-        QTest::newRow("two shared days") << Second << Third;
+        QTest::addColumn<QList<QDate>>("days");
+        QTest::addColumn<QList<QDate>>("others");
+        QTest::newRow("two whole days") << QList{First} << QList{Fourth};
+        QTest::newRow("a whole day and a shared day") << QList{Fourth} << QList{Second};
+        QTest::newRow("two shared days") << QList{Second} << QList{Third};
+        QTest::newRow("two days against two") << QList{First, Second} << QList{Third, Fourth};
     }
 
     void swaps()
     {
-        QFETCH(QDate, first);
-        QFETCH(QDate, second);
+        QFETCH(QList<QDate>, days);
+        QFETCH(QList<QDate>, others);
         const Roster& roster = document_->roster();
         QVERIFY(document_->assignDay(Fourth, "B"));
         QVERIFY(document_->shareDay(Third, {{"A", 0, 10}, {"B", 10, 24}}));
-        const DayDuty before[] = {roster.duty(first), roster.duty(second)};
-        QVERIFY(document_->swapDays(first, second));
-        QCOMPARE(roster.duty(first), before[1]);
-        QCOMPARE(roster.duty(second), before[0]);
-        QCOMPARE(Roster::load(document_->workPath())->duty(first), before[1]);
+        const auto duties = [&roster](const QList<QDate>& dates) {
+            QList<DayDuty> held;
+            for (const QDate& day : dates)
+                held.append(roster.duty(day));
+            return held;
+        };
+        const QList<DayDuty> before[] = {duties(days), duties(others)};
+        QVERIFY(document_->swapDuties(days, others));
+        QCOMPARE(duties(days), before[1]);
+        QCOMPARE(duties(others), before[0]);
+        QCOMPARE(Roster::load(document_->workPath())->duty(days.first()), before[1].first());
+        if (days.size() == 2)
+            QCOMPARE(document_->undoStack().undoText(),
+                     u"Échanger les gardes du 1er mars au 2 mars et du 3 mars au 4 mars"_s);
         document_->undoStack().undo();
-        QCOMPARE(roster.duty(first), before[0]);
-        QCOMPARE(roster.duty(second), before[1]);
+        QCOMPARE(duties(days), before[0]);
+        QCOMPARE(duties(others), before[1]);
     }
 
     void undoAndRedo()

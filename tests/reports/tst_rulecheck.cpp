@@ -47,6 +47,21 @@ private slots:
         QTest::newRow("Friday then Saturday")
             << QStringList{"4/3 A", "5/3 A"} << "" << QStringList{"5/3 A est de garde la veille"};
         QTest::newRow("a day between") << QStringList{"4/3 A", "6/3 A"} << "" << QStringList{};
+        // A weekend, the holidays joined to it and a holiday's eve are one duty each.
+        QTest::newRow("a whole weekend") << QStringList{"5/3 A", "6/3 A"} << "" << QStringList{};
+        QTest::newRow("Easter weekend and its Monday")
+            << QStringList{"23/4 A", "24/4 A", "25/4 A"} << "" << QStringList{};
+        QTest::newRow("the eve of Ascension")
+            << QStringList{"1/6 A", "2/6 A"} << "" << QStringList{};
+        QTest::newRow("Friday then his weekend") << QStringList{"4/3 A", "5/3 A", "6/3 A"} << ""
+                                                 << QStringList{"5/3 A est de garde la veille"};
+        QTest::newRow("Whit Monday after another's Sunday")
+            << QStringList{"11/6 A", "12/6 B", "13/6 A"} << ""
+            << QStringList{"13/6 A est de garde le lundi après son week-end"};
+        QTest::newRow("his weekend then an ordinary Monday")
+            << QStringList{"5/3 A", "6/3 A", "7/3 A"} << ""
+            << QStringList{"7/3 A est de garde la veille",
+                           "7/3 A est de garde le lundi après son week-end"};
         QTest::newRow("Sunday then Monday")
             << QStringList{"6/3 A", "7/3 A"} << ""
             << QStringList{"7/3 A est de garde la veille",
@@ -69,6 +84,9 @@ private slots:
                            "26/3 A est de garde plus de 2 week-ends sur 4"};
         QTest::newRow("nobody on 1 March") << QStringList{"2/3 A"} << "nobody"
                                            << QStringList{"1/3 Personne n'est de garde ce jour"};
+        QTest::newRow("intervals all held by nobody, hours rule off")
+            << QStringList{"1/3 A", "2/3  0 24"} << "nobody, no hours"
+            << QStringList{"2/3 Personne n'est de garde ce jour"};
         QTest::newRow("a half-hour gap")
             << QStringList{"2/3 A 0 12 B 12.5 24"} << ""
             << QStringList{"2/3 Personne n'est de garde de 20:00 à 20:30"};
@@ -91,12 +109,13 @@ private slots:
         QFETCH(QString, rules);
         QFETCH(QStringList, alerts);
         RosterRules checked;
-        checked.dayWithoutDuty = rules == "nobody";
+        checked.dayWithoutDuty = rules.startsWith("nobody");
+        checked.uncoveredHours = !rules.contains("no hours");
         if (rules == "2 of 4")
             checked.weekendsWindow = 4;
-        // The year's other days hold nobody either: only 1 March is looked at then.
-        const QDate first = rules == "nobody" ? QDate(2011, 3, 1) : QDate(2011, 1, 1);
-        const QDate last = rules == "nobody" ? first : QDate(2011, 12, 31);
+        // The year's other days hold nobody either: only 1 and 2 March are looked at then.
+        const QDate first = checked.dayWithoutDuty ? QDate(2011, 3, 1) : QDate(2011, 1, 1);
+        const QDate last = checked.dayWithoutDuty ? first.addDays(1) : QDate(2011, 12, 31);
 
         QStringList found;
         for (const RuleAlert& alert : CheckRules(Facts(duties), checked, first, last))
@@ -135,9 +154,24 @@ private slots:
 
         QStringList found;
         for (const SwapProposal& proposal : ProposeSwaps(facts, rules, alert).mid(0, 3))
-            found.append(proposal.day.toString("d/M ") +
+            found.append(proposal.others.constFirst().toString("d/M ") +
                          (proposal.sameType ? u"weekday"_s : u"other"_s));
         QCOMPARE(found, proposed);
+    }
+
+    // A on duty on Friday 4 March and the weekend after: the weekend goes whole, against
+    // another weekend held by one participant, never split or against single days.
+    void aWeekendIsExchangedWhole()
+    {
+        const RosterFacts facts = Facts({"4/3 A", "5/3 A", "6/3 A", "12/3 B", "13/3 B", "19/3 B"});
+        RosterRules rules;
+        rules.dayWithoutDuty = false;
+        const QDate saturday(2011, 3, 5);
+        const RuleAlert alert = CheckRules(facts, rules, saturday, saturday).constFirst();
+        QCOMPARE(alert.text, u"A est de garde la veille"_s);
+        const SwapProposal whole{
+            {saturday, QDate(2011, 3, 6)}, {QDate(2011, 3, 12), QDate(2011, 3, 13)}, true, 1};
+        QCOMPARE(ProposeSwaps(facts, rules, alert), QList<SwapProposal>{whole});
     }
 };
 

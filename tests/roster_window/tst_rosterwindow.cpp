@@ -9,6 +9,7 @@
 #include "roster_window/SwapDialog.h"
 #include "roster_window/VerificationWindow.h"
 #include "roster_window/YearGrid.h"
+#include "store/BlankRoster.h"
 #include "store/Roster.h"
 #include "store/RosterDatabase.h"
 #include "store/RosterFile.h"
@@ -578,6 +579,10 @@ private slots:
     void alertsFollowEdits()
     {
         QFETCH(QList<QDate>, daysOfA);
+        // Empty days raise no alert here, so that one can be exchanged.
+        RosterRules emptyDaysAllowed;
+        emptyDaysAllowed.dayWithoutDuty = false;
+        Settings().setRules(emptyDaysAllowed);
         std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
         const Roster& roster = window->document().roster();
         const auto checkAlerts = [&] {
@@ -608,9 +613,12 @@ private slots:
         emit verification->list()->itemActivated(verification->list()->topLevelItem(0), 0);
         QCOMPARE(window->grid()->currentDay(), window->alerts().all().at(0).day);
 
-        ui_.rules = {RosterRules{false, false, false, 2, 3, true, true, true}};
+        const RosterRules rules{false, false, false, 2, 3, true, true, true};
+        ui_.rules = {rules};
         window->editRules();
         checkAlerts();
+        // The group's rules are set once: the next roster starts with them.
+        QCOMPARE(Roster::load(MakeBlankRoster(2012))->rules(), rules);
         window->showAbsences();
         ui_.absencesWindows.first().add({u"A"_s, QDate(2011, 3, 1), QDate(2011, 3, 1), {}});
         QVERIFY(window->grid()->alerts(QDate(2011, 3, 1)).contains(u"A est absent ce jour"_s));
