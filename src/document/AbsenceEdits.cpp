@@ -72,8 +72,13 @@ bool RosterDocument::importUnavailableDays(const QString& copyPath, const QStrin
     if (!roster_->participants().contains(doctor))
         return false;
     // Read from a working copy, so that the other roster file is never touched.
+    WorkingCopy working = MakeWorkingCopy(copyPath);
+    if (working.file && RosterDatabase::isFromNewerVersion(working.file->path())) {
+        messages_.tell(NewerVersionMessage, MessageIcon::Critical);
+        return false;
+    }
     const std::unique_ptr<Roster> copy =
-        Roster::load(RosterDatabase::open(MakeWorkingCopy(copyPath).file));
+        Roster::load(RosterDatabase::open(std::move(working.file)));
     if (!copy) {
         messages_.tell(NotARosterMessage, MessageIcon::Critical);
         return false;

@@ -37,10 +37,53 @@ struct Renaming {
     QString name;
 };
 
+// What the dialogs that change the participant list start from: the participants, the
+// roster's year and the day chosen on the grid, where their date fields start.
+struct ParticipantsAtDay {
+    QStringList participants;
+    int year = 0;
+    QDate day;
+};
+
+// "Ajouter un participant" over a roster: his name, and the day he joins the group when he
+// arrives during the year (no date: from the start of the year).
+struct NewParticipant {
+    QString name;
+    QDate arrival;
+};
+
+// What becomes of the duties a participant leaving the group holds from then on.
+enum class LeftDuties {
+    Kept,    // they stay his, and are pointed out
+    Blanked, // nobody holds them; of a shared day, only his intervals go
+    Given,   // another participant takes them
+};
+
+// "Retirer un participant": who leaves, from which day, and what becomes of his duties.
+struct Removal {
+    QString doctor;
+    // The first day he is no longer in the group; the year's first day, or the day he arrived,
+    // takes him out of the whole year, his administrative data and absences with him.
+    QDate from;
+    LeftDuties duties = LeftDuties::Kept;
+    // Who takes his duties, when they are given.
+    QString successor = {};
+};
+
+// "Remplacer un participant": whose duties, on the days from first to last, another takes.
+struct Replacement {
+    QString doctor;
+    QString successor;
+    QDate first;
+    QDate last;
+};
+
 // "Absences des participants": the roster's absences, and what the window's commands do. Each
 // command is true when the roster was changed; a refusal has been told to the user.
 struct AbsencesWindow {
     int year = 0;
+    // The day chosen on the grid, where the date fields start.
+    QDate day;
     QStringList participants;
     // Every absence, in the roster's order, as it stands after the last command.
     std::function<QList<Absence>()> absences;
@@ -60,8 +103,11 @@ public:
     // cancels. The preselected index is shown first.
     virtual int chooseParticipant(const QStringList& participants, int preselected) = 0;
 
-    // "Ajouter un participant": the name typed, or empty text when the user cancels.
+    // "Ajouter un participant" of the wizard's lists: the name typed, or empty text when the
+    // user cancels.
     virtual QString askNewParticipant() = 0;
+    // "Ajouter un participant" over a roster: nothing when the user cancels.
+    virtual std::optional<NewParticipant> askParticipantToAdd(const ParticipantsAtDay& start) = 0;
 
     // "Changer un nom": the index of the entry chosen instead of the preselected one, or -1
     // when the user cancels or keeps the preselected entry.
@@ -83,8 +129,10 @@ public:
     // "Renommer un participant": nothing when the user cancels.
     virtual std::optional<Renaming> askRenaming(const QStringList& participants) = 0;
 
-    // "Retirer un participant": the participant chosen, or empty text when the user cancels.
-    virtual QString chooseParticipantToRemove(const QStringList& participants) = 0;
+    // "Retirer un participant": nothing when the user cancels.
+    virtual std::optional<Removal> askRemoval(const ParticipantsAtDay& start) = 0;
+    // "Remplacer un participant": nothing when the user cancels.
+    virtual std::optional<Replacement> askReplacement(const ParticipantsAtDay& start) = 0;
 
     // "Proposer des échanges": the index of the exchange chosen among those proposed to clear
     // the alert, or -1 when the user cancels.

@@ -56,16 +56,16 @@ bool RosterDocument::checkNewName(const QString& name)
     return true;
 }
 
-std::optional<QList<DatedDuty>>
-RosterDocument::dutiesHolding(const std::function<std::optional<DayDuty>(const DayDuty&)>& changed,
-                              QList<DatedDuty>& former)
+std::optional<QList<DatedDuty>> RosterDocument::dutiesHolding(
+    const std::function<std::optional<DayDuty>(QDate, const DayDuty&)>& changed,
+    QList<DatedDuty>& former)
 {
     QList<DatedDuty> duties;
     const bool read = this->read([&] {
         const QHash<QDate, QList<SharedInterval>> intervals = roster_->allIntervals();
         for (const RosterDay& day : roster_->days()) {
             const DayDuty duty{day.doctor, intervals.value(day.date)};
-            if (const std::optional<DayDuty> after = changed(duty)) {
+            if (const std::optional<DayDuty> after = changed(day.date, duty)) {
                 former.append({day.date, duty});
                 duties.append({day.date, *after});
             }
@@ -81,7 +81,7 @@ bool RosterDocument::renameParticipant(const QString& former, const QString& nam
         return false;
     QList<DatedDuty> formerDuties;
     const std::optional<QList<DatedDuty>> duties = dutiesHolding(
-        [&](const DayDuty& duty) { return Renamed(duty, former, name); }, formerDuties);
+        [&](QDate, const DayDuty& duty) { return Renamed(duty, former, name); }, formerDuties);
     if (!duties)
         return false;
     const QList<Absence> formerAbsences = roster_->absences();
@@ -97,31 +97,61 @@ bool RosterDocument::renameParticipant(const QString& former, const QString& nam
         [this] { showParticipantChange(); }, Scope::Roster);
 }
 
-bool RosterDocument::removeParticipant(const QString& doctor)
+bool RosterDocument::checkSuccessor(const QString& doctor, const QString& successor)
 {
-    const qsizetype index = roster_->participants().indexOf(doctor);
+    if (successor != doctor && roster_->participants().contains(successor))
+        return true;
+    messages_.tell(QStringLiteral("Choisissez dans la liste des participants celui qui reprend "
+                                  "les gardes de %1.")
+                       .arg(doctor),
+                   MessageIcon::Information);
+    return false;
+}
+
+std::optional<QList<DatedDuty>> RosterDocument::dutiesLeft(const Removal& removal, QDate from,
+                                                           QList<DatedDuty>& former)
+{
+    if (removal.duties == LeftDuties::Kept)
+        return QList<DatedDuty>();
+    return dutiesHolding(
+        [&](QDate day, const DayDuty& duty) -> std::optional<DayDuty> {
+            if (from.isValid() && day < from)
+                return std::nullopt;
+            return removal.duties == LeftDuties::Blanked
+                       ? Blanked(duty, removal.doctor)
+                       : Renamed(duty, removal.doctor, removal.successor);
+        },
+        former);
+}
+
+bool RosterDocument::removeParticipant(const Removal& removal)
+{
+    const qsizetype index = roster_->participants().indexOf(removal.doctor);
     if (index < 0)
         return false;
+    if (removal.duties == LeftDuties::Given && !checkSuccessor(removal.doctor, removal.successor))
+        return false;
+    const QDate arrival = roster_->participantRows().at(index).presence.arrival;
+    const QDate yearStart(roster_->year(), 1, 1);
+    if (!removal.from.isValid() || removal.from <= std::max(yearStart, arrival))
+        return removeFromTheYear(index, removal);
+    if (removal.from.year() != roster_->year()) {
+        messages_.tell(QStringLiteral("Le jour du départ doit être compris dans l'année %1 du "
+                                      "tour de garde.")
+                           .arg(roster_->year()),
+                       MessageIcon::Information);
+        return false;
+    }
+    return removeFromDay(index, removal);
+}
+
+bool RosterDocument::removeFromTheYear(qsizetype index, const Removal& removal)
+{
     QList<DatedDuty> formerDuties;
-    std::optional<QList<DatedDuty>> duties =
-        dutiesHolding([&](const DayDuty& duty) { return Blanked(duty, doctor); }, formerDuties);
+    const std::optional<QList<DatedDuty>> duties = dutiesLeft(removal, {}, formerDuties);
     if (!duties)
         return false;
-    if (!duties->isEmpty()) {
-        const int answer =
-            messages_.ask({QStringLiteral("%1 est de garde %2 jour(s) de ce tour de garde.\r\n"
-                                          "Voulez-vous mettre ces gardes à blanc ?\r\n"
-                                          "Si vous répondez Non, son nom reste sur ces jours.")
-                               .arg(doctor)
-                               .arg(duties->size()),
-                           ButtonSet::YesNoCancel, MessageIcon::Question});
-        if (answer != AnswerYes && answer != AnswerNo)
-            return false;
-        if (answer == AnswerNo) {
-            duties->clear();
-            formerDuties.clear();
-        }
-    }
+    const QString& doctor = removal.doctor;
     const QList<Absence> formerAbsences = roster_->absences();
     QList<Absence> absences = formerAbsences;
     absences.removeIf([&doctor](const Absence& absence) { return absence.doctor == doctor; });
@@ -131,6 +161,70 @@ bool RosterDocument::removeParticipant(const QString& doctor)
         [=, this] { roster_->removeParticipant(index, *duties, absences); },
         [=, this] { roster_->restoreParticipant(index, row, formerDuties, formerAbsences); },
         [this] { showParticipantChange(); }, Scope::Roster);
+}
+
+bool RosterDocument::removeFromDay(qsizetype index, const Removal& removal)
+{
+    QList<DatedDuty> formerDuties;
+    const std::optional<QList<DatedDuty>> duties = dutiesLeft(removal, removal.from, formerDuties);
+    if (!duties)
+        return false;
+    const Presence former = roster_->participantRows().at(index).presence;
+    const Presence presence{former.arrival, removal.from};
+    return edit(
+        QStringLiteral("Retirer le participant %1 à partir du %2")
+            .arg(removal.doctor, DayText(removal.from)),
+        [=, this] { roster_->setPresence(index, presence, *duties); },
+        [=, this] { roster_->setPresence(index, former, formerDuties); },
+        [this] { showParticipantChange(); }, Scope::Roster);
+}
+
+bool RosterDocument::replaceParticipant(const Replacement& replacement)
+{
+    const QString& doctor = replacement.doctor;
+    if (!roster_->participants().contains(doctor) || !checkSuccessor(doctor, replacement.successor))
+        return false;
+    const int year = roster_->year();
+    if (!replacement.first.isValid() || !replacement.last.isValid() ||
+        replacement.last < replacement.first || replacement.first.year() != year ||
+        replacement.last.year() != year) {
+        messages_.tell(QStringLiteral("Le remplacement va d'un jour (Du) à un jour qui ne le "
+                                      "précède pas (Au), tous deux dans l'année %1 du tour de "
+                                      "garde.\r\nVeuillez revoir ces dates.")
+                           .arg(year),
+                       MessageIcon::Information);
+        return false;
+    }
+    QList<DatedDuty> formerDuties;
+    const std::optional<QList<DatedDuty>> duties = dutiesHolding(
+        [&](QDate day, const DayDuty& duty) -> std::optional<DayDuty> {
+            if (day < replacement.first || day > replacement.last)
+                return std::nullopt;
+            return Renamed(duty, doctor, replacement.successor);
+        },
+        formerDuties);
+    if (!duties)
+        return false;
+    const QString period = replacement.first == replacement.last
+                               ? QStringLiteral("le %1").arg(DayText(replacement.first))
+                               : QStringLiteral("du %1 au %2")
+                                     .arg(DayText(replacement.first), DayText(replacement.last));
+    if (duties->isEmpty()) {
+        messages_.tell(QStringLiteral("%1 n'est de garde aucun jour %2.").arg(doctor, period),
+                       MessageIcon::Information);
+        return false;
+    }
+    if (!edit(
+            QStringLiteral("Remplacer %1 par %2 %3").arg(doctor, replacement.successor, period),
+            [=, this] { roster_->setDuties(*duties); },
+            [=, this] { roster_->setDuties(formerDuties); }, [this] { emit daysChanged(); },
+            Scope::Roster))
+        return false;
+    messages_.tell(QStringLiteral("%1 jour(s) de garde de %2 donné(s) à %3.")
+                       .arg(duties->size())
+                       .arg(doctor, replacement.successor),
+                   MessageIcon::Information);
+    return true;
 }
 
 void RosterDocument::showParticipantChange()

@@ -106,13 +106,18 @@ bool RosterDocument::save(bool saveAs)
     if (!target.isEmpty()) {
         if (!lockForSaving(lock, target))
             return false;
-        if (changedOnDisk()) {
-            // Nobody waits on the user's answer.
+        while (changedOnDisk()) {
+            // Nobody waits on the user's answer; a change made meanwhile is asked about anew.
+            const std::optional<FileStamp> asked = StampOf(target);
             lock.unlock();
-            if (!confirmReplacingChangedFile())
+            if (!confirmReplacingChangedFile()) {
                 target.clear();
-            else if (!lockForSaving(lock, target))
+                break;
+            }
+            if (!lockForSaving(lock, target))
                 return false;
+            if (StampOf(target) == asked)
+                break;
         }
     }
     if (target.isEmpty()) {
@@ -141,7 +146,7 @@ bool RosterDocument::writeRosterFile(const QString& target)
     const QByteArray formerDigest = fileDigest_;
     fileDigest_ = DigestOf(roster_->database().path());
     recordWorkFile(modified_);
-    switch (WriteRosterFile(roster_->database(), target)) {
+    switch (writer_(roster_->database(), target)) {
     case RosterWrite::Written:
         break;
     case RosterWrite::WorkFileLost:

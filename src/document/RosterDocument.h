@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/EditDialogs.h"
 #include "store/FileStamp.h"
 #include "store/Roster.h"
 #include "store/RosterFile.h"
@@ -41,6 +42,11 @@ public:
     // Writes the roster to its file, asking for one first when saveAs is set or it has none.
     // True only when the file was written.
     bool save(bool saveAs);
+    // What writes the roster file: the program's own writer unless another is given (a test
+    // looks at what holds while the file is written).
+    using RosterWriter =
+        std::function<RosterWrite(const RosterDatabase& db, const QString& target)>;
+    void setRosterWriter(RosterWriter writer) { writer_ = std::move(writer); }
     // Asks whether to save unsaved changes; false when the roster must stay open.
     bool mayClose();
     // Ends the roster's life: its working file and record are removed.
@@ -56,6 +62,10 @@ public:
     // Where "Enregistrer sous" and the exports propose to write, without an extension.
     QString proposedSavePath() const;
     QUndoStack& undoStack() { return undoStack_; }
+    // Undoes the last edit, or redoes the next; false, the user told why, when it cannot be
+    // written: the history and the unsaved state stay as they were.
+    bool undo();
+    bool redo();
 
     // The edits. Each asks what it must, is written in one transaction and can be undone; a
     // failure is told to the user and changes nothing. True when the roster was changed.
@@ -69,8 +79,9 @@ public:
     bool copyDay(QDate source, QDate target);
     // After the user confirms, no day is unavailable any more.
     bool clearUnavailableDays();
-    // A new participant, if the name can be one.
-    bool addParticipant(const QString& name);
+    // A new participant, if the name can be one, in the group from his arrival in the year
+    // (from its start without one).
+    bool addParticipant(const QString& name, QDate arrival = {});
     bool setSector(const QString& sector);
     // The five administrative fields of the participant at that place in the table.
     bool setAdministrativeData(qsizetype index, const AdministrativeData& data);
@@ -87,9 +98,13 @@ public:
     // Gives a participant a new name, on every day, interval and absence of his; the name must
     // be one a new participant could take.
     bool renameParticipant(const QString& former, const QString& name);
-    // Takes a participant out of the list with his administrative data and absences; when he
-    // holds duties, asks whether to blank them or leave his name on those days.
-    bool removeParticipant(const QString& doctor);
+    // A participant leaves the group from a day: his duties before it stay his, those from it
+    // are kept, blanked or given to another, as decided. From the year's start (or his
+    // arrival) he leaves the list, with his administrative data and absences.
+    bool removeParticipant(const Removal& removal);
+    // Another participant takes every duty of one, intervals of shared days included, on the
+    // days from first to last; the user is told how many days changed.
+    bool replaceParticipant(const Replacement& replacement);
     // Exchanges two days' duties whole, a shared day's intervals with it; days of different
     // types ask first.
     bool swapDays(QDate first, QDate second) { return swapDuties({first}, {second}); }
@@ -132,6 +147,7 @@ private:
               std::function<void()> shown, Scope scope);
     // Writes one side of an edit; false, the user told why, when it failed.
     bool write(const std::function<void()>& change, Scope scope);
+    bool stepHistory(bool back);
     bool putDuty(QDate day, const DayDuty& duty, const QString& text);
     bool putAbsences(const QList<Absence>& absences, const QString& text);
     // False, having told the user why, when the absence cannot be kept.
@@ -141,8 +157,16 @@ private:
     // The days whose duty the change alters, as it makes them; former receives them as they
     // were. Nothing, the user told why, when the roster cannot be read.
     std::optional<QList<DatedDuty>>
-    dutiesHolding(const std::function<std::optional<DayDuty>(const DayDuty&)>& changed,
+    dutiesHolding(const std::function<std::optional<DayDuty>(QDate, const DayDuty&)>& changed,
                   QList<DatedDuty>& former);
+    // The duties a participant holds from a day on (the whole year without one), as the removal
+    // leaves them; former receives them as they were.
+    std::optional<QList<DatedDuty>> dutiesLeft(const Removal& removal, QDate from,
+                                               QList<DatedDuty>& former);
+    // False, having told the user why, when the successor is not another participant.
+    bool checkSuccessor(const QString& doctor, const QString& successor);
+    bool removeFromTheYear(qsizetype index, const Removal& removal);
+    bool removeFromDay(qsizetype index, const Removal& removal);
     // After a participant's change: his name may have left the list, his days and absences.
     void showParticipantChange();
     bool lockForSaving(SaveLock& lock, const QString& target);
@@ -156,6 +180,7 @@ private:
 
     Messages& messages_;
     FileDialogs& files_;
+    RosterWriter writer_ = WriteRosterFile;
     std::unique_ptr<Roster> roster_;
     QUndoStack undoStack_;
     QString filePath_;
@@ -169,4 +194,6 @@ private:
     QDateTime lastEdit_;
     // Whether the edit being pushed was written.
     bool editWritten_ = false;
+    // The side of the edit the history is moving to has been written already.
+    bool writtenAhead_ = false;
 };

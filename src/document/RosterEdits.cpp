@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 // One edit in the document's history: writing it again, or writing back what it replaced, is
 // one transaction; a side that cannot be written leaves the history without this edit.
@@ -32,10 +33,17 @@ public:
     void redo() override { apply(change_); }
     void undo() override { apply(revert_); }
 
+    // What writes the edit again, and what writes back what it replaced.
+    const std::function<void()>& change() const { return change_; }
+    const std::function<void()>& revert() const { return revert_; }
+    RosterDocument::Scope scope() const { return scope_; }
+
 private:
+    // An edit undone or redone from the history was written before the history moved; one
+    // that cannot be written when first pushed leaves the history.
     void apply(const std::function<void()>& write)
     {
-        if (document_.write(write, scope_))
+        if (std::exchange(document_.writtenAhead_, false) || document_.write(write, scope_))
             shown_();
         else
             setObsolete(true);
@@ -55,6 +63,32 @@ bool RosterDocument::edit(const QString& text, std::function<void()> change,
     undoStack_.push(
         new RosterEdit(*this, text, std::move(change), std::move(revert), std::move(shown), scope));
     return editWritten_;
+}
+
+bool RosterDocument::undo()
+{
+    return stepHistory(true);
+}
+
+bool RosterDocument::redo()
+{
+    return stepHistory(false);
+}
+
+// The side of the edit is written first: refused (a full disk, a file locked by another
+// program), the history, the roster and its unsaved state stay as they were.
+bool RosterDocument::stepHistory(bool back)
+{
+    const int index = undoStack_.index() - (back ? 1 : 0);
+    const auto* edit = dynamic_cast<const RosterEdit*>(undoStack_.command(index));
+    if (!edit || !write(back ? edit->revert() : edit->change(), edit->scope()))
+        return false;
+    writtenAhead_ = true;
+    if (back)
+        undoStack_.undo();
+    else
+        undoStack_.redo();
+    return true;
 }
 
 bool RosterDocument::write(const std::function<void()>& change, Scope scope)
@@ -204,13 +238,25 @@ bool RosterDocument::clearUnavailableDays()
         Scope::Roster);
 }
 
-bool RosterDocument::addParticipant(const QString& name)
+bool RosterDocument::addParticipant(const QString& name, QDate arrival)
 {
     if (!checkNewName(name))
         return false;
+    // Arriving on the year's first day is being there the whole year.
+    if (arrival == QDate(roster_->year(), 1, 1))
+        arrival = {};
+    if (arrival.isValid() && arrival.year() != roster_->year()) {
+        messages_.tell(QStringLiteral("Le jour de l'arrivée doit être compris dans l'année %1 du "
+                                      "tour de garde.")
+                           .arg(roster_->year()),
+                       MessageIcon::Information);
+        return false;
+    }
     return edit(
-        QStringLiteral("Ajouter le participant %1").arg(name),
-        [this, name] { roster_->addParticipant(name); },
+        arrival.isValid()
+            ? QStringLiteral("Ajouter le participant %1 à partir du %2").arg(name, DayText(arrival))
+            : QStringLiteral("Ajouter le participant %1").arg(name),
+        [this, name, arrival] { roster_->addParticipant(name, arrival); },
         [this] { roster_->removeLastParticipant(); }, [this] { emit participantsChanged(); },
         Scope::Roster);
 }

@@ -41,7 +41,7 @@ void RosterAlerts::recheckAll()
 {
     const Roster& roster = document_.roster();
     try {
-        facts_ = {roster.days(), roster.allIntervals(), roster.participants(), roster.absences()};
+        facts_ = FactsOf(roster);
     } catch (const DatabaseError&) {
         // The alerts stay as they were; the next edit that reads well brings them up to date.
         return;

@@ -1,5 +1,6 @@
 #include "reports/RuleCheck.h"
 
+#include "document/EditTexts.h"
 #include "reports/DutyBlocks.h"
 #include "store/DutyHours.h"
 
@@ -117,9 +118,8 @@ private:
 
     void checkDoctor(QDate day, const QString& doctor)
     {
-        if (rules_.unknownName && !participants_.contains(doctor))
-            alert(day, doctor, Rule::UnknownName,
-                  QStringLiteral("%1 ne figure pas dans la liste des participants").arg(doctor));
+        if (rules_.unknownName)
+            checkInTheGroup(day, doctor);
         for (const Absence& absence : absences_.value(doctor)) {
             if (absence.first <= day && day <= absence.last)
                 alert(
@@ -144,6 +144,24 @@ private:
                       .arg(doctor)
                       .arg(rules_.weekendsAllowed)
                       .arg(rules_.weekendsWindow));
+    }
+
+    void checkInTheGroup(QDate day, const QString& doctor)
+    {
+        if (!participants_.contains(doctor)) {
+            alert(day, doctor, Rule::UnknownName,
+                  QStringLiteral("%1 ne figure pas dans la liste des participants").arg(doctor));
+            return;
+        }
+        const Presence presence = facts_.presences.value(doctor);
+        if (presence.includes(day))
+            return;
+        alert(day, doctor, Rule::UnknownName,
+              presence.arrival.isValid() && day < presence.arrival
+                  ? QStringLiteral("%1 ne fait partie du groupe qu'à partir du %2")
+                        .arg(doctor, DayText(presence.arrival))
+                  : QStringLiteral("%1 ne fait plus partie du groupe depuis le %2")
+                        .arg(doctor, DayText(presence.departure)));
     }
 
     bool worksWeekend(QDate saturday, const QString& doctor) const
@@ -177,6 +195,17 @@ private:
 };
 
 } // namespace
+
+RosterFacts FactsOf(const Roster& roster)
+{
+    RosterFacts facts{roster.days(), roster.allIntervals(), roster.participants(),
+                      roster.absences()};
+    for (const Participant& participant : roster.participantRows()) {
+        if (!participant.presence.isWholeYear())
+            facts.presences.insert(participant.data.doctor, participant.presence);
+    }
+    return facts;
+}
 
 QList<RuleAlert> CheckRules(const RosterFacts& facts, const RosterRules& rules, QDate first,
                             QDate last)

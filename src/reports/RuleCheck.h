@@ -28,13 +28,18 @@ struct RuleAlert {
     bool operator==(const RuleAlert&) const = default;
 };
 
-// What the rules are checked on: a roster's days, shares, participants and absences.
+// What the rules are checked on: a roster's days, shares, participants and absences, and when
+// the participants who arrive or leave during the year are in the group.
 struct RosterFacts {
     QList<RosterDay> days;
     QHash<QDate, QList<SharedInterval>> intervals;
     QStringList participants;
     QList<Absence> absences;
+    QHash<QString, Presence> presences = {};
 };
+
+// The facts of an open roster. Throws DatabaseError.
+RosterFacts FactsOf(const Roster& roster);
 
 // How many days before and after it a day's duty can change alerts: the next day, the Monday
 // after its weekend, and the runs of weekends around it.

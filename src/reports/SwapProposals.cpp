@@ -113,7 +113,7 @@ private:
     {
         QList<RuleAlert> alerts;
         for (const Reach& days : reach) {
-            RosterFacts around{{}, {}, facts_.participants, facts_.absences};
+            RosterFacts around{{}, {}, facts_.participants, facts_.absences, facts_.presences};
             for (qsizetype index = 0; index < facts_.days.size(); ++index) {
                 RosterDay day = dayAt(index);
                 if (day.date < days.first.addDays(-reach_) || day.date > days.last.addDays(reach_))

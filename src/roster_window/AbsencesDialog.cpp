@@ -15,12 +15,11 @@
 
 namespace {
 
-// A field of the year, on today when it is in that year.
-QDateEdit* DateField(int year, QWidget* parent)
+// A field of the year, on the day chosen on the grid.
+QDateEdit* DateField(const AbsencesWindow& window, QWidget* parent)
 {
-    QDateEdit* field = YearDateField(year, parent);
-    const QDate today = QDate::currentDate();
-    field->setDate(today.year() == year ? today : QDate(year, 1, 1));
+    QDateEdit* field = new YearDateField(window.year, parent);
+    field->setDate(window.day);
     return field;
 }
 
@@ -31,8 +30,8 @@ AbsencesDialog::AbsencesDialog(const AbsencesWindow& window, QWidget* parent)
     , window_(window)
     , list_(new QTreeWidget(this))
     , participant_(new QComboBox(this))
-    , first_(DateField(window.year, this))
-    , last_(DateField(window.year, this))
+    , first_(DateField(window, this))
+    , last_(DateField(window, this))
     , reason_(new QLineEdit(this))
     , change_(new QPushButton(QStringLiteral("&Modifier"), this))
     , remove_(new QPushButton(QStringLiteral("&Supprimer"), this))
@@ -83,6 +82,9 @@ AbsencesDialog::AbsencesDialog(const AbsencesWindow& window, QWidget* parent)
     layout->addWidget(commands);
     resize(640, 480);
     reload();
+    // The list, given the focus, would choose its first absence and fill the fields with it:
+    // they start on the day chosen on the grid.
+    participant_->setFocus();
 }
 
 void AbsencesDialog::reload(const std::optional<Absence>& chosen)

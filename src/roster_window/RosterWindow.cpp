@@ -123,8 +123,9 @@ void RosterWindow::followDocument()
 void RosterWindow::buildEditMenu()
 {
     QUndoStack& history = document_->undoStack();
-    QAction* undo = editMenu_->addAction(QString(), &history, &QUndoStack::undo);
-    QAction* redo = editMenu_->addAction(QString(), &history, &QUndoStack::redo);
+    RosterDocument* document = document_.get();
+    QAction* undo = editMenu_->addAction(QString(), document, &RosterDocument::undo);
+    QAction* redo = editMenu_->addAction(QString(), document, &RosterDocument::redo);
     undo->setShortcuts(QKeySequence::Undo);
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
@@ -334,6 +335,8 @@ void RosterWindow::buildToolsMenu()
                           &RosterWindow::renameParticipant);
     toolsMenu_->addAction(QStringLiteral("Re&tirer un participant..."), this,
                           &RosterWindow::removeParticipant);
+    toolsMenu_->addAction(QStringLiteral("Re&mplacer un participant..."), this,
+                          &RosterWindow::replaceParticipant);
     toolsMenu_->addAction(QStringLiteral("Editer les &données administratives des participants"),
                           this, [reports] { reports->editAdministrativeData(); });
     toolsMenu_->addAction(QStringLiteral("&Nommer le secteur de garde"), this,
@@ -483,11 +486,18 @@ void RosterWindow::showContextMenu(int row, int column, const QPoint& globalPos)
         contextMenu_->popup(globalPos);
 }
 
+ParticipantsAtDay RosterWindow::participantsAtCurrentDay() const
+{
+    const int year = document_->roster().year();
+    return {document_->roster().participants(), year,
+            grid_->currentDay().value_or(QDate(year, 1, 1))};
+}
+
 void RosterWindow::addParticipant()
 {
-    const QString name = ui_.askNewParticipant();
-    if (!name.isEmpty())
-        document_->addParticipant(name);
+    if (const std::optional<NewParticipant> added =
+            ui_.askParticipantToAdd(participantsAtCurrentDay()))
+        document_->addParticipant(added->name, added->arrival);
 }
 
 void RosterWindow::renameParticipant()
@@ -503,9 +513,17 @@ void RosterWindow::removeParticipant()
 {
     if (!document_->requireParticipants())
         return;
-    const QString doctor = ui_.chooseParticipantToRemove(document_->roster().participants());
-    if (!doctor.isEmpty())
-        document_->removeParticipant(doctor);
+    if (const std::optional<Removal> removal = ui_.askRemoval(participantsAtCurrentDay()))
+        document_->removeParticipant(*removal);
+}
+
+void RosterWindow::replaceParticipant()
+{
+    if (!document_->requireParticipants())
+        return;
+    if (const std::optional<Replacement> replacement =
+            ui_.askReplacement(participantsAtCurrentDay()))
+        document_->replaceParticipant(*replacement);
 }
 
 void RosterWindow::swapCurrentDay()
@@ -592,7 +610,8 @@ void RosterWindow::nameSector()
 void RosterWindow::showAbsences()
 {
     RosterDocument& document = *document_;
-    ui_.showAbsences({document.roster().year(), document.roster().participants(),
+    const ParticipantsAtDay start = participantsAtCurrentDay();
+    ui_.showAbsences({start.year, start.day, start.participants,
                       [&document] { return document.roster().absences(); },
                       [&document](const Absence& absence) { return document.addAbsence(absence); },
                       [&document](qsizetype index, const Absence& absence) {

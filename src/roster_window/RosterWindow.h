@@ -12,6 +12,7 @@
 #include <memory>
 
 class Interaction;
+struct ParticipantsAtDay;
 class QAction;
 class QLabel;
 class QMenu;
@@ -69,6 +70,7 @@ public:
     void addParticipant();
     void renameParticipant();
     void removeParticipant();
+    void replaceParticipant();
     void nameSector();
     void showAbsences();
     // Asks for a participant's own copy and for the participant, and imports his unavailable
@@ -104,6 +106,8 @@ private:
     void followDocument();
     void rebuildParticipantMenus();
     const RosterDay* currentRosterDay() const;
+    // The participants, the year and the day the participants' dialogs start from.
+    ParticipantsAtDay participantsAtCurrentDay() const;
     void showDayChange(QDate day);
     void recolourDay(QDate day);
     void fillGrid();

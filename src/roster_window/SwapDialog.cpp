@@ -13,7 +13,7 @@ SwapDialog::SwapDialog(QDate day, Describe describe, QWidget* parent)
     , day_(day)
     , describe_(std::move(describe))
     , side_(new QLabel(this))
-    , other_(YearDateField(day.year(), this))
+    , other_(new YearDateField(day.year(), this))
     , otherSide_(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Échanger deux gardes"));

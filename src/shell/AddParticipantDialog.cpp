@@ -1,6 +1,10 @@
 #include "shell/AddParticipantDialog.h"
 
+#include "roster_window/YearDateField.h"
+
+#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,7 +34,28 @@ AddParticipantDialog::AddParticipantDialog(QWidget* parent)
     setMinimumWidth(360);
 }
 
+AddParticipantDialog::AddParticipantDialog(int year, QDate day, QWidget* parent)
+    : AddParticipantDialog(parent)
+{
+    arrives_ = new QCheckBox(QStringLiteral("A&rrive en cours d'année, le :"), this);
+    arrival_ = new YearDateField(year, this);
+    arrival_->setDate(day);
+    arrival_->setEnabled(false);
+    connect(arrives_, &QCheckBox::toggled, arrival_, &QWidget::setEnabled);
+    auto* row = new QHBoxLayout;
+    row->addWidget(arrives_);
+    row->addWidget(arrival_);
+    row->addStretch();
+    // Below the name, above the buttons.
+    static_cast<QVBoxLayout*>(layout())->insertLayout(2, row);
+}
+
 QString AddParticipantDialog::name() const
 {
     return result() == QDialog::Accepted ? name_->text() : QString();
+}
+
+QDate AddParticipantDialog::arrival() const
+{
+    return arrives_ && arrives_->isChecked() ? arrival_->date() : QDate();
 }

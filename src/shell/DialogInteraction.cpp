@@ -8,8 +8,10 @@
 #include "reports/dialogs/StatisticsDialog.h"
 #include "roster_window/AbsencesDialog.h"
 #include "roster_window/DayPropertiesDialog.h"
-#include "roster_window/ParticipantChangeDialog.h"
 #include "roster_window/ParticipantsDialog.h"
+#include "roster_window/RemovalDialog.h"
+#include "roster_window/RenamingDialog.h"
+#include "roster_window/ReplacementDialog.h"
 #include "roster_window/RulesDialog.h"
 #include "roster_window/SectorDialog.h"
 #include "roster_window/SharingDialog.h"
@@ -110,6 +112,15 @@ QString DialogInteraction::askNewParticipant()
     return dialog.name();
 }
 
+std::optional<NewParticipant> DialogInteraction::askParticipantToAdd(const ParticipantsAtDay& start)
+{
+    AddParticipantDialog dialog(start.year, start.day, owner());
+    dialog.exec();
+    if (dialog.name().isEmpty())
+        return std::nullopt;
+    return NewParticipant{dialog.name(), dialog.arrival()};
+}
+
 int DialogInteraction::chooseReplacement(const QStringList& entries, int preselected)
 {
     ChangeNameDialog dialog(entries, preselected, owner());
@@ -158,16 +169,26 @@ void DialogInteraction::showAbsences(const AbsencesWindow& window)
 
 std::optional<Renaming> DialogInteraction::askRenaming(const QStringList& participants)
 {
-    ParticipantChangeDialog dialog(ParticipantChangeDialog::Change::Rename, participants, owner());
+    RenamingDialog dialog(participants, owner());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return Renaming{dialog.participant(), dialog.newName()};
 }
 
-QString DialogInteraction::chooseParticipantToRemove(const QStringList& participants)
+std::optional<Removal> DialogInteraction::askRemoval(const ParticipantsAtDay& start)
 {
-    ParticipantChangeDialog dialog(ParticipantChangeDialog::Change::Remove, participants, owner());
-    return dialog.exec() == QDialog::Accepted ? dialog.participant() : QString();
+    RemovalDialog dialog(start, owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.removal();
+}
+
+std::optional<Replacement> DialogInteraction::askReplacement(const ParticipantsAtDay& start)
+{
+    ReplacementDialog dialog(start, owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.replacement();
 }
 
 int DialogInteraction::chooseSwapProposal(const QString& alert, const QStringList& proposals)

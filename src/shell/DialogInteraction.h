@@ -14,6 +14,7 @@ public:
     QString promptText(const QString& prompt) override;
     int chooseParticipant(const QStringList& participants, int preselected) override;
     QString askNewParticipant() override;
+    std::optional<NewParticipant> askParticipantToAdd(const ParticipantsAtDay& start) override;
     int chooseReplacement(const QStringList& entries, int preselected) override;
     std::optional<QList<SharedInterval>> editShare(const ShareRequest& request) override;
     std::optional<DayProperties> editDayProperties(QDate day,
@@ -22,7 +23,8 @@ public:
     std::optional<RosterRules> editRules(const RosterRules& current) override;
     void showAbsences(const AbsencesWindow& window) override;
     std::optional<Renaming> askRenaming(const QStringList& participants) override;
-    QString chooseParticipantToRemove(const QStringList& participants) override;
+    std::optional<Removal> askRemoval(const ParticipantsAtDay& start) override;
+    std::optional<Replacement> askReplacement(const ParticipantsAtDay& start) override;
     int chooseSwapProposal(const QString& alert, const QStringList& proposals) override;
     QString chooseFileToOpen(const FileChoice& choice) override;
     QString chooseFileToSave(const FileChoice& choice) override;

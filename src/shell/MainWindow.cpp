@@ -229,9 +229,7 @@ void MainWindow::openRoster(const QString& path)
     }
     // Read on the working copy, before any other check: a newer version may have added tables.
     if (RosterDatabase::isFromNewerVersion(copy.file->path())) {
-        ui_->tell(QStringLiteral("Ce tour de garde a été créé par une version plus récente de "
-                                 "Rotalis.\r\nMettez Rotalis à jour pour l'ouvrir."),
-                  MessageIcon::Critical);
+        ui_->tell(NewerVersionMessage, MessageIcon::Critical);
         return;
     }
     auto document = std::make_unique<RosterDocument>(*ui_, *ui_);

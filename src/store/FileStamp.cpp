@@ -9,9 +9,12 @@ namespace {
 
 FileStamp ToStamp(const struct stat& status)
 {
+    const auto nanoseconds = [](const timespec& time) {
+        return static_cast<qint64>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+    };
     return {static_cast<quint64>(status.st_dev), static_cast<quint64>(status.st_ino),
-            static_cast<qint64>(status.st_size),
-            static_cast<qint64>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
+            static_cast<qint64>(status.st_size), nanoseconds(status.st_mtim),
+            nanoseconds(status.st_ctim)};
 }
 
 } // namespace

@@ -10,6 +10,9 @@ struct FileStamp {
     quint64 inode = 0;
     qint64 size = 0;
     qint64 modifiedNs = 0;
+    // The last change of the file or of its times: a file rewritten in place with its
+    // modification time put back still shows it.
+    qint64 changedNs = 0;
 
     bool operator==(const FileStamp&) const = default;
     bool isSameFileAs(const FileStamp& other) const

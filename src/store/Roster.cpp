@@ -45,7 +45,7 @@ void Roster::read()
     }
     Statement participants = db_->prepare(
         R"(SELECT rowid, [Médecin], [Etat-Civil], [Identification], [Adresse], [CP], [Ville],
-                  [Semaine], [WE]
+                  [Semaine], [WE], [Arrivée], [Départ]
            FROM [Participants] ORDER BY rowid)");
     while (participants.step()) {
         rowIds_.append(participants.integer64(0));
@@ -53,7 +53,8 @@ void Roster::read()
         rows_.append({{participants.text(1), participants.text(2), participants.text(3),
                        participants.text(4), participants.text(5), participants.text(6)},
                       participants.boolean(7),
-                      participants.boolean(8)});
+                      participants.boolean(8),
+                      {participants.date(9), participants.date(10)}});
     }
     sector_ = db_->property(RosterSchema::SectorProperty).value_or(QString());
     Statement absences =
@@ -204,14 +205,32 @@ void Roster::setUnavailableDays(const QList<QDate>& days)
     }
 }
 
-void Roster::addParticipant(const QString& name)
+void Roster::addParticipant(const QString& name, QDate arrival)
 {
-    db_->prepare(R"(INSERT INTO [Participants] ([Médecin], [Semaine], [WE]) VALUES (?1, 1, 1))")
+    db_->prepare(R"(INSERT INTO [Participants] ([Médecin], [Semaine], [WE], [Arrivée])
+                    VALUES (?1, 1, 1, ?2))")
         .bind(1, name)
+        .bind(2, arrival)
         .execute();
     rowIds_.append(sqlite3_last_insert_rowid(db_->handle()));
     participants_.append(name);
-    rows_.append({{name, {}, {}, {}, {}, {}}, true, true});
+    rows_.append({{name, {}, {}, {}, {}, {}}, true, true, {arrival, {}}});
+}
+
+void Roster::setPresence(qsizetype index, const Presence& presence, const QList<DatedDuty>& duties)
+{
+    Transaction transaction(*db_);
+    db_->prepare(R"(UPDATE [Participants] SET [Arrivée] = ?1, [Départ] = ?2 WHERE rowid = ?3)")
+        .bind(1, presence.arrival)
+        .bind(2, presence.departure)
+        .bind(3, rowIds_.at(index))
+        .execute();
+    if (sqlite3_changes(db_->handle()) != 1)
+        throw DatabaseError(SQLITE_NOTFOUND, "the participant's row is gone");
+    writeDuties(duties);
+    transaction.commit();
+    rows_[index].presence = presence;
+    keepDuties(duties);
 }
 
 void Roster::removeLastParticipant()
@@ -270,8 +289,8 @@ void Roster::restoreParticipant(qsizetype index, const ParticipantRow& row,
     Transaction transaction(*db_);
     // The row keeps its id, and so its place in the table's order.
     db_->prepare(R"(INSERT INTO [Participants] (rowid, [Médecin], [Semaine], [WE], [Etat-Civil],
-                    [Identification], [Adresse], [CP], [Ville])
-                    VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9))")
+                    [Identification], [Adresse], [CP], [Ville], [Arrivée], [Départ])
+                    VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11))")
         .bind(1, row.rowId)
         .bind(2, data.doctor)
         .bind(3, row.participant.weekdays)
@@ -281,6 +300,8 @@ void Roster::restoreParticipant(qsizetype index, const ParticipantRow& row,
         .bind(7, data.address)
         .bind(8, data.postalCode)
         .bind(9, data.town)
+        .bind(10, row.participant.presence.arrival)
+        .bind(11, row.participant.presence.departure)
         .execute();
     writeDuties(duties);
     writeAbsences(absences);

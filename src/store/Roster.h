@@ -41,12 +41,27 @@ struct DayDuty {
     bool operator==(const DayDuty&) const = default;
 };
 
-// A row of Participants: the participant's administrative data and the rotations he takes part
-// in.
+// When a participant is in the group: from his arrival until the day before his departure. A
+// date that is not valid is no bound: he is there from the year's start, or until its end.
+struct Presence {
+    QDate arrival;   // Arrivée
+    QDate departure; // Départ
+    bool includes(QDate day) const
+    {
+        return (!arrival.isValid() || day >= arrival) && (!departure.isValid() || day < departure);
+    }
+    bool isWholeYear() const { return !arrival.isValid() && !departure.isValid(); }
+
+    bool operator==(const Presence&) const = default;
+};
+
+// A row of Participants: the participant's administrative data, the rotations he takes part
+// in and when he is in the group.
 struct Participant {
     AdministrativeData data;
     bool weekdays = false; // Semaine
     bool weekends = false; // WE
+    Presence presence = {};
 };
 
 // A participant's row as the table holds it, to put him back at his place.
@@ -137,8 +152,9 @@ public:
     QList<QDate> unavailableDays() const;
     // Marks exactly these days unavailable.
     void setUnavailableDays(const QList<QDate>& days);
-    // A new participant of both rotations, last in the table.
-    void addParticipant(const QString& name);
+    // A new participant of both rotations, last in the table, in the group from his arrival
+    // (from the year's start without one).
+    void addParticipant(const QString& name, QDate arrival = {});
     // Takes away the participant last in the table.
     void removeLastParticipant();
     ParticipantRow participantRow(qsizetype index) const;
@@ -147,6 +163,8 @@ public:
     // The participant at that place in the table takes a new name.
     void renameParticipant(qsizetype index, const QString& name, const QList<DatedDuty>& duties,
                            const QList<Absence>& absences);
+    // When the participant at that place is in the group.
+    void setPresence(qsizetype index, const Presence& presence, const QList<DatedDuty>& duties);
     // The participant at that place leaves the table.
     void removeParticipant(qsizetype index, const QList<DatedDuty>& duties,
                            const QList<Absence>& absences);

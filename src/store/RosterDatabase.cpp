@@ -61,51 +61,67 @@ QStringList ColumnsOf(sqlite3* db)
     return columns;
 }
 
-// Read from a database the program's first statements make in memory.
-Definitions DefinitionsOf(int statementCount)
+// Read from a database the statements make in memory.
+Definitions DefinitionsOf(const std::vector<const char*>& statements)
 {
     sqlite3* db = nullptr;
     const int code = sqlite3_open(":memory:", &db);
     const std::unique_ptr<sqlite3, decltype(&sqlite3_close)> closing(db, &sqlite3_close);
     if (code != SQLITE_OK)
         throw DatabaseError(code, "no database can be made in memory");
-    for (int i = 0; i < statementCount; ++i)
-        Statement(db, RosterSchema::CreateStatements[i]).execute();
+    for (const char* statement : statements)
+        Statement(db, statement).execute();
     Definitions definitions = ObjectsOf(db);
     definitions.columns = ColumnsOf(db);
     return definitions;
 }
 
-// This version's schema, or the one before it, made once.
-const Definitions& OwnDefinitions(bool earlier)
+using RosterSchema::Version;
+
+// The schema of each version a roster file may hold, made once.
+const Definitions& OwnDefinitions(Version version)
 {
-    static const Definitions own = DefinitionsOf(RosterSchema::CreateStatementCount);
-    static const Definitions before = DefinitionsOf(RosterSchema::EarlierStatementCount);
-    return earlier ? before : own;
+    static const Definitions definitions[] = {
+        DefinitionsOf(RosterSchema::StatementsOf(Version::Before430)),
+        DefinitionsOf(RosterSchema::StatementsOf(Version::Before440)),
+        DefinitionsOf(RosterSchema::StatementsOf(Version::Current)),
+    };
+    return definitions[static_cast<int>(version)];
 }
 
-// The numbers of a version such as "4.2.0"; empty unless it is numbers separated by dots.
-std::vector<int> VersionNumbers(const QString& version)
+// The numbers of a version such as "4.2.0", as digits without leading zeros so that no number
+// is too large to compare; empty unless it is numbers separated by dots.
+QStringList VersionNumbers(const QString& version)
 {
-    std::vector<int> numbers;
-    for (const QString& part : version.split(QLatin1Char('.'))) {
-        bool ok = false;
-        numbers.push_back(part.toInt(&ok));
-        if (!ok)
+    QStringList numbers;
+    for (QString part : version.split(QLatin1Char('.'))) {
+        if (part.isEmpty() || !std::all_of(part.cbegin(), part.cend(), [](QChar c) {
+                return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+            }))
             return {};
+        while (part.size() > 1 && part.startsWith(QLatin1Char('0')))
+            part.remove(0, 1);
+        numbers.append(part);
     }
     return numbers;
 }
 
-// Number by number: "4.10.0" and "5.0" are newer than "4.2.0", "4.2" is the same.
+// Number by number: "4.10.0", "5.0" and "99999999999999999999" are newer than "4.2.0", "4.2"
+// is the same.
 bool IsNewerThanThisProgram(const QString& version)
 {
-    std::vector<int> theirs = VersionNumbers(version);
-    std::vector<int> ours = VersionNumbers(AppInfo::VersionText());
-    const size_t size = std::max(theirs.size(), ours.size());
-    theirs.resize(size);
-    ours.resize(size);
-    return theirs > ours;
+    QStringList theirs = VersionNumbers(version);
+    QStringList ours = VersionNumbers(AppInfo::VersionText());
+    if (theirs.isEmpty())
+        return false;
+    const qsizetype size = std::max(theirs.size(), ours.size());
+    theirs.resize(size, QStringLiteral("0"));
+    ours.resize(size, QStringLiteral("0"));
+    const auto longerFirst = [](const QString& a, const QString& b) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    };
+    return std::lexicographical_compare(ours.cbegin(), ours.cend(), theirs.cbegin(), theirs.cend(),
+                                        longerFirst);
 }
 
 } // namespace
@@ -151,8 +167,8 @@ std::unique_ptr<RosterDatabase> RosterDatabase::create(std::unique_ptr<WorkFile>
     std::unique_ptr<RosterDatabase> db(new RosterDatabase(
         openKeyed(path, RosterCipher::Password()), path, std::move(file), std::move(workFile)));
     Transaction transaction(*db);
-    for (int i = 0; i < RosterSchema::CreateStatementCount; ++i)
-        db->execute(RosterSchema::CreateStatements[i]);
+    for (const char* statement : RosterSchema::StatementsOf(Version::Current))
+        db->execute(statement);
     db->setProperty(RosterSchema::VersionProperty, AppInfo::VersionText());
     db->setProperty(RosterSchema::SectorProperty, sector);
     db->setRules(rules);
@@ -231,10 +247,8 @@ void RosterDatabase::checkIsRoster() const
     // The same full check as before a save: a roster that opens can be saved.
     if (!passesIntegrityCheck())
         throw DatabaseError(SQLITE_CORRUPT, "the roster file is damaged");
-    if (!schema.ownStatements)
-        redefineAsTheProgramsOwn(schema.earlier);
-    if (schema.earlier)
-        addTablesOfThisVersion();
+    if (schema.version != Version::Current || !schema.ownStatements)
+        redefineAsTheProgramsOwn(schema.version);
     for (int i = 0; i < RosterSchema::ContentCheckCount; ++i) {
         if (prepare(RosterSchema::ContentChecks[i]).step())
             throw DatabaseError(SQLITE_CONSTRAINT, "the roster holds values it cannot hold");
@@ -246,43 +260,36 @@ void RosterDatabase::checkIsRoster() const
 
 RosterDatabase::SchemaFound RosterDatabase::checkSchema() const
 {
-    // Exactly the program's tables and indexes, of this version or the one before: a view, a
+    // Exactly the program's tables and indexes, of this version or an earlier one: a view, a
     // trigger or a virtual table would run the file's own code inside the program.
     const Definitions found = ObjectsOf(db_);
-    for (const bool earlier : {false, true}) {
-        const Definitions& own = OwnDefinitions(earlier);
+    QStringList columns;
+    for (const Version version : {Version::Current, Version::Before440, Version::Before430}) {
+        const Definitions& own = OwnDefinitions(version);
         if (found.objects != own.objects)
             continue;
         if (found.statements == own.statements)
-            return {earlier, true};
+            return {version, true};
         // Another tool's words for the same tables (a script, the sqlcipher shell) are taken
         // only for the same columns and keys.
-        if (ColumnsOf(db_) != own.columns)
-            throw DatabaseError(SQLITE_CORRUPT, "the roster's tables are not the program's");
-        return {earlier, false};
+        if (columns.isEmpty())
+            columns = ColumnsOf(db_);
+        if (columns == own.columns)
+            return {version, false};
     }
-    throw DatabaseError(SQLITE_CORRUPT, "the roster's schema is not the program's");
+    throw DatabaseError(SQLITE_CORRUPT, "the roster's tables are not the program's");
 }
 
-// From then on the file holds the program's own statements, and the next save writes them.
-// Rows the program's checks refuse fail the whole change: nothing is copied by halves.
-void RosterDatabase::redefineAsTheProgramsOwn(bool earlier) const
+// From then on the file holds this version's own statements, and the next save writes them; a
+// roster of an earlier version gains what this one adds, and says it has it. Rows the
+// program's checks refuse fail the whole change: nothing is copied by halves.
+void RosterDatabase::redefineAsTheProgramsOwn(Version version) const
 {
     Transaction transaction(*this);
-    for (int i = 0; i < RosterSchema::RedefineStatementCount; ++i)
-        execute(RosterSchema::RedefineStatements[i]);
-    for (int i = 0; !earlier && i < RosterSchema::RedefineAbsencesStatementCount; ++i)
-        execute(RosterSchema::RedefineAbsencesStatements[i]);
-    transaction.commit();
-}
-
-// A roster of the version before gains this version's empty tables, and says it has them.
-void RosterDatabase::addTablesOfThisVersion() const
-{
-    Transaction transaction(*this);
-    for (int i = RosterSchema::EarlierStatementCount; i < RosterSchema::CreateStatementCount; ++i)
-        execute(RosterSchema::CreateStatements[i]);
-    setProperty(RosterSchema::VersionProperty, AppInfo::VersionText());
+    for (const char* statement : RosterSchema::RedefineStatements(version))
+        execute(statement);
+    if (version != Version::Current)
+        setProperty(RosterSchema::VersionProperty, AppInfo::VersionText());
     transaction.commit();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/RosterRules.h"
+#include "store/RosterSchema.h"
 #include "store/Statement.h"
 
 #include <QFile>
@@ -77,16 +78,14 @@ private:
     static sqlite3* openKeyed(const QString& path, const QByteArray& key);
     void checkIsRoster() const;
     struct SchemaFound {
-        // The tables of the version before this one.
-        bool earlier;
+        RosterSchema::Version version;
         // Defined by the program's statements, word for word.
         bool ownStatements;
     };
     // Throws unless the file holds the program's tables and indexes, with their columns and
-    // keys, of this version or the one before.
+    // keys, of this version or an earlier one.
     SchemaFound checkSchema() const;
-    void redefineAsTheProgramsOwn(bool earlier) const;
-    void addTablesOfThisVersion() const;
+    void redefineAsTheProgramsOwn(RosterSchema::Version version) const;
     void checkHoldsOneYear() const;
 
     // Destroyed last: the working file goes once the engine has let go of it.

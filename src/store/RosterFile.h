@@ -25,6 +25,11 @@ inline const QString NotARosterMessage =
     QStringLiteral("Impossible d'ouvrir le tour de garde.\r\n"
                    "Assurez-vous qu'il s'agit bien d'un tour de garde de l'application.");
 
+// What the user is told of a roster file a newer version of the program wrote.
+inline const QString NewerVersionMessage =
+    QStringLiteral("Ce tour de garde a été créé par une version plus récente de Rotalis.\r\n"
+                   "Mettez Rotalis à jour pour l'ouvrir.");
+
 enum class RosterWrite {
     Written,
     Failed,

@@ -21,7 +21,8 @@ constexpr char CreatePartage[] = R"(CREATE TABLE [Partagé] (
         [HFin] REAL NOT NULL,
         CONSTRAINT [Jour] PRIMARY KEY ([Jour], [HDébut])))";
 
-constexpr char CreateParticipants[] = R"(CREATE TABLE [Participants] (
+// Up to version 4.3.0: a participant was in the group the whole year.
+constexpr char CreateParticipantsBefore440[] = R"(CREATE TABLE [Participants] (
         [Médecin] TEXT NOT NULL CHECK (length([Médecin]) BETWEEN 1 AND 50),
         [Semaine] INTEGER NOT NULL DEFAULT 0 CHECK ([Semaine] IN (0, 1)),
         [WE] INTEGER NOT NULL DEFAULT 0 CHECK ([WE] IN (0, 1)),
@@ -30,6 +31,21 @@ constexpr char CreateParticipants[] = R"(CREATE TABLE [Participants] (
         [Adresse] TEXT DEFAULT '' CHECK (length([Adresse]) <= 50),
         [CP] TEXT DEFAULT '' CHECK (length([CP]) <= 7),
         [Ville] TEXT DEFAULT '' CHECK (length([Ville]) <= 25)))";
+
+// The day a participant arrives in the group and the first day he is no longer in it, each
+// NULL when he is there from the start of the year or until its end.
+constexpr char CreateParticipants[] = R"(CREATE TABLE [Participants] (
+        [Médecin] TEXT NOT NULL CHECK (length([Médecin]) BETWEEN 1 AND 50),
+        [Semaine] INTEGER NOT NULL DEFAULT 0 CHECK ([Semaine] IN (0, 1)),
+        [WE] INTEGER NOT NULL DEFAULT 0 CHECK ([WE] IN (0, 1)),
+        [Etat-Civil] TEXT DEFAULT '' CHECK (length([Etat-Civil]) <= 50),
+        [Identification] TEXT DEFAULT '' CHECK (length([Identification]) <= 25),
+        [Adresse] TEXT DEFAULT '' CHECK (length([Adresse]) <= 50),
+        [CP] TEXT DEFAULT '' CHECK (length([CP]) <= 7),
+        [Ville] TEXT DEFAULT '' CHECK (length([Ville]) <= 25),
+        [Arrivée] TEXT CHECK ([Arrivée] IS NULL OR date([Arrivée], '+0 days') IS [Arrivée]),
+        [Départ] TEXT CHECK ([Départ] IS NULL OR date([Départ], '+0 days') IS [Départ]),
+        CHECK ([Arrivée] IS NULL OR [Départ] IS NULL OR [Départ] > [Arrivée])))";
 
 constexpr char CreateDoctorIndex[] = R"(CREATE INDEX [Médecin] ON [Participants] ([Médecin]))";
 
@@ -47,27 +63,9 @@ constexpr char CreateAbsences[] = R"(CREATE TABLE [Absences] (
         [Motif] TEXT NOT NULL DEFAULT '' CHECK (length([Motif]) <= 50),
         CONSTRAINT [Absence] PRIMARY KEY ([Médecin], [Début])))";
 
-} // namespace
-
-const char* const CreateStatements[] = {
-    CreateGarde,       CreatePartage,    CreateParticipants,
-    CreateDoctorIndex, CreateProperties, CreateAbsences,
-};
-const int CreateStatementCount = static_cast<int>(std::size(CreateStatements));
-const int EarlierStatementCount = 5;
-
-const char* const SelectObjects =
-    R"(SELECT type, name, tbl_name, rootpage > 0, sql FROM sqlite_master)";
-
-const char* const DescribeTables[] = {
-    R"(PRAGMA table_info([Garde]))",        R"(PRAGMA table_info([Partagé]))",
-    R"(PRAGMA table_info([Participants]))", R"(PRAGMA table_info([Propriétés]))",
-    R"(PRAGMA table_info([Absences]))",
-};
-const int DescribeTableCount = static_cast<int>(std::size(DescribeTables));
-
-// The index on Participants goes first: its name is taken again at once.
-const char* const RedefineStatements[] = {
+// The tables set aside and made anew, Garde and Partagé refilled. The index on Participants
+// goes first: its name is taken again at once.
+const char* const SetAside[] = {
     R"(DROP INDEX [Médecin])",
     R"(ALTER TABLE [Garde] RENAME TO [Garde lue])",
     R"(ALTER TABLE [Partagé] RENAME TO [Partagé lu])",
@@ -80,61 +78,123 @@ const char* const RedefineStatements[] = {
     CreateProperties,
     R"(INSERT INTO [Garde] SELECT * FROM [Garde lue])",
     R"(INSERT INTO [Partagé] SELECT * FROM [Partagé lu])",
-    // The participants keep their row ids: the program lists them in that order.
+};
+
+// The participants keep their row ids: the program lists them in that order.
+constexpr char CopyParticipantsBefore440[] =
     R"(INSERT INTO [Participants] (rowid, [Médecin], [Semaine], [WE], [Etat-Civil],
             [Identification], [Adresse], [CP], [Ville])
-        SELECT rowid, * FROM [Participants lus])",
+        SELECT rowid, [Médecin], [Semaine], [WE], [Etat-Civil], [Identification], [Adresse],
+            [CP], [Ville] FROM [Participants lus])";
+constexpr char CopyParticipants[] =
+    R"(INSERT INTO [Participants] (rowid, [Médecin], [Semaine], [WE], [Etat-Civil],
+            [Identification], [Adresse], [CP], [Ville], [Arrivée], [Départ])
+        SELECT rowid, [Médecin], [Semaine], [WE], [Etat-Civil], [Identification], [Adresse],
+            [CP], [Ville], [Arrivée], [Départ] FROM [Participants lus])";
+
+const char* const PutBack[] = {
     R"(INSERT INTO [Propriétés] SELECT * FROM [Propriétés lues])",
     R"(DROP TABLE [Garde lue])",
     R"(DROP TABLE [Partagé lu])",
     R"(DROP TABLE [Participants lus])",
     R"(DROP TABLE [Propriétés lues])",
 };
-const int RedefineStatementCount = static_cast<int>(std::size(RedefineStatements));
 
-const char* const RedefineAbsencesStatements[] = {
+const char* const RedefineAbsences[] = {
     R"(ALTER TABLE [Absences] RENAME TO [Absences lues])",
     CreateAbsences,
     R"(INSERT INTO [Absences] SELECT * FROM [Absences lues])",
     R"(DROP TABLE [Absences lues])",
 };
-const int RedefineAbsencesStatementCount = static_cast<int>(std::size(RedefineAbsencesStatements));
 
+} // namespace
+
+std::vector<const char*> StatementsOf(Version version)
+{
+    const bool current = version == Version::Current;
+    std::vector<const char*> statements = {
+        CreateGarde, CreatePartage, current ? CreateParticipants : CreateParticipantsBefore440,
+        CreateDoctorIndex, CreateProperties};
+    if (version != Version::Before430)
+        statements.push_back(CreateAbsences);
+    return statements;
+}
+
+std::vector<const char*> RedefineStatements(Version version)
+{
+    std::vector<const char*> statements(std::begin(SetAside), std::end(SetAside));
+    statements.push_back(version == Version::Current ? CopyParticipants
+                                                     : CopyParticipantsBefore440);
+    statements.insert(statements.end(), std::begin(PutBack), std::end(PutBack));
+    if (version == Version::Before430)
+        statements.push_back(CreateAbsences);
+    else
+        statements.insert(statements.end(), std::begin(RedefineAbsences),
+                          std::end(RedefineAbsences));
+    return statements;
+}
+
+const char* const SelectObjects =
+    R"(SELECT type, name, tbl_name, rootpage > 0, sql FROM sqlite_master)";
+
+const char* const DescribeTables[] = {
+    R"(PRAGMA table_info([Garde]))",        R"(PRAGMA table_info([Partagé]))",
+    R"(PRAGMA table_info([Participants]))", R"(PRAGMA table_info([Propriétés]))",
+    R"(PRAGMA table_info([Absences]))",
+};
+const int DescribeTableCount = static_cast<int>(std::size(DescribeTables));
+
+// A text is checked whole: the engine's length() stops at a NUL character, its bytes do not.
+// A day must name a year the calendar has (no year 0).
 const char* const ContentChecks[] = {
     R"(SELECT 1 FROM [Garde] WHERE typeof([Jour]) != 'text' OR date([Jour], '+0 days') IS NOT [Jour]
-        OR ([Médecin] IS NOT NULL AND (typeof([Médecin]) != 'text' OR length([Médecin]) > 50))
+        OR ([Médecin] IS NOT NULL AND (typeof([Médecin]) != 'text' OR length([Médecin]) > 50
+            OR instr(CAST([Médecin] AS BLOB), x'00') > 0))
         OR typeof([Type]) != 'integer' OR [Type] NOT BETWEEN 0 AND 255
         OR typeof([Indispo]) != 'integer' OR [Indispo] NOT IN (0, 1)
         LIMIT 1)",
 
     R"(SELECT 1 FROM [Partagé] WHERE typeof([Jour]) != 'text'
-        OR date([Jour], '+0 days') IS NOT [Jour]
-        OR ([Médecin] IS NOT NULL AND (typeof([Médecin]) != 'text' OR length([Médecin]) > 50))
+        OR date([Jour], '+0 days') IS NOT [Jour] OR [Jour] < '0001-01-01'
+        OR ([Médecin] IS NOT NULL AND (typeof([Médecin]) != 'text' OR length([Médecin]) > 50
+            OR instr(CAST([Médecin] AS BLOB), x'00') > 0))
         OR typeof([HDébut]) NOT IN ('integer', 'real') OR typeof([HFin]) NOT IN ('integer', 'real')
         OR NOT (0 <= [HDébut] AND [HDébut] < [HFin] AND [HFin] <= 24)
         OR [HDébut] * 2 != CAST([HDébut] * 2 AS INTEGER) OR [HFin] * 2 != CAST([HFin] * 2 AS INTEGER)
         LIMIT 1)",
 
     R"(SELECT 1 FROM [Participants] WHERE typeof([Médecin]) != 'text'
-        OR length([Médecin]) NOT BETWEEN 1 AND 50
+        OR length([Médecin]) NOT BETWEEN 1 AND 50 OR instr(CAST([Médecin] AS BLOB), x'00') > 0
         OR typeof([Semaine]) != 'integer' OR [Semaine] NOT IN (0, 1)
         OR typeof([WE]) != 'integer' OR [WE] NOT IN (0, 1)
-        OR ([Etat-Civil] IS NOT NULL AND (typeof([Etat-Civil]) != 'text' OR length([Etat-Civil]) > 50))
-        OR ([Identification] IS NOT NULL
-            AND (typeof([Identification]) != 'text' OR length([Identification]) > 25))
-        OR ([Adresse] IS NOT NULL AND (typeof([Adresse]) != 'text' OR length([Adresse]) > 50))
-        OR ([CP] IS NOT NULL AND (typeof([CP]) != 'text' OR length([CP]) > 7))
-        OR ([Ville] IS NOT NULL AND (typeof([Ville]) != 'text' OR length([Ville]) > 25))
+        OR ([Etat-Civil] IS NOT NULL AND (typeof([Etat-Civil]) != 'text' OR length([Etat-Civil]) > 50
+            OR instr(CAST([Etat-Civil] AS BLOB), x'00') > 0))
+        OR ([Identification] IS NOT NULL AND (typeof([Identification]) != 'text'
+            OR length([Identification]) > 25 OR instr(CAST([Identification] AS BLOB), x'00') > 0))
+        OR ([Adresse] IS NOT NULL AND (typeof([Adresse]) != 'text' OR length([Adresse]) > 50
+            OR instr(CAST([Adresse] AS BLOB), x'00') > 0))
+        OR ([CP] IS NOT NULL AND (typeof([CP]) != 'text' OR length([CP]) > 7
+            OR instr(CAST([CP] AS BLOB), x'00') > 0))
+        OR ([Ville] IS NOT NULL AND (typeof([Ville]) != 'text' OR length([Ville]) > 25
+            OR instr(CAST([Ville] AS BLOB), x'00') > 0))
+        OR ([Arrivée] IS NOT NULL AND (typeof([Arrivée]) != 'text'
+            OR date([Arrivée], '+0 days') IS NOT [Arrivée] OR [Arrivée] < '0001-01-01'))
+        OR ([Départ] IS NOT NULL AND (typeof([Départ]) != 'text'
+            OR date([Départ], '+0 days') IS NOT [Départ] OR [Départ] < '0001-01-01'))
+        OR [Départ] <= [Arrivée]
         LIMIT 1)",
 
     R"(SELECT 1 FROM [Propriétés] WHERE typeof([Nom]) != 'text' OR typeof([Valeur]) != 'text'
+        OR instr(CAST([Valeur] AS BLOB), x'00') > 0
         LIMIT 1)",
 
     R"(SELECT 1 FROM [Absences] WHERE typeof([Médecin]) != 'text'
-        OR length([Médecin]) NOT BETWEEN 1 AND 50
+        OR length([Médecin]) NOT BETWEEN 1 AND 50 OR instr(CAST([Médecin] AS BLOB), x'00') > 0
         OR typeof([Début]) != 'text' OR date([Début], '+0 days') IS NOT [Début]
+        OR [Début] < '0001-01-01'
         OR typeof([Fin]) != 'text' OR date([Fin], '+0 days') IS NOT [Fin] OR [Fin] < [Début]
         OR typeof([Motif]) != 'text' OR length([Motif]) > 50
+        OR instr(CAST([Motif] AS BLOB), x'00') > 0
         LIMIT 1)",
 };
 const int ContentCheckCount = static_cast<int>(std::size(ContentChecks));

@@ -1,15 +1,17 @@
 #pragma once
 
+#include <vector>
+
 // The roster file's tables. Text sizes, required fields, zero-length rules, defaults and keys
 // are enforced by the database itself. The accented names are UTF-8 in composed form (NFC).
 namespace RosterSchema {
 
-// Statements that build an empty roster, in order.
-extern const char* const CreateStatements[];
-extern const int CreateStatementCount;
-// The first of them make the tables of a roster written by version 4.2.0, which had no
-// Absences; the others bring such a roster to this version's tables.
-extern const int EarlierStatementCount;
+// The versions of the tables a roster file may hold: those of 4.2.0, without Absences; those
+// of 4.3.0, whose participants have no arrival or departure; this version's.
+enum class Version { Before430, Before440, Current };
+
+// The statements that build the tables of a version, in order.
+std::vector<const char*> StatementsOf(Version version);
 
 // Every schema object of a file: its type, name and table, whether the engine stores it as
 // rows (a virtual table or a view is not), and its statement.
@@ -20,19 +22,15 @@ extern const char* const SelectObjects;
 extern const char* const DescribeTables[];
 extern const int DescribeTableCount;
 
-// Brings rows that other definitions of the same tables hold under the program's own
-// statements: each table is set aside, made anew, refilled from the one set aside, which then
-// goes, its indexes with it.
-extern const char* const RedefineStatements[];
-extern const int RedefineStatementCount;
-// The same for Absences, in a file that has it.
-extern const char* const RedefineAbsencesStatements[];
-extern const int RedefineAbsencesStatementCount;
+// Brings the rows of a file of any version, or of other definitions of the same tables, under
+// this version's own statements: each table is set aside, made anew, refilled from the one set
+// aside, which then goes, its indexes with it. A version without Absences gains the table.
+std::vector<const char*> RedefineStatements(Version version);
 
 // Each gives a row when a table holds a value the program cannot hold (a file's own checks
-// can be switched off by whoever writes it): a day that is not an
-// ISO date, a type or a flag out of range, a text that is not text or too long, an interval
-// outside the duty day.
+// can be switched off by whoever writes it): a day that is not an ISO date of a year the
+// calendar has, a type or a flag out of range, a text that is not text, too long or holding a
+// NUL character, an interval outside the duty day, a departure not after the arrival.
 extern const char* const ContentChecks[];
 extern const int ContentCheckCount;
 

@@ -66,6 +66,10 @@ Statement& Statement::bind(int index, bool value)
 
 Statement& Statement::bind(int index, QDate day)
 {
+    if (!day.isValid()) {
+        check(sqlite3_bind_null(stmt_, index));
+        return *this;
+    }
     return bind(index, DayToText(day));
 }
 

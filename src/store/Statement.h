@@ -23,7 +23,7 @@ public:
     Statement& bind(int index, qint64 value);
     Statement& bind(int index, double value);
     Statement& bind(int index, bool value);
-    // A day is stored as ISO text, YYYY-MM-DD.
+    // A day is stored as ISO text, YYYY-MM-DD; no day (an invalid date) as NULL.
     Statement& bind(int index, QDate day);
 
     // Advances to the next row; false once the statement is done.

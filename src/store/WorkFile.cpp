@@ -37,6 +37,7 @@ QJsonObject ToJson(const FileStamp& stamp)
         {QStringLiteral("inode"), QString::number(stamp.inode)},
         {QStringLiteral("taille"), QString::number(stamp.size)},
         {QStringLiteral("modifieNs"), QString::number(stamp.modifiedNs)},
+        {QStringLiteral("changeNs"), QString::number(stamp.changedNs)},
     };
 }
 
@@ -46,12 +47,15 @@ std::optional<FileStamp> StampFromJson(const QJsonValue& value)
         return std::nullopt;
     const QJsonObject json = value.toObject();
     bool ok[4] = {};
-    const FileStamp stamp{json.value(QStringLiteral("peripherique")).toString().toULongLong(&ok[0]),
-                          json.value(QStringLiteral("inode")).toString().toULongLong(&ok[1]),
-                          json.value(QStringLiteral("taille")).toString().toLongLong(&ok[2]),
-                          json.value(QStringLiteral("modifieNs")).toString().toLongLong(&ok[3])};
+    FileStamp stamp{json.value(QStringLiteral("peripherique")).toString().toULongLong(&ok[0]),
+                    json.value(QStringLiteral("inode")).toString().toULongLong(&ok[1]),
+                    json.value(QStringLiteral("taille")).toString().toLongLong(&ok[2]),
+                    json.value(QStringLiteral("modifieNs")).toString().toLongLong(&ok[3])};
     if (!(ok[0] && ok[1] && ok[2] && ok[3]))
         return std::nullopt;
+    // A record written before the change time was kept has none: the file is then compared by
+    // its content.
+    stamp.changedNs = json.value(QStringLiteral("changeNs")).toString().toLongLong();
     return stamp;
 }
 

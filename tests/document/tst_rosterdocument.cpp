@@ -10,8 +10,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -53,6 +57,22 @@ QStringList Rows(const QString& path)
 }
 
 using Edit = std::function<bool(RosterDocument&, ScriptedInteraction&)>;
+
+// One byte of the file changed where it lies, its size and modification time as they were.
+bool RewriteInPlace(const QString& path)
+{
+    struct stat status {};
+    QByteArray bytes = ReadFile(path);
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || bytes.isEmpty())
+        return false;
+    bytes[bytes.size() / 2] = char(bytes.at(bytes.size() / 2) ^ 0x55);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite) || file.write(bytes) != bytes.size())
+        return false;
+    file.close();
+    const timespec times[] = {status.st_atim, status.st_mtim};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+}
 
 } // namespace
 
@@ -163,10 +183,22 @@ private slots:
         QTest::newRow("rename") << Edit([](RosterDocument& d, ScriptedInteraction&) {
             return d.renameParticipant("A", "Dr Alain");
         }) << u"Renommer le participant A en Dr Alain"_s;
-        QTest::newRow("remove the first") << Edit([](RosterDocument& d, ScriptedInteraction& ui) {
-            ui.answers = {AnswerYes};
-            return d.removeParticipant("B");
+        QTest::newRow("remove the first") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.removeParticipant({"B", {}, LeftDuties::Blanked});
         }) << u"Retirer le participant B"_s;
+        QTest::newRow("leave from a day, days given")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) {
+                   return d.removeParticipant({"B", Second, LeftDuties::Given, "A"});
+               })
+            << u"Retirer le participant B à partir du 2 mars"_s;
+        QTest::newRow("arrive during the year")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) {
+                   return d.addParticipant("C", QDate(2011, 7, 1));
+               })
+            << u"Ajouter le participant C à partir du 1er juillet"_s;
+        QTest::newRow("replace") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.replaceParticipant({"A", "B", First, Second});
+        }) << u"Remplacer A par B du 1er mars au 2 mars"_s;
     }
 
     // A participant renamed or removed leaves no row with his name, or his name on his days
@@ -180,21 +212,23 @@ private slots:
             return d.renameParticipant("A", "Dr Alain");
         }) << QStringList{"A", "Dr Alain"}
                                  << QList<int>{0, 4};
-        for (const int answer : {AnswerYes, AnswerNo}) {
-            QTest::addRow("B removed, answered %d", answer)
-                << Edit([answer](RosterDocument& d, ScriptedInteraction& ui) {
-                       ui.answers = {answer};
-                       return d.removeParticipant("B");
+        for (const LeftDuties left : {LeftDuties::Blanked, LeftDuties::Kept})
+            QTest::addRow("B removed, his days %s", left == LeftDuties::Kept ? "kept" : "blanked")
+                << Edit([left](RosterDocument& d, ScriptedInteraction&) {
+                       return d.removeParticipant({"B", {}, left});
                    })
                 << QStringList{"B", "A", SharedDutyMarker}
-                << QList<int>{answer == AnswerYes ? 0 : 1, 4, 1};
-        }
+                << QList<int>{left == LeftDuties::Blanked ? 0 : 1, 4, 1};
         QTest::newRow("A removed, his days blanked")
-            << Edit([](RosterDocument& d, ScriptedInteraction& ui) {
-                   ui.answers = {AnswerYes};
-                   return d.removeParticipant("A");
+            << Edit([](RosterDocument& d, ScriptedInteraction&) {
+                   return d.removeParticipant({"A", {}, LeftDuties::Blanked});
                })
             << QStringList{"A", "B", SharedDutyMarker} << QList<int>{0, 2, 1};
+        QTest::newRow("A removed from his arrival, his days given")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) {
+                   return d.removeParticipant({"A", QDate(2011, 1, 1), LeftDuties::Given, "B"});
+               })
+            << QStringList{"A", "B", SharedDutyMarker} << QList<int>{0, 4, 1};
     }
 
     void participantChanges()
@@ -211,6 +245,52 @@ private slots:
             })));
         QCOMPARE(counts, holding);
         QCOMPARE(document_->roster().participants().contains(names.first()), false);
+    }
+
+    // A leaving from 2 March: his 1 March stays his; his days from then on, a shared day held
+    // by him alone among them, are kept, blanked or given to B, and back on undo.
+    void leavingFromADay_data()
+    {
+        QTest::addColumn<LeftDuties>("left");
+        QTest::addColumn<QStringList>("duties"); // 1, 2 and 3 March
+        const QString shared = u"B 08:00–20:00, A 20:00–08:00"_s;
+        QTest::newRow("kept") << LeftDuties::Kept
+                              << QStringList{"A", shared, u"A 08:00–20:00, A 20:00–08:00"_s};
+        QTest::newRow("blanked") << LeftDuties::Blanked
+                                 << QStringList{"A", u"B 08:00–20:00"_s, QString()};
+        QTest::newRow("given") << LeftDuties::Given
+                               << QStringList{"A", u"B 08:00–20:00, B 20:00–08:00"_s,
+                                              u"B 08:00–20:00, B 20:00–08:00"_s};
+    }
+
+    void leavingFromADay()
+    {
+        QFETCH(LeftDuties, left);
+        QFETCH(QStringList, duties);
+        QVERIFY(document_->shareDay(Third, {{"A", 0, 12}, {"A", 12, 24}}));
+        const auto held = [](const Roster& roster) {
+            QStringList texts;
+            for (const QDate& day : {First, Second, Third}) {
+                const DayDuty duty = roster.duty(day);
+                texts.append(duty.intervals.isEmpty() ? duty.doctor
+                                                      : IntervalsText(duty.intervals));
+            }
+            return texts;
+        };
+        const QStringList before = held(document_->roster());
+
+        QVERIFY(document_->removeParticipant({"A", Second, left, "B"}));
+        QCOMPARE(held(document_->roster()), duties);
+        const std::unique_ptr<Roster> saved = Roster::load(document_->workPath());
+        QCOMPARE(held(*saved), duties);
+        QCOMPARE(saved->participants(), (QStringList{"B", "A"}));
+        QCOMPARE(saved->participantRows().at(1).presence, (Presence{{}, Second}));
+        QCOMPARE(saved->absences().size(), 1);
+
+        document_->undoStack().undo();
+        QCOMPARE(held(document_->roster()), before);
+        QVERIFY(
+            Roster::load(document_->workPath())->participantRows().at(1).presence.isWholeYear());
     }
 
     // Two days, or the days of two duties day for day, exchange their duties whole, intervals
@@ -381,13 +461,20 @@ private slots:
                    return d.renameParticipant("B", "<Partagé>");
                })
             << u"Le mot <Partagé> est réservé pour l'application."_s;
-        QTest::newRow("removal cancelled")
-            << Edit([](RosterDocument& d, ScriptedInteraction& ui) {
-                   ui.answers = {AnswerCancel};
-                   return d.removeParticipant("A");
+        QTest::newRow("days given to himself") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.removeParticipant({"A", Second, LeftDuties::Given, "A"});
+        }) << u"Choisissez dans la liste des participants celui qui reprend les gardes de A."_s;
+        QTest::newRow("replaced where he holds nothing")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) {
+                   return d.replaceParticipant({"A", "B", QDate(2011, 4, 1), QDate(2011, 4, 30)});
                })
-            << u"A est de garde 2 jour(s) de ce tour de garde.\r\nVoulez-vous mettre ces gardes à "
-               "blanc ?\r\nSi vous répondez Non, son nom reste sur ces jours."_s;
+            << u"A n'est de garde aucun jour du 1er avril au 30 avril."_s;
+        QTest::newRow("replaced until before the first day")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) {
+                   return d.replaceParticipant({"A", "B", Second, First});
+               })
+            << u"Le remplacement va d'un jour (Du) à un jour qui ne le précède pas (Au), tous "
+               "deux dans l'année 2011 du tour de garde.\r\nVeuillez revoir ces dates."_s;
         QTest::newRow("51 characters")
             << Edit([](RosterDocument& d, ScriptedInteraction&) {
                    return d.addParticipant(QString(49, u'é') + u"🩺🩺"_s);
@@ -448,6 +535,13 @@ private slots:
         QTest::newRow("copy without unavailable days")
             << import(2011) << u"Aucun jour n'est marqué indisponible dans cette copie."_s;
         QTest::newRow("copy that is no roster") << import(0) << NotARosterMessage;
+        QTest::newRow("copy made by a newer version")
+            << Edit([](RosterDocument& d, ScriptedInteraction&) {
+                   const QString copy = CreateBlankRoster(2011);
+                   RosterDatabase::open(copy)->setProperty("VersionID", "4.10.0");
+                   return d.importUnavailableDays(copy, "B");
+               })
+            << NewerVersionMessage;
         QTest::newRow("empty sector")
             << Edit([](RosterDocument& d, ScriptedInteraction&) { return d.setSector({}); })
             << QString();
@@ -481,13 +575,23 @@ private slots:
         QVERIFY(working().contains(" a |||1"));
     }
 
-    // A roster written by the version before has no absences: its working copy gains the
-    // table, the file itself untouched; saved, the file holds them and this version's number.
-    void aRosterOfTheVersionBefore()
+    // A roster written by an earlier version opens, the file itself untouched: its working
+    // copy gains what this version adds (absences, arrivals and departures); saved, the file
+    // holds them and this version's number.
+    void aRosterOfAnEarlierVersion_data()
     {
+        QTest::addColumn<RosterSchema::Version>("version");
+        QTest::newRow("4.2.0, without absences") << RosterSchema::Version::Before430;
+        QTest::newRow("4.3.0, everyone there all year") << RosterSchema::Version::Before440;
+    }
+
+    void aRosterOfAnEarlierVersion()
+    {
+        QFETCH(RosterSchema::Version, version);
         std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path_);
-        db->execute("DROP TABLE [Absences]");
-        db->execute("UPDATE [Propriétés] SET [Valeur] = '4.2.0' WHERE [Nom] = 'VersionID'");
+        db->execute("DELETE FROM [Absences]");
+        for (const QString& statement : EarlierTables(version))
+            db->execute(statement.toUtf8().constData());
         db.reset();
         const QByteArray bytes = ReadFile(path_);
         int untitled = 0;
@@ -495,14 +599,17 @@ private slots:
         QVERIFY(earlier.openFile(MakeWorkingCopy(path_), path_, untitled));
         QCOMPARE(ReadFile(path_), bytes);
         QVERIFY(earlier.roster().absences().isEmpty() && !earlier.isModified());
+        QCOMPARE(earlier.roster().participants(), (QStringList{"B", "A"}));
 
         const Absence away{"B", QDate(2011, 3, 7), QDate(2011, 3, 8), "Congés"};
         QVERIFY(earlier.addAbsence(away));
+        QVERIFY(earlier.removeParticipant({"A", Third, LeftDuties::Kept}));
         QVERIFY(earlier.save(false));
 
         const std::unique_ptr<Roster> saved = Roster::load(path_);
         QCOMPARE(saved->absences(), QList<Absence>{away});
-        QCOMPARE(saved->database().property("VersionID"), u"4.3.0"_s);
+        QCOMPARE(saved->participantRows().at(1).presence.departure, Third);
+        QCOMPARE(saved->database().property("VersionID"), u"4.4.0"_s);
     }
 
     // Rules another program wrote are read as this one writes them, or left at their defaults:
@@ -523,27 +630,41 @@ private slots:
     }
 
     // A write that fails is told, changes nothing and leaves no step in the history; the
-    // edits before it are kept.
+    // edits before it are kept. An undo or redo that cannot be written leaves the history and
+    // the unsaved state as they were.
     void aFailedWriteChangesNothing()
     {
         document_->assignDay(Third, "B");
         document_->save(false);
+        document_->assignDay(Fourth, "A");
         std::unique_ptr<RosterDatabase> other = RosterDatabase::open(document_->workPath());
         other->execute("BEGIN EXCLUSIVE");
         QVERIFY(!document_->assignDay(First, {}));
         QCOMPARE(ui_->shown.size(), 1);
         QCOMPARE(ui_->shown.first().text, u"Une erreur s'est produite pendant la modification du "
                                           "tour de garde. Le jour est resté tel qu'il était."_s);
-        QCOMPARE(document_->undoStack().count(), 1);
-        QVERIFY(!document_->isModified() && !record().unsaved);
-        // Undoing cannot be written either: the history forgets that edit.
-        document_->undoStack().undo();
-        QCOMPARE(ui_->shown.size(), 2);
+        QCOMPARE(document_->undoStack().count(), 2);
+        for (const bool back : {true, false}) {
+            const bool modified = document_->isModified();
+            QVERIFY(!(back ? document_->undo() : document_->redo()));
+            QCOMPARE(document_->undoStack().index(), back ? 2 : 1);
+            QCOMPARE(document_->isModified(), modified);
+            QCOMPARE(record().unsaved, modified);
+            if (back) {
+                other->execute("ROLLBACK");
+                QVERIFY(document_->undo());
+                other->execute("BEGIN EXCLUSIVE");
+            }
+        }
+        QCOMPARE(ui_->shown.size(), 3);
         other->execute("ROLLBACK");
         QCOMPARE(document_->roster().day(First)->doctor, u"A"_s);
         QCOMPARE(document_->roster().day(Third)->doctor, u"B"_s);
-        QVERIFY(!document_->undoStack().canUndo());
+        QCOMPARE(document_->roster().day(Fourth)->doctor, QString());
+        QVERIFY(!document_->isModified());
         QCOMPARE(working(), Rows(path_));
+        QVERIFY(document_->redo());
+        QCOMPARE(document_->roster().day(Fourth)->doctor, u"A"_s);
     }
 
     // A day the file lacks is left alone by every day edit.
@@ -605,6 +726,8 @@ private slots:
             << "changed" << AnswerYes << changed << MessageIcon::Warning << "Mars.dat";
         QTest::newRow("file changed, saved as another")
             << "changed" << AnswerNo << changed << MessageIcon::Warning << "Autre.dat";
+        QTest::newRow("file rewritten in place, its time put back")
+            << "in place" << AnswerYes << changed << MessageIcon::Warning << "Mars.dat";
         QTest::newRow("file rewritten with the same bytes")
             << "same" << 0 << QString() << MessageIcon::None << "Mars.dat";
         QTest::newRow("working file deleted")
@@ -632,6 +755,8 @@ private slots:
         QVERIFY(document_->setSector("Ubaye"));
         if (mishap == "changed" || mishap == "same")
             QVERIFY(rewrite(path_, ReadFile(mishap == "same" ? path_ : CreateBlankRoster(2013))));
+        else if (mishap == "in place")
+            QVERIFY(RewriteInPlace(path_));
         else if (mishap != "gone")
             QVERIFY(QFile::remove(work) &&
                     (mishap == "deleted" || QFile::copy(CreateBlankRoster(2013), work)));
@@ -661,6 +786,35 @@ private slots:
         QCOMPARE(Rows(file), working());
         QVERIFY(working().contains("Secteur|Ubaye||"));
         QCOMPARE(env_->workFiles(), QStringList{QFileInfo(document_->workPath()).fileName()});
+    }
+
+    // The roster file is locked from the check of a change on disk until it is replaced: a copy
+    // saving the same file at that moment waits, then sees the change.
+    void theFileIsLockedWhileItIsReplaced_data()
+    {
+        QTest::addColumn<bool>("changedOnDisk");
+        QTest::newRow("unchanged") << false;
+        QTest::newRow("changed, replaced after asking") << true;
+    }
+
+    void theFileIsLockedWhileItIsReplaced()
+    {
+        QFETCH(bool, changedOnDisk);
+        QVERIFY(document_->setSector("Ubaye"));
+        if (changedOnDisk)
+            QVERIFY(RewriteInPlace(path_));
+        ui_->answers = {AnswerYes};
+        int writes = 0;
+        document_->setRosterWriter([&writes](const RosterDatabase& db, const QString& target) {
+            QLockFile other(target + ".lock");
+            if (!other.tryLock(0) && other.error() == QLockFile::LockFailedError)
+                ++writes;
+            return WriteRosterFile(db, target);
+        });
+        QVERIFY(document_->save(false));
+        QCOMPARE(writes, 1);
+        QCOMPARE(ui_->questions.size(), changedOnDisk ? 1 : 0);
+        QVERIFY(!QFile::exists(path_ + ".lock"));
     }
 
     void closing_data()

@@ -124,6 +124,22 @@ private slots:
         QCOMPARE(found, alerts);
     }
 
+    // B in the group from 10 March until 21 March: his days outside it are pointed out, those
+    // within it are his own.
+    void daysOutsideTheGroup()
+    {
+        RosterFacts facts = Facts({"1/3 B", "10/3 B", "21/3 B", "22/3 B"});
+        facts.presences.insert("B", {{2011, 3, 10}, {2011, 3, 22}});
+        RosterRules rules;
+        rules.dayWithoutDuty = false;
+        QStringList found;
+        for (const RuleAlert& alert : CheckRules(facts, rules, {2011, 1, 1}, {2011, 12, 31}))
+            found.append(alert.day.toString("d/M ") + alert.text);
+        QCOMPARE(found, (QStringList{"1/3 B ne fait partie du groupe qu'à partir du 10 mars",
+                                     "22/3 B est de garde la veille",
+                                     "22/3 B ne fait plus partie du groupe depuis le 22 mars"}));
+    }
+
     // A on duty on Wednesday 9 and Thursday 10 March, B on Thursday 17: the exchanges that
     // clear the alert of the 10th, best first (at most three shown).
     void swapProposals_data()

@@ -1,5 +1,6 @@
 #include "DialogTesting.h"
 #include "ScriptedInteraction.h"
+#include "document/AbsenceRules.h"
 #include "roster_window/AbsencesDialog.h"
 #include "roster_window/DayPropertiesDialog.h"
 #include "roster_window/IntervalDialog.h"
@@ -183,21 +184,23 @@ private slots:
         QCOMPARE(dialog.intervals(), (QList<SharedInterval>{{"A", 0, 24}}));
     }
 
-    // The fields show the absence chosen in the list; each command takes what they hold, and
-    // the list then shows the roster's absences, the one added or changed chosen.
+    // The fields start on the day chosen on the grid and show the absence chosen in the list;
+    // each command takes what they hold, and the list then shows the roster's absences in its
+    // order, the one added or changed chosen. A date typed whole is taken whole.
     void absencesDialog()
     {
         QList<Absence> absences{{"A", QDate(2011, 8, 1), QDate(2011, 8, 10), "Congés"}};
         QStringList commands;
         AbsencesWindow window{2011,
+                              QDate(2011, 7, 14),
                               {"B", "A"},
                               [&] { return absences; },
                               [&](const Absence& absence) {
-                                  absences.append(absence);
+                                  absences = WithAbsence(absences, absence);
                                   return true;
                               },
                               [&](qsizetype index, const Absence& absence) {
-                                  absences[index] = absence;
+                                  absences = WithAbsence(absences, absence, index);
                                   return true;
                               },
                               [&](qsizetype index) { return absences.removeAt(index), true; },
@@ -206,23 +209,33 @@ private slots:
         QVERIFY(ShowActive(dialog));
         auto* participant = dialog.findChild<QComboBox*>();
         const QList<QDateEdit*> dates = dialog.findChildren<QDateEdit*>();
+        QCOMPARE(dates.first()->date(), QDate(2011, 7, 14));
         QCOMPARE(dates.first()->minimumDate(), QDate(2011, 1, 1));
         QCOMPARE(dates.last()->maximumDate(), QDate(2011, 12, 31));
+        QTest::mouseClick(dates.last(), Qt::LeftButton, {}, QPoint(4, dates.last()->height() / 2));
+        QTest::keyClicks(dates.last(), u"26/07/2011"_s);
+        QCOMPARE(dates.last()->date(), QDate(2011, 7, 26));
 
         dialog.list()->setCurrentItem(dialog.list()->topLevelItem(0));
         QCOMPARE(participant->currentText(), u"A"_s);
         QCOMPARE(dates.last()->date(), QDate(2011, 8, 10));
         participant->setCurrentIndex(0);
-        dates.first()->setDate(QDate(2011, 3, 1));
-        dates.last()->setDate(QDate(2011, 3, 2));
+        dates.first()->setDate(QDate(2011, 9, 1));
+        dates.last()->setDate(QDate(2011, 9, 2));
         Retype(dialog.findChild<QLineEdit*>(u"reason"_s), u"Formation"_s);
         ButtonCalled(dialog, "&Ajouter")->click();
         QCOMPARE(absences.last(),
-                 (Absence{"B", QDate(2011, 3, 1), QDate(2011, 3, 2), "Formation"}));
-        QCOMPARE(dialog.list()->currentItem()->text(1), u"01/03/2011"_s);
+                 (Absence{"B", QDate(2011, 9, 1), QDate(2011, 9, 2), "Formation"}));
+        QCOMPARE(dialog.list()->currentItem()->text(1), u"01/09/2011"_s);
+        // Given to A in March, it sorts first and stays chosen.
+        participant->setCurrentIndex(1);
+        dates.first()->setDate(QDate(2011, 3, 1));
         dates.last()->setDate(QDate(2011, 3, 5));
         ButtonCalled(dialog, "&Modifier")->click();
-        QCOMPARE(absences.last().last, QDate(2011, 3, 5));
+        QCOMPARE(absences.first(),
+                 (Absence{"A", QDate(2011, 3, 1), QDate(2011, 3, 5), "Formation"}));
+        QCOMPARE(dialog.list()->indexOfTopLevelItem(dialog.list()->currentItem()), 0);
+        QVERIFY(dialog.list()->currentItem()->isSelected());
         ButtonCalled(dialog, "&Supprimer")->click();
         ButtonCalled(dialog, "&Importer les jours indisponibles d'une copie...")->click();
         QCOMPARE(absences.size(), 1);

@@ -69,9 +69,7 @@ int DutyWidth(const RosterGrid& grid)
 // The alerts of the roster's whole year, checked afresh.
 QList<RuleAlert> AllAlerts(const Roster& roster)
 {
-    const RosterFacts facts{roster.days(), roster.allIntervals(), roster.participants(),
-                            roster.absences()};
-    return CheckRules(facts, roster.rules(), QDate(roster.year(), 1, 1),
+    return CheckRules(FactsOf(roster), roster.rules(), QDate(roster.year(), 1, 1),
                       QDate(roster.year(), 12, 31));
 }
 
@@ -552,12 +550,13 @@ private slots:
         window->chooseViewMode(ViewMode::Unavailable);
         QVERIFY(grid->isHighlighted(saturday));
         ui_.answers = {AnswerYes};
-        window->menus().at(3)->actions().at(5)->trigger(); // "&Vider la liste..."
+        const QList<QAction*> tools = window->menus().at(3)->actions();
+        tools.at(Texts(tools).indexOf(u"&Vider la liste de mes jours indisponibles"_s))->trigger();
         QVERIFY(!grid->isHighlighted(saturday));
         window->document().undoStack().undo();
         QVERIFY(grid->isHighlighted(saturday));
 
-        ui_.newParticipants = {"C"};
+        ui_.participantsToAdd = {NewParticipant{"C", {}}};
         window->addParticipant();
         QCOMPARE(duty->actions().first()->menu()->actions().size(), 3);
         window->document().undoStack().undo();
@@ -582,8 +581,9 @@ private slots:
         // Empty days raise no alert here, so that one can be exchanged.
         RosterRules emptyDaysAllowed;
         emptyDaysAllowed.dayWithoutDuty = false;
-        Settings().setRules(emptyDaysAllowed);
-        std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
+        const QString march = CreateMarchRoster();
+        RosterDatabase::open(march)->setRules(emptyDaysAllowed);
+        std::unique_ptr<RosterWindow> window = open(march);
         const Roster& roster = window->document().roster();
         const auto checkAlerts = [&] {
             const QList<RuleAlert> expected = AllAlerts(roster);
@@ -661,8 +661,7 @@ private slots:
         QCOMPARE(grid->cellText(3, 5), u"Dr Alain"_s);
         QCOMPARE(ticked(), (QStringList{"-", "Dr Alain"}));
         QCOMPARE(window->viewMode(), ViewMode::Standard); // A is no longer found
-        ui_.removals = {u"Dr Alain"_s};
-        ui_.answers = {AnswerNo};
+        ui_.removals = {Removal{u"Dr Alain"_s, {}, LeftDuties::Kept}};
         window->removeParticipant();
         QCOMPARE(ticked(), QStringList{"-"});
         QVERIFY(grid->alerts(QDate(2011, 3, 3))

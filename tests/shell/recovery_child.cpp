@@ -26,7 +26,7 @@ int main(int argc, char** argv)
             continue;
         ui.sectorNames = {SectorName{"Ubaye", false}};
         roster->nameSector();
-        ui.newParticipants = {"Zoé"};
+        ui.participantsToAdd = {NewParticipant{"Zoé", {}}};
         roster->addParticipant();
         roster->grid()->setCurrentGridCell(1, 4);
         roster->assignCurrentDay("Zoé");

@@ -13,8 +13,10 @@
 #include "roster_window/AbsencesDialog.h"
 #include "roster_window/DayPropertiesDialog.h"
 #include "roster_window/IntervalDialog.h"
-#include "roster_window/ParticipantChangeDialog.h"
 #include "roster_window/ParticipantsDialog.h"
+#include "roster_window/RemovalDialog.h"
+#include "roster_window/RenamingDialog.h"
+#include "roster_window/ReplacementDialog.h"
 #include "roster_window/RosterWindow.h"
 #include "roster_window/RulesDialog.h"
 #include "roster_window/SectorDialog.h"
@@ -132,14 +134,17 @@ private slots:
         QTest::newRow("participants") << Make<ParticipantsDialog>(names, 0, nullptr);
         QTest::newRow("sector") << Make<SectorDialog>(u"Ubaye"_s, nullptr);
         QTest::newRow("absences") << Make<AbsencesDialog>(
-            AbsencesWindow{2027, names, [] { return QList<Absence>{}; }, {}, {}, {}, {}}, nullptr);
+            AbsencesWindow{2027, {}, names, [] { return QList<Absence>{}; }, {}, {}, {}, {}},
+            nullptr);
         QTest::newRow("rules") << Make<RulesDialog>(RosterRules{}, nullptr);
         QTest::newRow("swap") << Make<SwapDialog>(
             QDate(2027, 3, 1), SwapDialog::Describe([](QDate) { return QString(); }), nullptr);
-        for (const auto change :
-             {ParticipantChangeDialog::Change::Rename, ParticipantChangeDialog::Change::Remove})
-            QTest::addRow("participant change %d", int(change))
-                << Make<ParticipantChangeDialog>(change, names, nullptr);
+        const ParticipantsAtDay start{names, 2027, QDate(2027, 7, 1)};
+        QTest::newRow("renaming") << Make<RenamingDialog>(names, nullptr);
+        QTest::newRow("removal") << Make<RemovalDialog>(start, nullptr);
+        QTest::newRow("replacement") << Make<ReplacementDialog>(start, nullptr);
+        QTest::newRow("add participant to a roster")
+            << Make<AddParticipantDialog>(2027, QDate(2027, 7, 1), nullptr);
         QTest::newRow("colours") << Make<ColourSettingsDialog>(
             PrintColours{}, ColourSettingsDialog::ColourChooser{}, nullptr);
         QTest::newRow("duty list") << Make<DutyListDialog>(DutyListReport{}, nullptr);

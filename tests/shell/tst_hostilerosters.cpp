@@ -241,7 +241,22 @@ private slots:
             "an absence ending before it starts, its check left out",
             Reworded(" AND [Fin] >= [Début]", "") +
                 QStringList{"INSERT INTO [Absences] VALUES ('A', '2011-03-05', '2011-03-04', '')"});
+        refused("an absence in year 0",
+                {"INSERT INTO [Absences] VALUES ('A', '0000-01-01', '0000-01-02', '')"});
+        refused("a departure in year 0",
+                {"INSERT INTO [Participants] ([Médecin], [Départ]) VALUES ('A', '0000-12-31')"});
+        refused("a departure before the arrival",
+                {"INSERT INTO [Participants] ([Médecin], [Arrivée], [Départ]) "
+                 "VALUES ('A', '2011-07-01', '2011-06-30')"});
+        refused("a name hiding 60 characters behind a NUL",
+                {Day("[Médecin] = CAST(x'4100' || zeroblob(60) AS TEXT)", "2011-03-05")});
+        refused("a town hiding text behind a NUL",
+                {"INSERT INTO [Participants] ([Médecin], [Ville]) "
+                 "VALUES ('A', CAST(x'44696e6500' || randomblob(40) AS TEXT))"});
         row("version 4.10.0", {SetVersion.arg("4.10.0")}, NewerVersion);
+        row("a version too large for a number", {SetVersion.arg("99999999999999999999")},
+            NewerVersion);
+        row("a revision too large for a number", {SetVersion.arg("5.0.99999999999")}, NewerVersion);
         row("version 5.0 with a table of its own",
             {SetVersion.arg("5.0"), "CREATE TABLE [Notes] ([Texte])"}, NewerVersion);
 
@@ -250,10 +265,13 @@ private slots:
         opened("a check left out, other spacing and quotes",
                Reworded("CHECK ([Indispo] IN (0, 1))", "") + Reworded("\n        ", " ") +
                    Reworded("[Jour]", "\"Jour\""));
+        using RosterSchema::Version;
         opened("written by 4.2.0, without absences",
-               {"DROP TABLE [Absences]", SetVersion.arg("4.2.0")});
+               EarlierTables(Version::Before430) + QStringList{SetVersion.arg("4.2.0")});
         opened("written by 4.2.0 in other words",
-               QStringList{"DROP TABLE [Absences]"} + Reworded(" INTEGER", " integer"));
+               EarlierTables(Version::Before430) + Reworded(" INTEGER", " integer"));
+        opened("written by 4.3.0, without arrivals and departures",
+               EarlierTables(Version::Before440) + QStringList{SetVersion.arg("4.3.0")});
         opened("version 4.2.0 with absences", {SetVersion.arg("4.2.0")});
         opened("version 4.1", {SetVersion.arg("4.1")});
         opened("unreadable version", {SetVersion.arg("5.0 bêta")});
@@ -293,7 +311,9 @@ private slots:
             return rows;
         };
         const QStringList tables = {"SELECT * FROM [Garde]", "SELECT * FROM [Partagé]",
-                                    "SELECT rowid, * FROM [Participants]",
+                                    "SELECT rowid, [Médecin], [Semaine], [WE], [Etat-Civil], "
+                                    "[Identification], [Adresse], [CP], [Ville] "
+                                    "FROM [Participants]",
                                     "SELECT * FROM [Propriétés] WHERE [Nom] != 'VersionID'"};
         const QStringList schema = {"SELECT type, name, tbl_name, sql FROM sqlite_master"};
         const QString work = window.activeRosterWindow()->document().workPath();

@@ -63,7 +63,8 @@ private slots:
         const char* const tables[][2] = {
             {"Garde", "Jour Médecin Type Indispo"},
             {"Partagé", "Jour Médecin HDébut HFin"},
-            {"Participants", "Médecin Semaine WE Etat-Civil Identification Adresse CP Ville"},
+            {"Participants",
+             "Médecin Semaine WE Etat-Civil Identification Adresse CP Ville Arrivée Départ"},
             {"Absences", "Médecin Début Fin Motif"}};
         for (const auto& [table, columns] : tables) {
             QStringList names;
@@ -73,7 +74,7 @@ private slots:
                 names.append(info.text(1));
             QCOMPARE(names.join(' '), QString(columns));
         }
-        QCOMPARE(db->property("VersionID"), QStringLiteral("4.3.0"));
+        QCOMPARE(db->property("VersionID"), QStringLiteral("4.4.0"));
         QCOMPARE(db->property("Secteur"), QStringLiteral("Vallée de l'Ubaye"));
 
         db->execute(R"(INSERT INTO [Garde] ([Jour], [Type]) VALUES ('2011-03-05', 1))");

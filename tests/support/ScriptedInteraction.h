@@ -34,7 +34,9 @@ public:
     QList<std::optional<SectorName>> sectorNames;
     QList<std::optional<RosterRules>> rules;
     QList<std::optional<Renaming>> renamings;
-    QStringList removals;
+    QList<std::optional<NewParticipant>> participantsToAdd;
+    QList<std::optional<Removal>> removals;
+    QList<std::optional<Replacement>> replacementsOfParticipants;
     QList<int> swapChoices;
     QList<int> replacements;
     // Answers to the offer of abandoned rosters; put off to the next start when none is left.
@@ -48,6 +50,7 @@ public:
     QList<Shown> shown;
     QList<Question> questions;
     QList<QStringList> participantLists;
+    QList<ParticipantsAtDay> participantStarts;
     QList<int> preselections;
     QList<FileChoice> saveChoices;
     QList<QStringList> replacementLists;
@@ -146,9 +149,23 @@ public:
         return swapChoices.isEmpty() ? -1 : swapChoices.takeFirst();
     }
 
-    QString chooseParticipantToRemove(const QStringList&) override
+    std::optional<NewParticipant> askParticipantToAdd(const ParticipantsAtDay& start) override
     {
-        return removals.isEmpty() ? QString() : removals.takeFirst();
+        participantStarts.append(start);
+        return participantsToAdd.isEmpty() ? std::nullopt : participantsToAdd.takeFirst();
+    }
+
+    std::optional<Removal> askRemoval(const ParticipantsAtDay& start) override
+    {
+        participantStarts.append(start);
+        return removals.isEmpty() ? std::nullopt : removals.takeFirst();
+    }
+
+    std::optional<Replacement> askReplacement(const ParticipantsAtDay& start) override
+    {
+        participantStarts.append(start);
+        return replacementsOfParticipants.isEmpty() ? std::nullopt
+                                                    : replacementsOfParticipants.takeFirst();
     }
 
     QString chooseFileToOpen(const FileChoice&) override

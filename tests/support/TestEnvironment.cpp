@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QTemporaryFile>
 
+#include <algorithm>
+
 namespace {
 
 void Restore(const char* name, const QByteArray& previous)
@@ -73,8 +75,18 @@ QString CreateBlankRoster(int year)
 
 QString CreateMarchRoster()
 {
+    // Made once, then copied: each roster made costs the key's derivations, which the
+    // sanitizers make slow.
+    static QByteArray made;
+    if (!made.isEmpty()) {
+        QTemporaryFile copy(QDir::temp().filePath(QStringLiteral("marchXXXXXX.dat")));
+        if (!copy.open() || copy.write(made) != made.size())
+            return {};
+        copy.setAutoRemove(false);
+        return copy.fileName();
+    }
     const QString path = CreateBlankRoster(2011);
-    const std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path);
+    std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path);
     for (const char* edit : {
              "INSERT INTO [Participants] ([Médecin]) VALUES ('B'), ('A')",
              "UPDATE [Garde] SET [Médecin] = 'A' WHERE [Jour] = '2011-03-01'",
@@ -84,7 +96,32 @@ QString CreateMarchRoster()
              "INSERT INTO [Absences] VALUES ('A', '2011-08-01', '2011-08-10', 'Congés')",
          })
         db->execute(edit);
+    db.reset();
+    made = ReadFile(path);
     return path;
+}
+
+QStringList EarlierTables(RosterSchema::Version version)
+{
+    const std::vector<const char*> earlier = RosterSchema::StatementsOf(version);
+    const auto statementOf = [&earlier](const char* start) {
+        return QString::fromUtf8(*std::find_if(earlier.cbegin(), earlier.cend(), [start](auto sql) {
+            return QString::fromUtf8(sql).startsWith(QString::fromUtf8(start));
+        }));
+    };
+    const QString columns = "[Médecin], [Semaine], [WE], [Etat-Civil], [Identification], "
+                            "[Adresse], [CP], [Ville]";
+    QStringList statements{"DROP INDEX [Médecin]",
+                           "ALTER TABLE [Participants] RENAME TO [Récents]",
+                           statementOf("CREATE TABLE [Participants]"),
+                           QString("INSERT INTO [Participants] (rowid, %1) SELECT rowid, %1 "
+                                   "FROM [Récents]")
+                               .arg(columns),
+                           "DROP TABLE [Récents]",
+                           statementOf("CREATE INDEX")};
+    if (version == RosterSchema::Version::Before430)
+        statements.append("DROP TABLE [Absences]");
+    return statements;
 }
 
 QByteArray ReadFile(const QString& path)

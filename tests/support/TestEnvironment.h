@@ -1,6 +1,9 @@
 #pragma once
 
+#include "store/RosterSchema.h"
+
 #include <QByteArray>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -45,8 +48,13 @@ private:
 QString CreateBlankRoster(int year);
 // A 2011 roster file in the temporary folder, its participants B then A: A on duty on 1 March,
 // 2 March shared by B (08:00-20:00) then A (20:00-08:00), 3 March empty, 4 March and 15 August
-// marked unavailable; A away from 1 to 10 August ("Congés"). Its path.
+// marked unavailable; A away from 1 to 10 August ("Congés"). Its path. Made once, with the
+// settings of the first call, and copied at the next.
 QString CreateMarchRoster();
+
+// The statements that bring a roster of this version back to the tables an earlier version
+// wrote, word for word, its participants kept.
+QStringList EarlierTables(RosterSchema::Version version);
 
 // The whole content of a file; empty when it cannot be read.
 QByteArray ReadFile(const QString& path);
