@@ -52,8 +52,10 @@ struct StatisticsLine {
     std::array<int, DayTypeCount> shared{};
 };
 
-// The kinds of duty day the fairness view weighs against each other. Each day is of one kind
-// only: a year-end holiday first, then a public holiday whatever its weekday.
+// The kinds of duty day the fairness view weighs against each other. A day is a weekday, a
+// Saturday, a Sunday or a holiday (by its stored type: the organiser may have made a weekday a
+// holiday, and a holiday on a Sunday is a holiday); the year-end days (24, 25, 31 December and
+// 1 January) are counted apart as well, and weigh as the kind of day they are.
 enum class FairnessKind { Weekday, Saturday, Sunday, Holiday, YearEnd };
 inline constexpr int FairnessKindCount = 5;
 
@@ -62,12 +64,6 @@ using FairnessDays = std::array<int, FairnessKindCount>;
 
 // The points of a duty by day type code: weekday, Saturday, Sunday or holiday.
 using FairnessWeights = std::array<double, DayTypeCount>;
-
-// One roster's year in the fairness ledger: the days of every name that holds any.
-struct FairnessYear {
-    int year = 0;
-    QHash<QString, FairnessDays> days;
-};
 
 // A rotation of the roster (weekdays or weekends and holidays): its heading and its
 // participants, in table order.
@@ -79,8 +75,23 @@ struct RotationMembers {
     std::array<bool, FairnessKindCount> compared{};
 };
 
-// A participant of a rotation: his days and points over the ledger, and how far each lies from
-// the rotation's mean.
+// One roster's year in the fairness ledger.
+struct FairnessYear {
+    int year = 0;
+    // The days of every name that holds any, participant or not.
+    QHash<QString, FairnessDays> days;
+    // The year's days by kind, and those each participant could hold: the days he was in the
+    // group.
+    FairnessDays daysOfYear{};
+    QHash<QString, FairnessDays> available;
+    // The year's rotations, by its participants' flags, in the order Rotations gives them.
+    QList<RotationMembers> rotations;
+};
+
+// A participant of a rotation: his days and points over the years he was in it, and how far
+// each lies from what the rotation gave its members those years, in proportion to the days he
+// could hold. A name outside the participant list holding days of the rotation is shown with
+// his days, compared with nothing.
 struct FairnessLine {
     QString doctor;
     FairnessDays days{};
@@ -93,6 +104,7 @@ struct FairnessLine {
 struct FairnessRotation {
     QString heading;
     QList<FairnessLine> lines;
+    // What a member there every day of the ledger's years would hold.
     std::array<double, FairnessKindCount> meanDays{};
     double meanPoints = 0;
     std::array<bool, FairnessKindCount> compared{};

@@ -153,7 +153,8 @@ QByteArray DoctorCalendar(const Roster& roster, const QString& doctor, const QDa
 
 QByteArray GroupCalendar(const Roster& roster, const QDateTime& stamp)
 {
-    return CalendarOf(roster, roster.participants(),
+    // Every duty of the grid, those of a name outside the list included.
+    return CalendarOf(roster, roster.participants() + roster.namesOutsideTheList(),
                       QStringLiteral("Garde %1 - %2").arg(roster.year()).arg(roster.sector()), true,
                       stamp);
 }

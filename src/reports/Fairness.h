@@ -12,10 +12,10 @@ struct Participant;
 // A duty's points by day type, until the user sets his own: a weekend day weighs more.
 inline constexpr FairnessWeights DefaultWeights = {1, 1.5, 2};
 
-// The roster's duty days by name and kind. A shared day counts once, as a whole day, for each
-// participant who holds any interval of it, as the statistics count it: the view compares how
-// often each one is called in, not the hours. Days of unknown type are counted nowhere.
-// Throws DatabaseError.
+// The roster's duty days by name and kind, those each participant could hold, and its
+// rotations. A shared day counts once, as a whole day, for each name that holds any interval of
+// it, as the statistics count it: the view compares how often each one is called in, not the
+// hours. Days of unknown type are counted nowhere. Throws DatabaseError.
 FairnessYear CountFairness(const Roster& roster);
 
 // The weekday rotation ("Gardes de semaine") and the weekend and holiday rotation ("Gardes de
@@ -23,8 +23,10 @@ FairnessYear CountFairness(const Roster& roster);
 // days it shares out, the year-end days in both; one in both rotations is in both.
 QList<RotationMembers> Rotations(const QList<Participant>& participants);
 
-// Each rotation's participants with their days and points summed by name over the ledger's
-// years, against the rotation's means. A rotation without participant is left out.
+// Each rotation's participants with their days and points summed over the years they were in
+// it, against what the rotation gave its members each year in proportion to the days they could
+// hold; then the names outside the group holding days it shares out. A rotation without
+// participant is left out.
 QList<FairnessRotation> ComputeFairness(const QList<FairnessYear>& ledger,
                                         const QList<RotationMembers>& rotations,
                                         const FairnessWeights& weights);

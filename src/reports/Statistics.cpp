@@ -21,7 +21,8 @@ QList<StatisticsLine> ComputeStatistics(const Roster& roster)
            FROM [Garde] INNER JOIN [Partagé] ON [Garde].[Jour] = [Partagé].[Jour]
            WHERE [Partagé].[Médecin] = ?1)");
     QList<StatisticsLine> lines;
-    for (const QString& doctor : roster.participants()) {
+    // A duty held by a name outside the list is counted all the same, after the participants.
+    for (const QString& doctor : roster.participants() + roster.namesOutsideTheList()) {
         StatisticsLine line{doctor, {}, {}};
         heldDays.reset();
         heldDays.bind(1, doctor);

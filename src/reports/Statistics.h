@@ -8,8 +8,9 @@
 
 class Roster;
 
-// Every participant's duty days by day type, in the roster's participant order. A shared day
-// on which he holds any interval counts once, and once as shared. Names are compared exactly.
+// Every participant's duty days by day type, in the roster's participant order, then those of
+// the names outside the list that hold days. A shared day on which one holds any interval
+// counts once, and once as shared. Names are compared exactly.
 // Throws DatabaseError.
 QList<StatisticsLine> ComputeStatistics(const Roster& roster);
 

@@ -65,6 +65,20 @@ void Roster::read()
     readRules();
 }
 
+QStringList Roster::namesOutsideTheList() const
+{
+    Statement holders = db_->prepare(
+        R"(SELECT [Médecin] FROM [Garde] WHERE [Médecin] != '' AND [Médecin] != ?1
+           UNION SELECT [Médecin] FROM [Partagé] WHERE [Médecin] != '' ORDER BY 1)");
+    holders.bind(1, SharedDutyMarker);
+    QStringList names;
+    while (holders.step()) {
+        if (!participants_.contains(holders.text(0)))
+            names.append(holders.text(0));
+    }
+    return names;
+}
+
 bool Roster::hasInterval(QDate day, const QString& doctor) const
 {
     Statement interval =

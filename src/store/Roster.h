@@ -130,6 +130,9 @@ public:
     QHash<QDate, QList<SharedInterval>> allIntervals() const;
     // Who holds the day, with its intervals when it is shared.
     DayDuty duty(QDate day) const;
+    // The names holding a day or an interval that are not in the participant list (a
+    // participant removed with his days kept, another program's doing), sorted.
+    QStringList namesOutsideTheList() const;
     // Whether the participant has an interval on the shared day.
     bool hasInterval(QDate day, const QString& doctor) const;
 

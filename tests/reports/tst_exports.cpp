@@ -234,7 +234,8 @@ private slots:
 
     // Across the nights summer time begins and ends, an interval from midnight to 08:00 lasts
     // 7 and 9 hours; a day held outright lasts from 08:00 to 08:00. Naming the sector again
-    // changes the summaries, not the events. The group's calendar holds every doctor's duties;
+    // changes the summaries, not the events. The group's calendar holds every doctor's duties,
+    // those of Zed, no participant, too;
     // an event is its duty slot, so that a duty given to another doctor keeps its event,
     // retitled, when the calendar is imported again.
     void calendars()
@@ -243,6 +244,7 @@ private slots:
             2012, {u"INSERT INTO [Participants] ([Médecin]) VALUES ('A'), ('B')"_s,
                    u"UPDATE [Garde] SET [Médecin] = 'A' WHERE [Jour] = '2012-07-14'"_s,
                    u"UPDATE [Garde] SET [Médecin] = 'B' WHERE [Jour] = '2012-07-15'"_s,
+                   u"UPDATE [Garde] SET [Médecin] = 'Zed' WHERE [Jour] = '2012-07-16'"_s,
                    u"UPDATE [Garde] SET [Médecin] = '<Partagé>' WHERE [Jour] IN ('2012-03-24', "
                    "'2012-10-27')"_s,
                    u"INSERT INTO [Partagé] VALUES ('2012-03-24', 'B', 0, 16), "
@@ -280,8 +282,11 @@ private slots:
                               "jour férié|Garde 2012 - Haute Ubaye|Europe/Paris"_s;
         const QString kept = u"5|2012-07-15T08:00:00+02:00|24|Garde B – Haute Ubaye|Dimanche ou "
                              "jour férié|Garde 2012 - Haute Ubaye|Europe/Paris"_s;
+        const QString outsider = u"6|2012-07-16T08:00:00+02:00|24|Garde Zed – Haute Ubaye|Jour "
+                                 "de semaine|Garde 2012 - Haute Ubaye|Europe/Paris"_s;
         QCOMPARE(ReadWithPython(CalendarReader, groupFiles).filter("|2012-07-1"),
-                 (QStringList{moved, kept, QString(moved).replace("Garde A", "Garde B"), kept}));
+                 (QStringList{moved, kept, outsider, QString(moved).replace("Garde A", "Garde B"),
+                              kept, outsider}));
     }
 
     // One file each, names that would meet in one file numbered; files already there are

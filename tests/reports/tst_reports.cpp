@@ -73,7 +73,7 @@ private slots:
     }
 
     // Cells are empty for none; a day shared in two intervals counts once, and once as shared;
-    // the days of Zed, of "a" and the unassigned days are counted nowhere.
+    // the days of Zed and of "a", outside the list, come after the participants.
     void statisticsCountEachParticipantsDays()
     {
         QStringList cells;
@@ -84,7 +84,8 @@ private slots:
             cells.append(row.join('|'));
         }
         QCOMPARE(cells, (QStringList{"A|3||2 dont 1 partagé(s)", "O'Brien; \"Doc\"||2|",
-                                     "B|||4 dont 4 partagé(s)", "C|||3 dont 3 partagé(s)"}));
+                                     "B|||4 dont 4 partagé(s)", "C|||3 dont 3 partagé(s)",
+                                     "Zed|1||", "a|1||"}));
     }
 
     void dutyListHasARowPerDayOrInterval_data()
