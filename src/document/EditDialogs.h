@@ -68,6 +68,8 @@ struct Removal {
     LeftDuties duties = LeftDuties::Kept;
     // Who takes his duties, when they are given.
     QString successor = {};
+
+    bool operator==(const Removal&) const = default;
 };
 
 // "Remplacer un participant": whose duties, on the days from first to last, another takes.

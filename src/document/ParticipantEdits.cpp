@@ -277,9 +277,5 @@ bool RosterDocument::swapDuties(const QList<QDate>& days, const QList<QDate>& ot
     return edit(
         QStringLiteral("Échanger les gardes %1 et %2").arg(DaysText(days), DaysText(others)),
         [=, this] { roster_->setDuties(after); }, [=, this] { roster_->setDuties(before); },
-        [=, this] {
-            for (const QDate& day : days + others)
-                emit dayChanged(day);
-        },
-        Scope::Roster);
+        [=, this] { emit dutiesChanged(days + others); }, Scope::Roster);
 }

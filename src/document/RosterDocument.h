@@ -121,6 +121,8 @@ public:
 
 signals:
     void dayChanged(QDate day);
+    // The duties of several days changed in one edit (an exchange): the days.
+    void dutiesChanged(const QList<QDate>& days);
     // Many days at once: the unavailable days, or the days of a participant renamed or removed.
     void daysChanged();
     void participantsChanged();

@@ -18,7 +18,9 @@ RosterAlerts::RosterAlerts(const RosterDocument& document, QObject* parent)
     : QObject(parent)
     , document_(document)
 {
-    connect(&document, &RosterDocument::dayChanged, this, &RosterAlerts::recheckAround);
+    connect(&document, &RosterDocument::dayChanged, this,
+            [this](QDate day) { recheckAround({day}); });
+    connect(&document, &RosterDocument::dutiesChanged, this, &RosterAlerts::recheckAround);
     for (auto changedWhole : {&RosterDocument::daysChanged, &RosterDocument::participantsChanged,
                               &RosterDocument::absencesChanged, &RosterDocument::rulesChanged})
         connect(&document, changedWhole, this, &RosterAlerts::recheckAll);
@@ -49,29 +51,51 @@ void RosterAlerts::recheckAll()
     recheck(QDate(roster.year(), 1, 1), QDate(roster.year(), 12, 31));
 }
 
-void RosterAlerts::recheckAround(QDate day)
+void RosterAlerts::recheckAround(const QList<QDate>& days)
 {
     const Roster& roster = document_.roster();
-    const RosterDay* row = roster.day(day);
-    QList<SharedInterval> intervals;
+    QHash<QDate, QList<SharedInterval>> intervals;
     try {
-        if (row && row->doctor == SharedDutyMarker)
-            intervals = roster.intervals(day);
+        for (const QDate& day : days) {
+            const RosterDay* row = roster.day(day);
+            if (row && row->doctor == SharedDutyMarker)
+                intervals.insert(day, roster.intervals(day));
+        }
     } catch (const DatabaseError&) {
-        // The day's alerts stay as they were, and the facts match them.
+        // The days' alerts stay as they were, and the facts match them.
         return;
     }
+    // Every day of the edit is known before any is checked: an exchange's days reach each
+    // other's weeks.
     facts_.days = roster.days();
-    if (intervals.isEmpty())
-        facts_.intervals.remove(day);
-    else
-        facts_.intervals.insert(day, intervals);
+    for (const QDate& day : days) {
+        if (intervals.contains(day))
+            facts_.intervals.insert(day, intervals.value(day));
+        else
+            facts_.intervals.remove(day);
+    }
     const int reach = DaysInReachOfRules(roster.rules());
-    recheck(std::max(day.addDays(-reach), QDate(roster.year(), 1, 1)),
-            std::min(day.addDays(reach), QDate(roster.year(), 12, 31)));
+    const QDate yearStart(roster.year(), 1, 1);
+    const QDate yearEnd(roster.year(), 12, 31);
+    QDate first, last;
+    for (const QDate& day : days) {
+        const QDate from = std::max(day.addDays(-reach), yearStart);
+        const QDate to = std::min(day.addDays(reach), yearEnd);
+        recheckQuietly(from, to);
+        first = first.isValid() ? std::min(first, from) : from;
+        last = last.isValid() ? std::max(last, to) : to;
+    }
+    if (first.isValid())
+        emit changed(first, last);
 }
 
 void RosterAlerts::recheck(QDate first, QDate last)
+{
+    recheckQuietly(first, last);
+    emit changed(first, last);
+}
+
+void RosterAlerts::recheckQuietly(QDate first, QDate last)
 {
     const QList<RuleAlert> found = CheckRules(facts_, document_.roster().rules(), first, last);
     const auto from = std::lower_bound(alerts_.cbegin(), alerts_.cend(), first, ByDay);
@@ -79,5 +103,4 @@ void RosterAlerts::recheck(QDate first, QDate last)
     QList<RuleAlert> alerts(alerts_.cbegin(), from);
     alerts << found << QList<RuleAlert>(to, alerts_.cend());
     alerts_ = alerts;
-    emit changed(first, last);
 }

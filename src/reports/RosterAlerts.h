@@ -29,8 +29,10 @@ signals:
 
 private:
     void recheckAll();
-    void recheckAround(QDate day);
+    // The weeks the rules reach around the days of one edit, told at once.
+    void recheckAround(const QList<QDate>& days);
     void recheck(QDate first, QDate last);
+    void recheckQuietly(QDate first, QDate last);
 
     const RosterDocument& document_;
     RosterFacts facts_;

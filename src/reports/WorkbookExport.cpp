@@ -155,6 +155,22 @@ void WriteSharedList(SheetWriter& writer, const Formats& formats, const Roster& 
     }
 }
 
+// Printed as the year table is: landscape, six whole months on each page, the list of the
+// shared intervals on pages of its own.
+void SetUpPages(SheetWriter& writer)
+{
+    lxw_worksheet* sheet = writer.sheet();
+    worksheet_set_landscape(sheet);
+    worksheet_set_paper(sheet, 9); // A4
+    worksheet_set_margins(sheet, 0.4, 0.4, 0.4, 0.4);
+    // Six months of 19.5 characters are some 900 points wide; the page has 784.
+    worksheet_set_print_scale(sheet, 85);
+    lxw_col_t halfYear[] = {ColumnsPerMonth * 6, 0};
+    writer.check(worksheet_set_v_pagebreaks(sheet, halfYear));
+    lxw_row_t belowTheDays[] = {SharedListStart, 0};
+    writer.check(worksheet_set_h_pagebreaks(sheet, belowTheDays));
+}
+
 // The workbook written by the library into a file of the temporary folder, then read back.
 std::optional<QByteArray> MakeWorkbook(const Roster& roster, const QString& yearText,
                                        const std::function<void(int dayOfYear)>& progress)
@@ -180,6 +196,7 @@ std::optional<QByteArray> MakeWorkbook(const Roster& roster, const QString& year
             WriteMonthBlocks(writer, formats);
             WriteDays(writer, formats, roster, progress);
             WriteSharedList(writer, formats, roster);
+            SetUpPages(writer);
         } catch (const DatabaseError&) {
             failed = true;
         }

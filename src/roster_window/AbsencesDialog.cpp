@@ -1,5 +1,6 @@
 #include "roster_window/AbsencesDialog.h"
 
+#include "controls/HelpSection.h"
 #include "roster_window/YearDateField.h"
 
 #include <QComboBox>
@@ -37,6 +38,7 @@ AbsencesDialog::AbsencesDialog(const AbsencesWindow& window, QWidget* parent)
     , remove_(new QPushButton(QStringLiteral("&Supprimer"), this))
 {
     setWindowTitle(QStringLiteral("Absences des participants"));
+    SetHelpSection(*this, QStringLiteral("absences"));
     list_->setHeaderLabels({QStringLiteral("Participant"), QStringLiteral("Du"),
                             QStringLiteral("Au"), QStringLiteral("Motif")});
     list_->setRootIsDecorated(false);

@@ -1,5 +1,7 @@
 #include "roster_window/DayPropertiesDialog.h"
 
+#include "controls/HelpSection.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -20,6 +22,7 @@ DayPropertiesDialog::DayPropertiesDialog(QDate day, const DayProperties& current
     setWindowTitle(
         QStringLiteral("Propriété du %1")
             .arg(QLocale(QLocale::French).toString(day, QStringLiteral("dddd dd MMMM yyyy"))));
+    SetHelpSection(*this, QStringLiteral("proprietes"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
         QStringLiteral("Le type de jour influence l'affichage.\n"

@@ -1,6 +1,7 @@
 #include "roster_window/RemovalDialog.h"
 
 #include "controls/DialogButtons.h"
+#include "controls/HelpSection.h"
 #include "roster_window/YearDateField.h"
 
 #include <QButtonGroup>
@@ -27,8 +28,16 @@ RemovalDialog::RemovalDialog(const ParticipantsAtDay& start, QWidget* parent)
     , successor_(new QComboBox(this))
 {
     setWindowTitle(QStringLiteral("Retirer un participant"));
+    SetHelpSection(*this, QStringLiteral("retirer"));
     participant_->addItems(participants_);
     from_->setDate(start.day);
+    // Two choices, whatever widgets hold the buttons.
+    auto* period = new QButtonGroup(this);
+    period->addButton(wholeYear_);
+    period->addButton(fromDay_);
+    auto* left = new QButtonGroup(this);
+    for (QRadioButton* choice : {kept_, blanked_, given_})
+        left->addButton(choice);
     fromDay_->setChecked(true);
     blanked_->setChecked(true);
     connect(fromDay_, &QRadioButton::toggled, from_, &QWidget::setEnabled);
@@ -39,12 +48,12 @@ RemovalDialog::RemovalDialog(const ParticipantsAtDay& start, QWidget* parent)
 
     auto* fields = new QFormLayout;
     AddLabelledRow(*fields, QStringLiteral("&Participant :"), participant_);
-    auto* period = new QGroupBox(QStringLiteral("Il quitte le groupe"), this);
-    auto* periodLayout = new QVBoxLayout(period);
+    auto* leaving = new QGroupBox(QStringLiteral("Il quitte le groupe"), this);
+    auto* periodLayout = new QVBoxLayout(leaving);
     periodLayout->addWidget(wholeYear_);
     periodLayout->addWidget(new QLabel(QStringLiteral("Ses données administratives et ses "
                                                       "absences sont retirées avec lui."),
-                                       period));
+                                       leaving));
     auto* fromRow = new QHBoxLayout;
     fromRow->addWidget(fromDay_);
     fromRow->addWidget(from_);
@@ -61,7 +70,7 @@ RemovalDialog::RemovalDialog(const ParticipantsAtDay& start, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(period);
+    layout->addWidget(leaving);
     layout->addWidget(duties);
     layout->addWidget(AcceptOrCancel(*this, QStringLiteral("&Retirer")));
 }

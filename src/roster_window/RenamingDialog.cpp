@@ -1,6 +1,7 @@
 #include "roster_window/RenamingDialog.h"
 
 #include "controls/DialogButtons.h"
+#include "controls/HelpSection.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -14,6 +15,7 @@ RenamingDialog::RenamingDialog(const QStringList& participants, QWidget* parent)
     , newName_(new QLineEdit(this))
 {
     setWindowTitle(QStringLiteral("Renommer un participant"));
+    SetHelpSection(*this, QStringLiteral("renommer"));
     participant_->addItems(participants);
     newName_->setMaxLength(50);
     auto* fields = new QFormLayout(this);

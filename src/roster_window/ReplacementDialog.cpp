@@ -1,6 +1,7 @@
 #include "roster_window/ReplacementDialog.h"
 
 #include "controls/DialogButtons.h"
+#include "controls/HelpSection.h"
 #include "roster_window/YearDateField.h"
 
 #include <QComboBox>
@@ -15,6 +16,7 @@ ReplacementDialog::ReplacementDialog(const ParticipantsAtDay& start, QWidget* pa
     , last_(new YearDateField(start.year, this))
 {
     setWindowTitle(QStringLiteral("Remplacer un participant"));
+    SetHelpSection(*this, QStringLiteral("remplacer"));
     doctor_->addItems(start.participants);
     successor_->addItems(start.participants);
     successor_->setCurrentIndex(start.participants.size() > 1 ? 1 : 0);

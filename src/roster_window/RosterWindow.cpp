@@ -93,6 +93,11 @@ void RosterWindow::followDocument()
         showDayChange(day);
         refreshStatus();
     });
+    connect(document, &RosterDocument::dutiesChanged, this, [this](const QList<QDate>& days) {
+        for (const QDate& day : days)
+            showDayChange(day);
+        refreshStatus();
+    });
     connect(document, &RosterDocument::daysChanged, this, &RosterWindow::showDays);
     connect(document, &RosterDocument::participantsChanged, this, [this] {
         rebuildParticipantMenus();
@@ -542,6 +547,7 @@ void RosterWindow::swapCurrentDay()
     for (auto changed : {&RosterDocument::daysChanged, &RosterDocument::participantsChanged})
         connect(document_.get(), changed, swap_, &SwapDialog::refresh);
     connect(document_.get(), &RosterDocument::dayChanged, swap_, &SwapDialog::refresh);
+    connect(document_.get(), &RosterDocument::dutiesChanged, swap_, &SwapDialog::refresh);
     connect(grid_, &RosterGrid::currentDayChanged, swap_, [this] {
         if (const std::optional<QDate> other = grid_->currentDay())
             swap_->setOtherDay(*other);

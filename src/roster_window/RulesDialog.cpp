@@ -1,5 +1,7 @@
 #include "roster_window/RulesDialog.h"
 
+#include "controls/HelpSection.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -21,6 +23,7 @@ RulesDialog::RulesDialog(const RosterRules& current, QWidget* parent)
           QStringLiteral("un jour tenu par un &nom absent de la liste des participants"), this))
 {
     setWindowTitle(QStringLiteral("Règles du tour de garde"));
+    SetHelpSection(*this, QStringLiteral("regles"));
     auto* absent = new QCheckBox(QStringLiteral("de garde pendant une absence"), this);
     absent->setChecked(true);
     absent->setEnabled(false);

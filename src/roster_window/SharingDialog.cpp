@@ -1,5 +1,6 @@
 #include "roster_window/SharingDialog.h"
 
+#include "controls/HelpSection.h"
 #include "document/ShareRules.h"
 #include "roster_window/IntervalDialog.h"
 #include "store/DutyHours.h"
@@ -25,6 +26,7 @@ SharingDialog::SharingDialog(Messages& ui, const ShareRequest& request, QWidget*
     setWindowTitle(QStringLiteral("Partage de la garde du %1")
                        .arg(QLocale(QLocale::French)
                                 .toString(request.day, QStringLiteral("dddd dd MMMM yyyy"))));
+    SetHelpSection(*this, QStringLiteral("partager"));
     auto* info = new QLabel(request.info, this);
     info->setTextFormat(Qt::PlainText);
     list_->setHeaderLabels({QStringLiteral("Médecin"), QStringLiteral("De"), QStringLiteral("A")});

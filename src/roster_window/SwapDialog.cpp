@@ -1,5 +1,6 @@
 #include "roster_window/SwapDialog.h"
 
+#include "controls/HelpSection.h"
 #include "roster_window/YearDateField.h"
 
 #include <QDateEdit>
@@ -17,6 +18,7 @@ SwapDialog::SwapDialog(QDate day, Describe describe, QWidget* parent)
     , otherSide_(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Échanger deux gardes"));
+    SetHelpSection(*this, QStringLiteral("echanger"));
     otherSide_->setTextFormat(Qt::PlainText);
     connect(other_, &QDateEdit::dateChanged, otherSide_,
             [this](QDate other) { otherSide_->setText(describe_(other)); });

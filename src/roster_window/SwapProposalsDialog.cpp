@@ -1,5 +1,7 @@
 #include "roster_window/SwapProposalsDialog.h"
 
+#include "controls/HelpSection.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -12,6 +14,7 @@ SwapProposalsDialog::SwapProposalsDialog(const QString& alert, const QStringList
     , list_(new QListWidget(this))
 {
     setWindowTitle(QStringLiteral("Proposer des échanges"));
+    SetHelpSection(*this, QStringLiteral("proposer"));
     auto* heading =
         new QLabel(QStringLiteral("« %1 »\nÉchanger cette garde avec celle de :").arg(alert), this);
     heading->setTextFormat(Qt::PlainText);

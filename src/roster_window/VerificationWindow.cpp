@@ -1,5 +1,6 @@
 #include "roster_window/VerificationWindow.h"
 
+#include "controls/HelpSection.h"
 #include "reports/RosterAlerts.h"
 #include "roster_window/AlertCount.h"
 
@@ -18,6 +19,7 @@ VerificationWindow::VerificationWindow(const RosterAlerts& alerts, QWidget* pare
     , list_(new QTreeWidget(this))
 {
     setWindowTitle(QStringLiteral("Vérification du tour de garde"));
+    SetHelpSection(*this, QStringLiteral("verification"));
     list_->setHeaderLabels(
         {QStringLiteral("Date"), QStringLiteral("Participant"), QStringLiteral("Règle")});
     list_->setRootIsDecorated(false);
@@ -47,15 +49,29 @@ VerificationWindow::VerificationWindow(const RosterAlerts& alerts, QWidget* pare
     reload();
 }
 
+// The rows are rewritten where they stand: the list keeps its place, and the alert chosen
+// stays chosen while it remains.
 void VerificationWindow::reload()
 {
+    const QList<RuleAlert>& alerts = alerts_.all();
+    const int current = list_->indexOfTopLevelItem(list_->currentItem());
+    const std::optional<RuleAlert> chosen =
+        current >= 0 && current < shown_.size() ? std::optional(shown_.at(current)) : std::nullopt;
+    while (list_->topLevelItemCount() > alerts.size())
+        delete list_->takeTopLevelItem(list_->topLevelItemCount() - 1);
     const QLocale french(QLocale::French);
-    list_->clear();
-    for (const RuleAlert& alert : alerts_.all()) {
-        auto* row =
-            new QTreeWidgetItem(list_, {french.toString(alert.day, QStringLiteral("ddd d MMMM")),
-                                        alert.doctor, alert.text});
+    for (qsizetype i = 0; i < alerts.size(); ++i) {
+        const RuleAlert& alert = alerts.at(i);
+        QTreeWidgetItem* row = i < list_->topLevelItemCount()
+                                   ? list_->topLevelItem(static_cast<int>(i))
+                                   : new QTreeWidgetItem(list_);
+        row->setText(0, french.toString(alert.day, QStringLiteral("ddd d MMMM")));
+        row->setText(1, alert.doctor);
+        row->setText(2, alert.text);
         row->setData(0, Qt::UserRole, alert.day);
+        if (chosen && alert == *chosen)
+            list_->setCurrentItem(row);
     }
-    count_->setText(AlertCount(alerts_.all().size()));
+    shown_ = alerts;
+    count_->setText(AlertCount(alerts.size()));
 }

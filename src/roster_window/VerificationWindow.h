@@ -1,12 +1,13 @@
 #pragma once
 
+#include "reports/RuleCheck.h"
+
 #include <QDate>
 #include <QDialog>
 
 class QLabel;
 class QTreeWidget;
 class RosterAlerts;
-struct RuleAlert;
 
 // "Vérification du tour de garde": every alert of the year, by date, kept up to date while the
 // roster is edited. A double click on an alert goes to its day.
@@ -27,6 +28,8 @@ private:
     void reload();
 
     const RosterAlerts& alerts_;
+    // The alerts the rows show.
+    QList<RuleAlert> shown_;
     QLabel* count_;
     QTreeWidget* list_;
 };

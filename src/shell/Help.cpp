@@ -1,8 +1,10 @@
 #include "shell/Help.h"
 
+#include "controls/HelpSection.h"
 #include "shell/HelpWindow.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPointer>
 
 namespace {
@@ -20,7 +22,36 @@ HelpWindow& SharedHelpWindow()
     return *window;
 }
 
+// Sees F1 before the window it was pressed in: a window without a shortcut of its own for it
+// would drop it.
+class HelpKey : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+            !static_cast<QKeyEvent*>(event)->matches(QKeySequence::HelpContents))
+            return false;
+        const QString section = HelpSectionOf(static_cast<QWidget*>(watched));
+        if (section.isEmpty())
+            return false;
+        OpenHelp(section);
+        return true;
+    }
+};
+
 } // namespace
+
+void RouteHelpKey()
+{
+    static HelpKey* key = nullptr;
+    if (!key) {
+        key = new HelpKey(qApp);
+        qApp->installEventFilter(key);
+    }
+}
 
 void OpenHelp(const QString& section)
 {

@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTextBlock>
@@ -53,7 +54,9 @@ HelpWindow::HelpWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buildToolRow());
     layout->addWidget(splitter, 1);
-    resize(960, 680);
+    // Whole on the screen, its title bar and a panel of the desktop beside it (1366 by 768
+    // leaves it 668 pixels high).
+    resize(QSize(960, 680).boundedTo(screen()->availableGeometry().size() - QSize(40, 100)));
 }
 
 QLayout* HelpWindow::buildToolRow()

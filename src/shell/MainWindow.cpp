@@ -102,10 +102,17 @@ MainWindow::MainWindow(Interaction* ui)
     statusBar()->addWidget(statusPanels_[2], 4);
     statusBar()->addPermanentWidget(statusPanels_[3]);
 
-    windowMenu_->addAction(QStringLiteral("&En cascade"), this, [this] { arrange(0); });
-    windowMenu_->addAction(QStringLiteral("Mosaïque &horizontale"), this, [this] { arrange(1); });
-    windowMenu_->addAction(QStringLiteral("Mosaïque &verticale"), this, [this] { arrange(2); });
-    windowMenu_->addAction(QStringLiteral("&Réorganiser les icônes"), this, [this] { arrange(3); });
+    connect(windowMenu_, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
+    fillWindowMenu();
+    // From one roster window to the next, or back, as on the platform.
+    auto* next = new QAction(this);
+    next->setShortcuts(StandardKeys(QKeySequence::NextChild, Qt::CTRL | Qt::Key_F6));
+    connect(next, &QAction::triggered, mdiArea_, &QMdiArea::activateNextSubWindow);
+    auto* previous = new QAction(this);
+    previous->setShortcuts(
+        StandardKeys(QKeySequence::PreviousChild, Qt::CTRL | Qt::SHIFT | Qt::Key_F6));
+    connect(previous, &QAction::triggered, mdiArea_, &QMdiArea::activatePreviousSubWindow);
+    addActions({next, previous});
     // Over a roster, the help opens at the section about its grid.
     helpMenu_
         ->addAction(
@@ -117,6 +124,7 @@ MainWindow::MainWindow(Interaction* ui)
         about.exec();
     });
 
+    RouteHelpKey();
     recentFiles_.load(Settings());
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         rebuildMenus();
@@ -172,6 +180,30 @@ void MainWindow::rebuildMenus()
             menuBar()->addMenu(menu);
     }
     menuBar()->addMenu(helpMenu_);
+}
+
+void MainWindow::fillWindowMenu()
+{
+    windowMenu_->clear();
+    windowMenu_->addAction(QStringLiteral("&En cascade"), this, [this] { arrange(0); });
+    windowMenu_->addAction(QStringLiteral("Mosaïque &horizontale"), this, [this] { arrange(1); });
+    windowMenu_->addAction(QStringLiteral("Mosaïque &verticale"), this, [this] { arrange(2); });
+    windowMenu_->addAction(QStringLiteral("&Réorganiser les icônes"), this, [this] { arrange(3); });
+    // Every roster window, the one in front ticked.
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList(QMdiArea::CreationOrder);
+    if (!windows.isEmpty())
+        windowMenu_->addSeparator();
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        const auto* roster = qobject_cast<const RosterWindow*>(window->widget());
+        const QString caption = roster ? roster->document().caption() : window->windowTitle();
+        QAction* entry =
+            windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QString(caption).replace(
+                                       QLatin1Char('&'), QLatin1String("&&"))),
+                                   this, [this, window] { mdiArea_->setActiveSubWindow(window); });
+        entry->setCheckable(true);
+        entry->setChecked(window == mdiArea_->activeSubWindow());
+    }
 }
 
 void MainWindow::fillFileMenu(RosterWindow* active)

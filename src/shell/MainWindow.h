@@ -55,6 +55,8 @@ private:
     void addRosterWindow(std::unique_ptr<RosterDocument> document);
     void rebuildMenus();
     void fillFileMenu(RosterWindow* active);
+    // The arrangements, then the roster windows.
+    void fillWindowMenu();
     void showStatusOf(RosterWindow* window);
     void rosterSaved(const QString& filePath);
     void storePlacement();

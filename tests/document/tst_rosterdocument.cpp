@@ -293,6 +293,19 @@ private slots:
             Roster::load(document_->workPath())->participantRows().at(1).presence.isWholeYear());
     }
 
+    // A shared day copied onto another shared day brings its own intervals; an absence changed
+    // leaves no trace of its former period.
+    void copiesAndChangesReplaceWhatWasThere()
+    {
+        QVERIFY(document_->shareDay(Third, {{"A", 0, 4}, {"B", 4, 24}}));
+        ui_->answers = {AnswerYes};
+        QVERIFY(document_->copyDay(Second, Third));
+        QCOMPARE(document_->roster().duty(Third), document_->roster().duty(Second));
+        const Absence moved{"A", QDate(2011, 9, 5), QDate(2011, 9, 6), "Congés"};
+        QVERIFY(document_->changeAbsence(0, moved));
+        QCOMPARE(Roster::load(document_->workPath())->absences(), QList<Absence>{moved});
+    }
+
     // Two days, or the days of two duties day for day, exchange their duties whole, intervals
     // included, and get them back on undo.
     void swaps_data()
@@ -492,9 +505,15 @@ private slots:
                    return d.setSector("Haute\nUbaye");
                })
             << ControlMessage;
-        QTest::newRow("address with a tab") << Edit([](RosterDocument& d, ScriptedInteraction&) {
-            return d.setAdministrativeData(0, {"B", "", "", "1\true", "", ""});
-        }) << ControlMessage;
+        for (int field = 0; field < 5; ++field)
+            QTest::addRow("administrative field %d with a tab", field)
+                << Edit([field](RosterDocument& d, ScriptedInteraction&) {
+                       QString typed[5];
+                       typed[field] = "1\t2";
+                       return d.setAdministrativeData(
+                           0, {"B", typed[0], typed[1], typed[2], typed[3], typed[4]});
+                   })
+                << ControlMessage;
         QTest::newRow("overlapping intervals") << Edit([](RosterDocument& d, ScriptedInteraction&) {
             return d.shareDay(First, {{"A", 0, 6}, {"B", 5.5, 12}});
         }) << u"Un ou plusieurs des intervalles se chevauchent.\r\nVeuillez revoir ces valeurs."_s;

@@ -43,6 +43,8 @@ sheet = book.worksheets[0]
 print(*book.sheetnames, book.properties.title, sheet.max_row, sheet.row_dimensions[1].height,
       *(round(sheet.column_dimensions[k].width * 7) for k in ['A', 'B', 'C', 'AI']),
       ' '.join(str(r) for r in sheet.merged_cells.ranges), sep='|')
+print(sheet.page_setup.orientation, sheet.page_setup.paperSize, sheet.page_setup.scale,
+      *(b.id for b in sheet.col_breaks.brk), *(b.id for b in sheet.row_breaks.brk), sep='|')
 cells = (c for row in sheet.iter_rows() for c in row)
 for c in (c for c in cells if c.value is not None or c.coordinate == 'C2'):
     value = c.value.strftime('%Y-%m-%d') if hasattr(c.value, 'strftime') else c.value
@@ -213,6 +215,9 @@ private slots:
         // Widths as Excel holds them: the characters' pixels (7 each) and 5 of padding.
         QCOMPARE(book.first(), u"Gardes 2012|Gardes|37|18.0|16|19|117|19|A1:C1 D1:F1 G1:I1 J1:L1 "
                                "M1:O1 P1:R1 S1:U1 V1:X1 Y1:AA1 AB1:AD1 AE1:AG1 AH1:AJ1"_s);
+        // Printed as the year table: A4 landscape, six whole months on a page (a break after
+        // column R), the shared list on pages of its own (after row 33).
+        QCOMPARE(book.at(1), u"landscape|9|85|18|33"_s);
         // The month names; Sunday 1 January, a holiday; Monday 2 January, a weekday; the last
         // days of January and of February; a shared day; the shared list.
         for (const char* cell :

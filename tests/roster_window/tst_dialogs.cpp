@@ -4,6 +4,7 @@
 #include "roster_window/AbsencesDialog.h"
 #include "roster_window/DayPropertiesDialog.h"
 #include "roster_window/IntervalDialog.h"
+#include "roster_window/RemovalDialog.h"
 #include "roster_window/RulesDialog.h"
 #include "roster_window/SharingDialog.h"
 #include "shell/AddParticipantDialog.h"
@@ -241,6 +242,31 @@ private slots:
         QCOMPARE(absences.size(), 1);
         QCOMPARE(dialog.list()->topLevelItemCount(), 1);
         QCOMPARE(commands, QStringList{"import"});
+    }
+
+    // The removal starts from the day chosen, the leaver's days blanked; his days can be given
+    // to anyone but him, or he can leave the whole year.
+    void removalDialog()
+    {
+        RemovalDialog dialog({{"A", "B", "C"}, 2027, QDate(2027, 7, 1)}, nullptr);
+        const QList<QComboBox*> lists = dialog.findChildren<QComboBox*>();
+        const auto radio = [&dialog](const QString& text) {
+            for (QRadioButton* button : dialog.findChildren<QRadioButton*>()) {
+                if (button->text() == text)
+                    return button;
+            }
+            return static_cast<QRadioButton*>(nullptr);
+        };
+        QCOMPARE(dialog.removal(), (Removal{"A", QDate(2027, 7, 1), LeftDuties::Blanked}));
+        lists.first()->setCurrentIndex(1);
+        QCOMPARE(lists.last()->count(), 2);
+        QCOMPARE(lists.last()->itemText(1), u"C"_s);
+        radio(u"sont &données à :"_s)->click();
+        lists.last()->setCurrentIndex(1);
+        QCOMPARE(dialog.removal(), (Removal{"B", QDate(2027, 7, 1), LeftDuties::Given, "C"}));
+        radio(u"De &toute l'année"_s)->click();
+        QVERIFY(radio(u"sont &données à :"_s)->isChecked());
+        QCOMPARE(dialog.removal().from, QDate(2027, 1, 1));
     }
 
     // The run of weekends always holds more than it allows.

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPalette>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -572,6 +573,8 @@ private slots:
             << QList<QDate>{QDate(2011, 3, 7), QDate(2011, 3, 6)};
         QTest::newRow("first of three weekends last")
             << QList<QDate>{QDate(2011, 3, 19), QDate(2011, 3, 26), QDate(2011, 3, 12)};
+        QTest::newRow("last of three weekends last")
+            << QList<QDate>{QDate(2011, 3, 5), QDate(2011, 3, 12), QDate(2011, 3, 19)};
         QTest::newRow("away") << QList<QDate>{QDate(2011, 8, 5)};
     }
 
@@ -626,6 +629,47 @@ private slots:
         for (int edit = 0; edit < daysOfA.size() + 3; ++edit)
             window->document().undoStack().undo();
         checkAlerts();
+    }
+
+    // An exchange of two weekends is rechecked at once, and the verification window shows every
+    // alert of the year as it then stands, the alert chosen still chosen.
+    void theVerificationFollowsAnExchange()
+    {
+        std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
+        RosterDocument& document = window->document();
+        for (const QDate& day : {QDate(2011, 3, 4), QDate(2011, 3, 5), QDate(2011, 3, 6)})
+            document.assignDay(day, u"A"_s);
+        for (const QDate& day : {QDate(2011, 3, 12), QDate(2011, 3, 13)})
+            document.assignDay(day, u"B"_s);
+        window->showVerification();
+        QTreeWidget* list = window->findChild<VerificationWindow*>()->list();
+        const auto rows = [list] {
+            QStringList texts;
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                texts.append(list->topLevelItem(i)->text(0) + "|" + list->topLevelItem(i)->text(2));
+            return texts;
+        };
+        const auto alerts = [&window] {
+            QStringList texts;
+            for (const RuleAlert& alert : window->alerts().all())
+                texts.append(QLocale(QLocale::French).toString(alert.day, "ddd d MMMM") + "|" +
+                             alert.text);
+            return texts;
+        };
+        const QStringList before = rows();
+        const int chosen = int(before.indexOf(u"sam. 5 mars|A est de garde la veille"_s));
+        QVERIFY(chosen >= 0);
+        list->setCurrentItem(list->topLevelItem(chosen));
+        list->setCurrentItem(list->topLevelItem(chosen + 1));
+        const QString kept = rows().at(chosen + 1);
+        QSignalSpy rechecks(&window->alerts(), &RosterAlerts::changed);
+        ui_.swapChoices = {0};
+        window->proposeSwaps(window->alerts().of(QDate(2011, 3, 5)).constFirst());
+        QCOMPARE(ui_.swapProposals.first().first(), u"B, du samedi 12 mars au dimanche 13 mars"_s);
+        QCOMPARE(rechecks.size(), 1);
+        QCOMPARE(rows(), alerts());
+        QVERIFY(!rows().contains(u"sam. 5 mars|A est de garde la veille"_s));
+        QCOMPARE(rows().at(list->indexOfTopLevelItem(list->currentItem())), kept);
     }
 
     // The swap takes its other day from a click on the grid; a renamed or removed participant

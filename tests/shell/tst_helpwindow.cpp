@@ -1,9 +1,16 @@
 #include "DialogTesting.h"
+#include "reports/dialogs/FairnessView.h"
+#include "reports/dialogs/StatisticsDialog.h"
+#include "roster_window/AbsencesDialog.h"
+#include "roster_window/RulesDialog.h"
+#include "roster_window/SwapDialog.h"
 #include "shell/Help.h"
 #include "shell/HelpWindow.h"
 
 #include <QDialog>
 #include <QLabel>
+#include <QScreen>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -56,6 +63,9 @@ private slots:
         QVERIFY(help->findChild<QTextBrowser*>()->documentTitle().contains(u"Rotalis"_s));
         QVERIFY(help->findChild<QTreeWidget*>()->topLevelItemCount() > 0);
         QCOMPARE(AnchorInView(help), section);
+        // Whole on the screen, with room for its title bar.
+        const QRect screen = help->screen()->availableGeometry();
+        QVERIFY(help->width() <= screen.width() - 40 && help->height() <= screen.height() - 100);
     }
 
     // Every link leads within the manual. A link followed can be gone back on, then forward
@@ -103,6 +113,49 @@ private slots:
         QVERIFY(std::ranges::any_of(help.findChildren<QLabel*>(), [](const QLabel* label) {
             return label->text() == u"Aucun résultat"_s;
         }));
+    }
+
+    // F1 in a window opens the manual at the window's section; in the statistics, at the
+    // section of the tab shown.
+    void f1OpensTheWindowsSection_data()
+    {
+        QTest::addColumn<std::function<QDialog*()>>("make");
+        QTest::addColumn<QString>("section");
+        using Make = std::function<QDialog*()>;
+        QTest::newRow("rules") << Make([] { return new RulesDialog(RosterRules{}, nullptr); })
+                               << u"regles"_s;
+        QTest::newRow("absences") << Make([] {
+            return new AbsencesDialog(
+                {2027, QDate(2027, 1, 1), {"A"}, [] { return QList<Absence>{}; }, {}, {}, {}, {}},
+                nullptr);
+        }) << u"absences"_s;
+        QTest::newRow("swap") << Make([] {
+            return new SwapDialog(
+                QDate(2027, 3, 1), [](QDate) { return QString(); }, nullptr);
+        }) << u"echanger"_s;
+        for (const bool fairness : {false, true})
+            QTest::addRow("statistics, %s tab", fairness ? "fairness" : "first")
+                << Make([fairness] {
+                       auto* dialog = new StatisticsDialog(StatisticsReport{}, nullptr);
+                       if (fairness)
+                           dialog->tabs()->setCurrentWidget(dialog->fairness());
+                       return dialog;
+                   })
+                << (fairness ? u"equite"_s : u"statistiques"_s);
+    }
+
+    void f1OpensTheWindowsSection()
+    {
+        QFETCH(std::function<QDialog*()>, make);
+        QFETCH(QString, section);
+        RouteHelpKey();
+        const std::unique_ptr<QDialog> window(make());
+        QVERIFY(ShowActive(*window));
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : window.get(), Qt::Key_F1);
+        QVERIFY(SharedHelp() && SharedHelp()->isVisible());
+        QCOMPARE(AnchorInView(SharedHelp()), section);
+        SharedHelp()->close();
     }
 
     // Above a dialog in progress, the help is not blocked by it; alone, it blocks nothing.

@@ -220,6 +220,35 @@ private slots:
         QCOMPARE(ui_->rosterPrintOffers.size(), printOffers);
     }
 
+    // "F&enêtre" lists the roster windows after its four entries, the one in front ticked;
+    // Ctrl+F6 and Ctrl+Tab go to the next one, Ctrl+Shift+F6 back.
+    void switchingBetweenRosters()
+    {
+        RosterWindow* first = newBlank(2011);
+        newBlank(2012);
+        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+        QMenu* windows = main_->menuBar()->actions().at(1)->menu();
+        const auto entries = [windows] {
+            emit windows->aboutToShow();
+            QStringList texts;
+            for (const QAction* entry : windows->actions().mid(5))
+                texts.append(entry->text() + (entry->isChecked() ? "*" : ""));
+            return texts;
+        };
+        QCOMPARE(Texts(windows->actions()).mid(0, 4),
+                 (QStringList{"&En cascade", "Mosaïque &horizontale", "Mosaïque &verticale",
+                              "&Réorganiser les icônes"}));
+        QCOMPARE(entries(), (QStringList{"&1 Tour 1", "&2 Tour 2*"}));
+        for (const char* keys : {"Ctrl+F6", "Ctrl+Tab", "Ctrl+Shift+F6"}) {
+            const RosterWindow* before = main_->activeRosterWindow();
+            QTest::keySequence(main_->activeRosterWindow()->grid(), QKeySequence(keys));
+            QVERIFY2(main_->activeRosterWindow() != before, keys);
+        }
+        QCOMPARE(main_->activeRosterWindow(), first);
+        windows->actions().last()->trigger();
+        QCOMPARE(entries(), (QStringList{"&1 Tour 1", "&2 Tour 2*"}));
+    }
+
     // Wherever the area's own placer puts a new roster, all of it shows. However many rosters
     // are cascaded, each stays large enough to work in and none leaves the area, the one in
     // front staying in front; tiled, they share the area in bands (code 1 one above the other,

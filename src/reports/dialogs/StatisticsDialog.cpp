@@ -1,5 +1,6 @@
 #include "reports/dialogs/StatisticsDialog.h"
 
+#include "controls/HelpSection.h"
 #include "reports/Statistics.h"
 #include "reports/dialogs/FairnessView.h"
 #include "reports/dialogs/PrintButtons.h"
@@ -21,6 +22,7 @@ StatisticsDialog::StatisticsDialog(const StatisticsReport& report, QWidget* pare
     , fairnessCommands_(report.fairness.commands)
 {
     setWindowTitle(report.title);
+    SetHelpSection(*this, QStringLiteral("statistiques"));
     tabs_->addTab(makeStatisticsTab(report), QStringLiteral("Statistiques"));
     tabs_->addTab(fairness_, QStringLiteral("Équité"));
 
@@ -35,8 +37,12 @@ StatisticsDialog::StatisticsDialog(const StatisticsReport& report, QWidget* pare
             show(selected->text(0));
     });
     // The details are those of a line of the statistics.
-    connect(tabs_, &QTabWidget::currentChanged, details,
-            [this, details] { details->setEnabled(tabs_->currentWidget() != fairness_); });
+    // Its help is that of the tab shown.
+    connect(tabs_, &QTabWidget::currentChanged, details, [this, details] {
+        const bool fairness = tabs_->currentWidget() == fairness_;
+        details->setEnabled(!fairness);
+        SetHelpSection(*this, fairness ? QStringLiteral("equite") : QStringLiteral("statistiques"));
+    });
     connect(buttons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole),
             &QPushButton::clicked, this, &QDialog::reject);
 
