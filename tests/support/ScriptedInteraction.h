@@ -78,6 +78,12 @@ public:
     };
     QList<Waiting> waitings;
 
+    // The next scripted answer, or what cancels.
+    template <typename Answer> static Answer Next(QList<Answer>& answers, Answer cancel = {})
+    {
+        return answers.isEmpty() ? cancel : answers.takeFirst();
+    }
+
     void tell(const QString& message, MessageIcon icon) override
     {
         shown.append({message, icon, isWaiting()});
@@ -93,102 +99,86 @@ public:
     QString promptText(const QString& prompt) override
     {
         shown.append({prompt, MessageIcon::None});
-        return promptAnswers.isEmpty() ? QString() : promptAnswers.takeFirst();
+        return Next(promptAnswers);
     }
 
     int chooseParticipant(const QStringList& participants, int preselected) override
     {
         participantLists.append(participants);
         preselections.append(preselected);
-        return participantChoices.isEmpty() ? -1 : participantChoices.takeFirst();
+        return Next(participantChoices, -1);
     }
 
-    QString askNewParticipant() override
-    {
-        return newParticipants.isEmpty() ? QString() : newParticipants.takeFirst();
-    }
+    QString askNewParticipant() override { return Next(newParticipants); }
 
     int chooseReplacement(const QStringList& entries, int preselected) override
     {
         replacementLists.append(entries);
         preselections.append(preselected);
-        return replacements.isEmpty() ? -1 : replacements.takeFirst();
+        return Next(replacements, -1);
     }
 
     std::optional<QList<SharedInterval>> editShare(const ShareRequest& request) override
     {
         shareRequests.append(request);
-        return shares.isEmpty() ? std::nullopt : shares.takeFirst();
+        return Next(shares);
     }
 
     std::optional<DayProperties> editDayProperties(QDate, const DayProperties&) override
     {
-        return dayProperties.isEmpty() ? std::nullopt : dayProperties.takeFirst();
+        return Next(dayProperties);
     }
 
-    std::optional<SectorName> nameSector(const QString&) override
-    {
-        return sectorNames.isEmpty() ? std::nullopt : sectorNames.takeFirst();
-    }
+    std::optional<SectorName> nameSector(const QString&) override { return Next(sectorNames); }
 
-    std::optional<RosterRules> editRules(const RosterRules&) override
-    {
-        return rules.isEmpty() ? std::nullopt : rules.takeFirst();
-    }
+    std::optional<RosterRules> editRules(const RosterRules&) override { return Next(rules); }
 
     void showAbsences(const AbsencesWindow& window) override { absencesWindows.append(window); }
 
-    std::optional<Renaming> askRenaming(const QStringList&) override
-    {
-        return renamings.isEmpty() ? std::nullopt : renamings.takeFirst();
-    }
+    std::optional<Renaming> askRenaming(const QStringList&) override { return Next(renamings); }
 
     int chooseSwapProposal(const QString&, const QStringList& proposals) override
     {
         swapProposals.append(proposals);
-        return swapChoices.isEmpty() ? -1 : swapChoices.takeFirst();
+        return Next(swapChoices, -1);
     }
 
     std::optional<NewParticipant> askParticipantToAdd(const ParticipantsAtDay& start) override
     {
         participantStarts.append(start);
-        return participantsToAdd.isEmpty() ? std::nullopt : participantsToAdd.takeFirst();
+        return Next(participantsToAdd);
     }
 
     std::optional<Removal> askRemoval(const ParticipantsAtDay& start) override
     {
         participantStarts.append(start);
-        return removals.isEmpty() ? std::nullopt : removals.takeFirst();
+        return Next(removals);
     }
 
     std::optional<Replacement> askReplacement(const ParticipantsAtDay& start) override
     {
         participantStarts.append(start);
-        return replacementsOfParticipants.isEmpty() ? std::nullopt
-                                                    : replacementsOfParticipants.takeFirst();
+        return Next(replacementsOfParticipants);
     }
 
-    QString chooseFileToOpen(const FileChoice&) override
-    {
-        return filesToOpen.isEmpty() ? QString() : filesToOpen.takeFirst();
-    }
+    QString chooseFileToOpen(const FileChoice&) override { return Next(filesToOpen); }
 
     QString chooseFileToSave(const FileChoice& choice) override
     {
         saveChoices.append(choice);
-        return filesToSave.isEmpty() ? QString() : filesToSave.takeFirst();
+        return Next(filesToSave);
     }
 
     std::optional<QList<bool>> chooseRecoveries(const QList<WorkRecord>& rosters) override
     {
         recoveryOffers.append(rosters);
-        return recoveries.isEmpty() ? std::nullopt : recoveries.takeFirst();
+        return Next(recoveries);
     }
 
     std::optional<PrintChoice> choosePrinter(const PrintPreset& preset) override
     {
         printPresets.append(preset);
-        return printChoices.isEmpty() ? std::nullopt : printChoices.takeFirst();
+        return Next(printChoices);
     }
 
     void showPreview(const QList<PreviewPage>& pages, const std::function<void()>&) override
@@ -218,13 +208,13 @@ public:
     std::optional<RosterPrintRequest> chooseRosterPages(const RosterPrintOffer& offer) override
     {
         rosterPrintOffers.append(offer);
-        return rosterPages.isEmpty() ? std::nullopt : rosterPages.takeFirst();
+        return Next(rosterPages);
     }
 
     std::optional<OnCallRequest> chooseOnCallMonth(const OnCallOffer& offer) override
     {
         onCallOffers.append(offer);
-        return onCallMonths.isEmpty() ? std::nullopt : onCallMonths.takeFirst();
+        return Next(onCallMonths);
     }
 
     void showAdministrativeData(const AdministrativeDataWindow& window) override
@@ -242,10 +232,7 @@ public:
         return std::make_unique<ScriptedWaiting>(waitings, waitings.size() - 1);
     }
 
-    QString chooseFolder(const QString&) override
-    {
-        return folders.isEmpty() ? QString() : folders.takeFirst();
-    }
+    QString chooseFolder(const QString&) override { return Next(folders); }
 
     QStringList texts() const
     {
