@@ -79,7 +79,13 @@ public:
     QList<Waiting> waitings;
 
     // The next scripted answer, or what cancels.
-    template <typename Answer> static Answer Next(QList<Answer>& answers, Answer cancel = {})
+    template <typename Answer> static Answer Next(QList<Answer>& answers)
+    {
+        if (answers.isEmpty())
+            return Answer();
+        return answers.takeFirst();
+    }
+    static int Next(QList<int>& answers, int cancel)
     {
         return answers.isEmpty() ? cancel : answers.takeFirst();
     }
