@@ -54,7 +54,7 @@ private slots:
         child.kill();
         QVERIFY(child.waitForFinished());
         // Meanwhile another copy of the program saved the roster file the child was editing.
-        QVERIFY(WriteFile(edited, ReadFile(CreateBlankRoster(2011))));
+        QVERIFY(WriteFile(edited, ReadFile(CreateMarchRoster())));
         // A working file no program can read, left with a record that says it holds changes.
         const QString damaged = WorkFolder() + "/vdoABCDEF.tmp";
         QVERIFY(WriteFile(damaged, "pas un tour de garde"));

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QSettings>
 #include <QTemporaryFile>
 
@@ -62,29 +63,43 @@ FullDisk::~FullDisk()
     sigaction(SIGXFSZ, &previousAction_, nullptr);
 }
 
+namespace {
+
+// A new file of the temporary folder holding these bytes; its path.
+QString CopyOf(const QByteArray& bytes, const QString& name)
+{
+    QTemporaryFile copy(QDir::temp().filePath(name));
+    if (!copy.open() || copy.write(bytes) != bytes.size())
+        return {};
+    copy.setAutoRemove(false);
+    return copy.fileName();
+}
+
+} // namespace
+
+// Each roster is made once, then copied: making one costs the key's derivations, which the
+// sanitizers make slow.
 QString CreateBlankRoster(int year)
 {
+    static QHash<int, QByteArray> made;
+    if (made.contains(year))
+        return CopyOf(made.value(year), QStringLiteral("blankXXXXXX.dat"));
     QTemporaryFile name(QDir::temp().filePath(QStringLiteral("blankXXXXXX.dat")));
     if (!name.open())
         return {};
     name.setAutoRemove(false);
     const std::unique_ptr<RosterDatabase> db = MakeBlankRoster(year);
-    return db && WriteRosterFile(*db, name.fileName()) == RosterWrite::Written ? name.fileName()
-                                                                               : QString();
+    if (!db || WriteRosterFile(*db, name.fileName()) != RosterWrite::Written)
+        return {};
+    made.insert(year, ReadFile(name.fileName()));
+    return name.fileName();
 }
 
 QString CreateMarchRoster()
 {
-    // Made once, then copied: each roster made costs the key's derivations, which the
-    // sanitizers make slow.
     static QByteArray made;
-    if (!made.isEmpty()) {
-        QTemporaryFile copy(QDir::temp().filePath(QStringLiteral("marchXXXXXX.dat")));
-        if (!copy.open() || copy.write(made) != made.size())
-            return {};
-        copy.setAutoRemove(false);
-        return copy.fileName();
-    }
+    if (!made.isEmpty())
+        return CopyOf(made, QStringLiteral("marchXXXXXX.dat"));
     const QString path = CreateBlankRoster(2011);
     std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path);
     for (const char* edit : {

@@ -45,6 +45,7 @@ private:
 };
 
 // A blank roster file of the year, saved by the program in the temporary folder; its path.
+// Made once a year, with the settings of the first call, and copied at the next.
 QString CreateBlankRoster(int year);
 // A 2011 roster file in the temporary folder, its participants B then A: A on duty on 1 March,
 // 2 March shared by B (08:00-20:00) then A (20:00-08:00), 3 March empty, 4 March and 15 August
