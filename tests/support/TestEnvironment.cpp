@@ -11,8 +11,6 @@
 #include <QSettings>
 #include <QTemporaryFile>
 
-#include <algorithm>
-
 namespace {
 
 void Restore(const char* name, const QByteArray& previous)
@@ -118,22 +116,16 @@ QString CreateMarchRoster()
 
 QStringList EarlierTables(RosterSchema::Version version)
 {
+    // Garde, Partagé, then Participants and its index.
     const std::vector<const char*> earlier = RosterSchema::StatementsOf(version);
-    const auto statementOf = [&earlier](const char* start) {
-        return QString::fromUtf8(*std::find_if(earlier.cbegin(), earlier.cend(), [start](auto sql) {
-            return QString::fromUtf8(sql).startsWith(QString::fromUtf8(start));
-        }));
-    };
-    const QString columns = "[Médecin], [Semaine], [WE], [Etat-Civil], [Identification], "
-                            "[Adresse], [CP], [Ville]";
-    QStringList statements{"DROP INDEX [Médecin]",
-                           "ALTER TABLE [Participants] RENAME TO [Récents]",
-                           statementOf("CREATE TABLE [Participants]"),
-                           QString("INSERT INTO [Participants] (rowid, %1) SELECT rowid, %1 "
-                                   "FROM [Récents]")
-                               .arg(columns),
-                           "DROP TABLE [Récents]",
-                           statementOf("CREATE INDEX")};
+    QStringList statements{
+        "DROP INDEX [Médecin]",
+        "ALTER TABLE [Participants] RENAME TO [Récents]",
+        earlier.at(2),
+        "INSERT INTO [Participants] SELECT [Médecin], [Semaine], [WE], "
+        "[Etat-Civil], [Identification], [Adresse], [CP], [Ville] FROM [Récents]",
+        "DROP TABLE [Récents]",
+        earlier.at(3)};
     if (version == RosterSchema::Version::Before430)
         statements.append("DROP TABLE [Absences]");
     return statements;
