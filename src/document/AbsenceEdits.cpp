@@ -6,18 +6,6 @@
 #include "document/RosterDocument.h"
 #include "store/RosterFile.h"
 
-namespace {
-
-// "du 10 août au 12 août", "le 1er mars" for a single day.
-QString PeriodText(const Absence& absence)
-{
-    return absence.first == absence.last
-               ? QStringLiteral("le %1").arg(DayText(absence.first))
-               : QStringLiteral("du %1 au %2").arg(DayText(absence.first), DayText(absence.last));
-}
-
-} // namespace
-
 bool RosterDocument::putAbsences(const QList<Absence>& absences, const QString& text)
 {
     const QList<Absence> former = roster_->absences();
@@ -40,9 +28,9 @@ bool RosterDocument::addAbsence(const Absence& absence)
 {
     if (!checkAbsence(absence))
         return false;
-    return putAbsences(
-        WithAbsence(roster_->absences(), absence),
-        QStringLiteral("Ajouter l'absence de %1 %2").arg(absence.doctor, PeriodText(absence)));
+    return putAbsences(WithAbsence(roster_->absences(), absence),
+                       QStringLiteral("Ajouter l'absence de %1 %2")
+                           .arg(absence.doctor, PeriodText(absence.first, absence.last)));
 }
 
 bool RosterDocument::changeAbsence(qsizetype index, const Absence& absence)
@@ -51,9 +39,9 @@ bool RosterDocument::changeAbsence(qsizetype index, const Absence& absence)
         return false;
     if (roster_->absences().at(index) == absence)
         return false;
-    return putAbsences(
-        WithAbsence(roster_->absences(), absence, index),
-        QStringLiteral("Modifier l'absence de %1 %2").arg(absence.doctor, PeriodText(absence)));
+    return putAbsences(WithAbsence(roster_->absences(), absence, index),
+                       QStringLiteral("Modifier l'absence de %1 %2")
+                           .arg(absence.doctor, PeriodText(absence.first, absence.last)));
 }
 
 bool RosterDocument::removeAbsence(qsizetype index)
@@ -62,9 +50,8 @@ bool RosterDocument::removeAbsence(qsizetype index)
         return false;
     QList<Absence> absences = roster_->absences();
     const Absence removed = absences.takeAt(index);
-    return putAbsences(
-        absences,
-        QStringLiteral("Supprimer l'absence de %1 %2").arg(removed.doctor, PeriodText(removed)));
+    return putAbsences(absences, QStringLiteral("Supprimer l'absence de %1 %2")
+                                     .arg(removed.doctor, PeriodText(removed.first, removed.last)));
 }
 
 bool RosterDocument::importUnavailableDays(const QString& copyPath, const QString& doctor)

@@ -11,3 +11,10 @@ inline QString DayText(QDate day)
     return day.day() == 1 ? QStringLiteral("1er %1").arg(month)
                           : QStringLiteral("%1 %2").arg(day.day()).arg(month);
 }
+
+// "du 10 août au 12 août", "le 1er mars" for a single day.
+inline QString PeriodText(QDate first, QDate last)
+{
+    return first == last ? QStringLiteral("le %1").arg(DayText(first))
+                         : QStringLiteral("du %1 au %2").arg(DayText(first), DayText(last));
+}

@@ -205,10 +205,7 @@ bool RosterDocument::replaceParticipant(const Replacement& replacement)
         formerDuties);
     if (!duties)
         return false;
-    const QString period = replacement.first == replacement.last
-                               ? QStringLiteral("le %1").arg(DayText(replacement.first))
-                               : QStringLiteral("du %1 au %2")
-                                     .arg(DayText(replacement.first), DayText(replacement.last));
+    const QString period = PeriodText(replacement.first, replacement.last);
     if (duties->isEmpty()) {
         messages_.tell(QStringLiteral("%1 n'est de garde aucun jour %2.").arg(doctor, period),
                        MessageIcon::Information);
