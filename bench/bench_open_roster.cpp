@@ -8,6 +8,7 @@
 #include "document/RosterDocument.h"
 #include "generator/RosterGenerator.h"
 #include "roster_window/RosterWindow.h"
+#include "session/RosterSession.h"
 #include "store/BlankRoster.h"
 #include "store/ProgramLocale.h"
 #include "store/Roster.h"
@@ -70,7 +71,7 @@ void ShowFilled(Interaction& ui, std::unique_ptr<RosterDocument> document, bool 
 {
     if (!opened)
         std::exit(1);
-    RosterWindow window(ui, std::move(document));
+    RosterWindow window(std::make_unique<RosterSession>(ui, std::move(document)));
     window.show();
     QApplication::processEvents();
 }
@@ -96,13 +97,13 @@ int main(int argc, char** argv)
     std::vector<double> blank;
     for (int i = 0; i < iterations; ++i) {
         opened.push_back(Milliseconds([&] {
-            auto document = std::make_unique<RosterDocument>(ui, ui);
+            auto document = std::make_unique<RosterDocument>(ui);
             const bool opened = document->openFile(MakeWorkingCopy(saved), saved, untitled);
             ShowFilled(ui, std::move(document), opened);
         }));
         floor.push_back(Milliseconds([&] { ReadWithBareSqlcipher(saved); }));
         blank.push_back(Milliseconds([&] {
-            auto document = std::make_unique<RosterDocument>(ui, ui);
+            auto document = std::make_unique<RosterDocument>(ui);
             const bool opened = document->openNew(MakeBlankRoster(Year), untitled);
             ShowFilled(ui, std::move(document), opened);
         }));

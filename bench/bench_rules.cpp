@@ -2,8 +2,8 @@
 // every participant away twice: the whole year, and the weeks around an edited day.
 // Prints the medians in milliseconds.
 #include "BenchTiming.h"
-#include "reports/RuleCheck.h"
-#include "reports/SwapProposals.h"
+#include "rules/RuleCheck.h"
+#include "rules/SwapProposals.h"
 #include "store/Calendar.h"
 
 #include <QCoreApplication>

@@ -37,7 +37,7 @@ int main(int argc, char** argv)
     const int iterations = Iterations(app.arguments());
     const BenchFolder temp;
     ScriptedInteraction ui;
-    RosterDocument document(ui, ui);
+    RosterDocument document(ui);
     int untitled = 0;
     if (!document.openNew(MakeBlankRoster(Year), untitled))
         return 1;

@@ -1,5 +1,7 @@
+#include "session/SessionManager.h"
 #include "shell/MainWindow.h"
 #include "shell/ProgramIcon.h"
+#include "shell/WindowArrangement.h"
 #include "store/AppInfo.h"
 #include "store/ProgramLocale.h"
 
@@ -24,7 +26,7 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&qtTranslator);
 
     MainWindow window;
-    window.showAtStoredPlace();
-    window.reopenAbandonedRosters();
+    ShowAtStoredPlace(window);
+    window.sessions().reopenAbandonedRosters();
     return QApplication::exec();
 }

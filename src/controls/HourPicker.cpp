@@ -1,6 +1,6 @@
 #include "controls/HourPicker.h"
 
-#include "document/ShareRules.h"
+#include "document/ShareCheck.h"
 
 #include <QFocusEvent>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 // The edits of the participants' absences, each an undoable command.
 
-#include "document/AbsenceRules.h"
+#include "document/AbsenceCheck.h"
 #include "document/EditTexts.h"
 #include "document/Messages.h"
 #include "document/RosterDocument.h"
@@ -12,7 +12,7 @@ bool RosterDocument::putAbsences(const QList<Absence>& absences, const QString& 
     return edit(
         text, [this, absences] { roster_->setAbsences(absences); },
         [this, former] { roster_->setAbsences(former); }, [this] { emit absencesChanged(); },
-        Scope::Roster);
+        EditScope::Roster);
 }
 
 bool RosterDocument::checkAbsence(const Absence& absence)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QLocale>
 #include <QString>
 
@@ -17,4 +18,12 @@ inline QString PeriodText(QDate first, QDate last)
 {
     return first == last ? QStringLiteral("le %1").arg(DayText(first))
                          : QStringLiteral("du %1 au %2").arg(DayText(first), DayText(last));
+}
+
+// "du 5 mars", "du 5 mars au 6 mars" for the days of one duty.
+inline QString DaysText(const QList<QDate>& days)
+{
+    return days.size() == 1 ? QStringLiteral("du %1").arg(DayText(days.constFirst()))
+                            : QStringLiteral("du %1 au %2")
+                                  .arg(DayText(days.constFirst()), DayText(days.constLast()));
 }

@@ -3,7 +3,10 @@
 
 #include "document/EditTexts.h"
 #include "document/Messages.h"
+#include "document/RemoveParticipantCommand.h"
+#include "document/RenameParticipantCommand.h"
 #include "document/RosterDocument.h"
+#include "document/SwapDutiesCommand.h"
 #include "store/ParticipantNames.h"
 
 namespace {
@@ -90,11 +93,9 @@ bool RosterDocument::renameParticipant(const QString& former, const QString& nam
         if (absence.doctor == former)
             absence.doctor = name;
     }
-    return edit(
-        QStringLiteral("Renommer le participant %1 en %2").arg(former, name),
-        [=, this] { roster_->renameParticipant(index, name, *duties, absences); },
-        [=, this] { roster_->renameParticipant(index, former, formerDuties, formerAbsences); },
-        [this] { showParticipantChange(); }, Scope::Roster);
+    return push(new RenameParticipantCommand(
+        *this, QStringLiteral("Renommer le participant %1 en %2").arg(former, name), index,
+        {former, formerDuties, formerAbsences}, {name, *duties, absences}));
 }
 
 bool RosterDocument::checkSuccessor(const QString& doctor, const QString& successor)
@@ -155,12 +156,9 @@ bool RosterDocument::removeFromTheYear(qsizetype index, const Removal& removal)
     const QList<Absence> formerAbsences = roster_->absences();
     QList<Absence> absences = formerAbsences;
     absences.removeIf([&doctor](const Absence& absence) { return absence.doctor == doctor; });
-    const ParticipantRow row = roster_->participantRow(index);
-    return edit(
-        QStringLiteral("Retirer le participant %1").arg(doctor),
-        [=, this] { roster_->removeParticipant(index, *duties, absences); },
-        [=, this] { roster_->restoreParticipant(index, row, formerDuties, formerAbsences); },
-        [this] { showParticipantChange(); }, Scope::Roster);
+    return push(new RemoveParticipantCommand(
+        *this, QStringLiteral("Retirer le participant %1").arg(doctor),
+        {index, roster_->participantRow(index), formerDuties, *duties, formerAbsences, absences}));
 }
 
 bool RosterDocument::removeFromDay(qsizetype index, const Removal& removal)
@@ -176,7 +174,7 @@ bool RosterDocument::removeFromDay(qsizetype index, const Removal& removal)
             .arg(removal.doctor, DayText(removal.from)),
         [=, this] { roster_->setPresence(index, presence, *duties); },
         [=, this] { roster_->setPresence(index, former, formerDuties); },
-        [this] { showParticipantChange(); }, Scope::Roster);
+        [this] { showParticipantChange(); }, EditScope::Roster);
 }
 
 bool RosterDocument::replaceParticipant(const Replacement& replacement)
@@ -215,7 +213,7 @@ bool RosterDocument::replaceParticipant(const Replacement& replacement)
             QStringLiteral("Remplacer %1 par %2 %3").arg(doctor, replacement.successor, period),
             [=, this] { roster_->setDuties(*duties); },
             [=, this] { roster_->setDuties(formerDuties); }, [this] { emit daysChanged(); },
-            Scope::Roster))
+            EditScope::Roster))
         return false;
     messages_.tell(QStringLiteral("%1 jour(s) de garde de %2 donné(s) à %3.")
                        .arg(duties->size())
@@ -231,34 +229,14 @@ void RosterDocument::showParticipantChange()
     emit daysChanged();
 }
 
-namespace {
-
-// "du 5 mars", "du 5 mars au 6 mars" for the days of one duty.
-QString DaysText(const QList<QDate>& days)
-{
-    return days.size() == 1 ? QStringLiteral("du %1").arg(DayText(days.constFirst()))
-                            : QStringLiteral("du %1 au %2")
-                                  .arg(DayText(days.constFirst()), DayText(days.constLast()));
-}
-
-} // namespace
-
 bool RosterDocument::swapDuties(const QList<QDate>& days, const QList<QDate>& others)
 {
     if (days.isEmpty() || days.size() != others.size())
         return false;
-    bool sameTypes = true;
     for (qsizetype i = 0; i < days.size(); ++i) {
-        const RosterDay* row = roster_->day(days.at(i));
-        const RosterDay* other = roster_->day(others.at(i));
-        if (!row || !other || days.contains(others.at(i)))
+        if (!roster_->day(days.at(i)) || !roster_->day(others.at(i)) || days.contains(others.at(i)))
             return false;
-        sameTypes = sameTypes && row->type == other->type;
     }
-    if (!sameTypes && !confirm(QStringLiteral("Ces deux jours ne sont pas du même type.\r\n"
-                                              "Échanger tout de même les gardes %1 et %2 ?")
-                                   .arg(DaysText(days), DaysText(others))))
-        return false;
     QList<DatedDuty> before, after;
     if (!read([&] {
             for (qsizetype i = 0; i < days.size(); ++i) {
@@ -271,8 +249,7 @@ bool RosterDocument::swapDuties(const QList<QDate>& days, const QList<QDate>& ot
         return false;
     if (before == after)
         return false;
-    return edit(
-        QStringLiteral("Échanger les gardes %1 et %2").arg(DaysText(days), DaysText(others)),
-        [=, this] { roster_->setDuties(after); }, [=, this] { roster_->setDuties(before); },
-        [=, this] { emit dutiesChanged(days + others); }, Scope::Roster);
+    return push(new SwapDutiesCommand(
+        *this, QStringLiteral("Échanger les gardes %1 et %2").arg(DaysText(days), DaysText(others)),
+        before, after));
 }

@@ -1,16 +1,14 @@
 #include "document/RosterDocument.h"
 
-#include "document/FileDialogs.h"
 #include "document/Messages.h"
 #include "store/DatabaseError.h"
 #include "store/FilePaths.h"
 #include "store/SaveLock.h"
 #include "store/WorkFile.h"
 
-RosterDocument::RosterDocument(Messages& messages, FileDialogs& files, QObject* parent)
+RosterDocument::RosterDocument(Messages& messages, QObject* parent)
     : QObject(parent)
     , messages_(messages)
-    , files_(files)
 {
     connect(&undoStack_, &QUndoStack::indexChanged, this, &RosterDocument::updateModified);
 }
@@ -97,35 +95,17 @@ QString RosterDocument::proposedSavePath() const
     return DocumentsFolder() + QStringLiteral("/Garde %1").arg(roster_->year());
 }
 
-bool RosterDocument::save(bool saveAs)
+RosterDocument::SaveOutcome RosterDocument::save(const QString& target,
+                                                 const std::optional<FileStamp>& accepted)
 {
     // Locked from the check to the replacement: a copy saving at the same moment waits, then
-    // sees this one's change and asks.
+    // sees this one's change.
     SaveLock lock;
-    QString target = saveAs ? QString() : filePath_;
-    if (!target.isEmpty()) {
-        if (!lockForSaving(lock, target))
-            return false;
-        while (changedOnDisk()) {
-            // Nobody waits on the user's answer; a change made meanwhile is asked about anew.
-            const std::optional<FileStamp> asked = StampOf(target);
-            lock.unlock();
-            if (!confirmReplacingChangedFile()) {
-                target.clear();
-                break;
-            }
-            if (!lockForSaving(lock, target))
-                return false;
-            if (StampOf(target) == asked)
-                break;
-        }
-    }
-    if (target.isEmpty()) {
-        target = files_.chooseFileToSave({proposedSavePath()});
-        if (target.isEmpty() || !lockForSaving(lock, target))
-            return false;
-    }
-    return writeRosterFile(target);
+    if (!lockForSaving(lock, target))
+        return SaveOutcome::Failed;
+    if (target == filePath_ && changedOnDisk() && StampOf(target) != accepted)
+        return SaveOutcome::ChangedOnDisk;
+    return writeRosterFile(target) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
 bool RosterDocument::lockForSaving(SaveLock& lock, const QString& target)
@@ -181,17 +161,6 @@ bool RosterDocument::changedOnDisk() const
     return DigestOf(filePath_) != fileDigest_;
 }
 
-bool RosterDocument::confirmReplacingChangedFile()
-{
-    Question question{QStringLiteral("Le fichier %1 a été modifié par un autre programme depuis "
-                                     "son ouverture.\r\n"
-                                     "Voulez-vous le remplacer par ce tour de garde ?")
-                          .arg(filePath_),
-                      ButtonSet::YesNo, MessageIcon::Warning};
-    question.focusedButton = AnswerNo;
-    return messages_.ask(question) == AnswerYes;
-}
-
 void RosterDocument::recoverWorkFile()
 {
     std::unique_ptr<RosterDatabase> copy = RecreateWorkFile(roster_->database());
@@ -218,19 +187,6 @@ void RosterDocument::recordWorkFile(bool unsaved)
     // A record that cannot be written leaves the former one, and the roster itself unharmed.
     if (WorkFile* work = roster_->database().workFile())
         work->writeRecord({filePath_, fileStamp_, fileDigest_, caption_, lastEdit_, unsaved});
-}
-
-bool RosterDocument::mayClose()
-{
-    if (!modified_)
-        return true;
-    const int answer = messages_.ask({QStringLiteral("Les données de %1 ont changées.\r\n"
-                                                     "Voulez-vous les sauvegarder ?")
-                                          .arg(caption_),
-                                      ButtonSet::YesNoCancel, MessageIcon::Question});
-    if (answer == AnswerYes)
-        return save(false);
-    return answer == AnswerNo;
 }
 
 void RosterDocument::close()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/EditDialogs.h"
+#include "document/RosterCommand.h"
 #include "store/FileStamp.h"
 #include "store/Roster.h"
 #include "store/RosterFile.h"
@@ -13,18 +14,18 @@
 #include <memory>
 #include <optional>
 
-class FileDialogs;
 class Messages;
 class SaveLock;
 
 // One roster year for as long as it is open: the database on its working file and the record
 // beside it, the roster file it was read from, whether it holds unsaved changes, and the history
 // of its edits. Every edit is a command that can be undone; views follow through the signals.
+// It never asks: its operations take what was decided, and a failure is told to the user.
 class RosterDocument : public QObject {
     Q_OBJECT
 
 public:
-    RosterDocument(Messages& messages, FileDialogs& files, QObject* parent = nullptr);
+    explicit RosterDocument(Messages& messages, QObject* parent = nullptr);
     ~RosterDocument() override;
 
     // Loads the roster in the working copy of a roster file. A roster without a file (filePath
@@ -39,16 +40,22 @@ public:
     bool openRecovered(std::unique_ptr<RosterDatabase> db, const WorkRecord& record,
                        int& untitledCounter);
 
-    // Writes the roster to its file, asking for one first when saveAs is set or it has none.
-    // True only when the file was written.
-    bool save(bool saveAs);
+    // What became of a save.
+    enum class SaveOutcome {
+        Saved,
+        Failed, // the user has been told why
+        // The roster's own file was changed by another program since it was read or written:
+        // it is replaced only once the user accepts the change as it now stands on disk.
+        ChangedOnDisk,
+    };
+    // Writes the roster to target. Onto its own file changed on disk, only when accepted is
+    // the file's stamp as the user saw it when he agreed to replace it.
+    SaveOutcome save(const QString& target, const std::optional<FileStamp>& accepted = {});
     // What writes the roster file: the program's own writer unless another is given (a test
     // looks at what holds while the file is written).
     using RosterWriter =
         std::function<RosterWrite(const RosterDatabase& db, const QString& target)>;
     void setRosterWriter(RosterWriter writer) { writer_ = std::move(writer); }
-    // Asks whether to save unsaved changes; false when the roster must stay open.
-    bool mayClose();
     // Ends the roster's life: its working file and record are removed.
     void close();
 
@@ -67,17 +74,17 @@ public:
     bool undo();
     bool redo();
 
-    // The edits. Each asks what it must, is written in one transaction and can be undone; a
-    // failure is told to the user and changes nothing. True when the roster was changed.
+    // The edits. Each is written in one transaction and can be undone; a failure is told to
+    // the user and changes nothing. True when the roster was changed.
 
-    // Puts a participant on duty, or nobody with empty text; a shared day asks first.
+    // Puts a participant on duty, or nobody with empty text.
     bool assignDay(QDate day, const QString& doctor);
     // Shares the day by these intervals, which must not overlap.
     bool shareDay(QDate day, const QList<SharedInterval>& intervals);
     bool setDayProperties(QDate day, DayType type, bool unavailable);
-    // Copies the source day's duty onto the target day, after the user confirms.
+    // Copies the source day's duty onto the target day.
     bool copyDay(QDate source, QDate target);
-    // After the user confirms, no day is unavailable any more.
+    // No day is unavailable any more.
     bool clearUnavailableDays();
     // A new participant, if the name can be one, in the group from his arrival in the year
     // (from its start without one).
@@ -105,8 +112,7 @@ public:
     // Another participant takes every duty of one, intervals of shared days included, on the
     // days from first to last; the user is told how many days changed.
     bool replaceParticipant(const Replacement& replacement);
-    // Exchanges two days' duties whole, a shared day's intervals with it; days of different
-    // types ask first.
+    // Exchanges two days' duties whole, a shared day's intervals with it.
     bool swapDays(QDate first, QDate second) { return swapDuties({first}, {second}); }
     // The same, day for day, for the days of two duties (a weekend and another), in one edit.
     bool swapDuties(const QList<QDate>& days, const QList<QDate>& others);
@@ -118,6 +124,10 @@ public:
     bool requireParticipants();
     // Runs a read of the roster for a report; a failure is told to the user.
     bool read(const std::function<void()>& work);
+
+    // Tells the views a participant changed: his name may have left the list, his days and
+    // absences changed with him.
+    void showParticipantChange();
 
 signals:
     void dayChanged(QDate day);
@@ -134,21 +144,19 @@ signals:
     void saved(const QString& filePath);
 
 private:
-    friend class RosterEdit;
-    // What a failed change leaves as it was, for the message the user gets.
-    enum class Scope { Day, Roster };
+    friend class RosterCommand;
 
     bool start(std::unique_ptr<Roster> roster, const QString& filePath, bool modified,
                int& untitledCounter);
     void setCaption(const QString& caption);
     void updateModified();
-    bool confirm(const QString& question, const QString& title = {});
     // Pushes an edit: change writes it, revert writes back what it replaced, shown announces
     // it to the views after either.
     bool edit(const QString& text, std::function<void()> change, std::function<void()> revert,
-              std::function<void()> shown, Scope scope);
+              std::function<void()> shown, EditScope scope);
+    bool push(RosterCommand* command);
     // Writes one side of an edit; false, the user told why, when it failed.
-    bool write(const std::function<void()>& change, Scope scope);
+    bool write(const RosterCommand& command, bool forward);
     bool stepHistory(bool back);
     bool putDuty(QDate day, const DayDuty& duty, const QString& text);
     bool putAbsences(const QList<Absence>& absences, const QString& text);
@@ -169,11 +177,8 @@ private:
     bool checkSuccessor(const QString& doctor, const QString& successor);
     bool removeFromTheYear(qsizetype index, const Removal& removal);
     bool removeFromDay(qsizetype index, const Removal& removal);
-    // After a participant's change: his name may have left the list, his days and absences.
-    void showParticipantChange();
     bool lockForSaving(SaveLock& lock, const QString& target);
     bool changedOnDisk() const;
-    bool confirmReplacingChangedFile();
     bool writeRosterFile(const QString& target);
     // Puts the open database into a new working file after the former one was lost.
     void recoverWorkFile();
@@ -181,7 +186,6 @@ private:
     void recordWorkFile(bool unsaved);
 
     Messages& messages_;
-    FileDialogs& files_;
     RosterWriter writer_ = WriteRosterFile;
     std::unique_ptr<Roster> roster_;
     QUndoStack undoStack_;

@@ -3,65 +3,26 @@
 #include "document/EditTexts.h"
 #include "document/Messages.h"
 #include "document/RosterDocument.h"
-#include "document/ShareRules.h"
+#include "document/RosterEdit.h"
+#include "document/ShareCheck.h"
 #include "store/DatabaseError.h"
 #include "store/ParticipantNames.h"
 
-#include <QLocale>
-#include <QUndoCommand>
-
 #include <algorithm>
 #include <iterator>
-#include <utility>
-
-// One edit in the document's history: writing it again, or writing back what it replaced, is
-// one transaction; a side that cannot be written leaves the history without this edit.
-class RosterEdit : public QUndoCommand {
-public:
-    RosterEdit(RosterDocument& document, const QString& text, std::function<void()> change,
-               std::function<void()> revert, std::function<void()> shown,
-               RosterDocument::Scope scope)
-        : QUndoCommand(text)
-        , document_(document)
-        , change_(std::move(change))
-        , revert_(std::move(revert))
-        , shown_(std::move(shown))
-        , scope_(scope)
-    {
-    }
-
-    void redo() override { apply(change_); }
-    void undo() override { apply(revert_); }
-
-    // What writes the edit again, and what writes back what it replaced.
-    const std::function<void()>& change() const { return change_; }
-    const std::function<void()>& revert() const { return revert_; }
-    RosterDocument::Scope scope() const { return scope_; }
-
-private:
-    // An edit undone or redone from the history was written before the history moved; one
-    // that cannot be written when first pushed leaves the history.
-    void apply(const std::function<void()>& write)
-    {
-        if (std::exchange(document_.writtenAhead_, false) || document_.write(write, scope_))
-            shown_();
-        else
-            setObsolete(true);
-    }
-
-    RosterDocument& document_;
-    std::function<void()> change_;
-    std::function<void()> revert_;
-    std::function<void()> shown_;
-    RosterDocument::Scope scope_;
-};
 
 bool RosterDocument::edit(const QString& text, std::function<void()> change,
-                          std::function<void()> revert, std::function<void()> shown, Scope scope)
+                          std::function<void()> revert, std::function<void()> shown,
+                          EditScope scope)
+{
+    return push(
+        new RosterEdit(*this, text, std::move(change), std::move(revert), std::move(shown), scope));
+}
+
+bool RosterDocument::push(RosterCommand* command)
 {
     editWritten_ = false;
-    undoStack_.push(
-        new RosterEdit(*this, text, std::move(change), std::move(revert), std::move(shown), scope));
+    undoStack_.push(command);
     return editWritten_;
 }
 
@@ -80,8 +41,8 @@ bool RosterDocument::redo()
 bool RosterDocument::stepHistory(bool back)
 {
     const int index = undoStack_.index() - (back ? 1 : 0);
-    const auto* edit = dynamic_cast<const RosterEdit*>(undoStack_.command(index));
-    if (!edit || !write(back ? edit->revert() : edit->change(), edit->scope()))
+    const auto* edit = dynamic_cast<const RosterCommand*>(undoStack_.command(index));
+    if (!edit || !write(*edit, !back))
         return false;
     writtenAhead_ = true;
     if (back)
@@ -91,18 +52,18 @@ bool RosterDocument::stepHistory(bool back)
     return true;
 }
 
-bool RosterDocument::write(const std::function<void()>& change, Scope scope)
+bool RosterDocument::write(const RosterCommand& command, bool forward)
 {
     // Recorded before the change is written: a program killed just after the write still
     // leaves a roster that is offered back.
     lastEdit_ = QDateTime::currentDateTime();
     recordWorkFile(true);
     try {
-        change();
+        command.write(*roster_, forward);
     } catch (const DatabaseError&) {
         if (!modified_)
             recordWorkFile(false);
-        messages_.tell(scope == Scope::Day
+        messages_.tell(command.scope() == EditScope::Day
                            ? QStringLiteral("Une erreur s'est produite pendant la modification du "
                                             "tour de garde. Le jour est resté tel qu'il était.")
                            : QStringLiteral("Une erreur s'est produite pendant la modification du "
@@ -115,13 +76,6 @@ bool RosterDocument::write(const std::function<void()>& change, Scope scope)
     return true;
 }
 
-bool RosterDocument::confirm(const QString& question, const QString& title)
-{
-    Question asked{question, ButtonSet::YesNo, MessageIcon::Question};
-    asked.title = title;
-    return messages_.ask(asked) == AnswerYes;
-}
-
 bool RosterDocument::putDuty(QDate day, const DayDuty& duty, const QString& text)
 {
     DayDuty former;
@@ -130,25 +84,13 @@ bool RosterDocument::putDuty(QDate day, const DayDuty& duty, const QString& text
     return edit(
         text, [this, day, duty] { roster_->setDuty(day, duty); },
         [this, day, former] { roster_->setDuty(day, former); },
-        [this, day] { emit dayChanged(day); }, Scope::Day);
+        [this, day] { emit dayChanged(day); }, EditScope::Day);
 }
 
 bool RosterDocument::assignDay(QDate day, const QString& doctor)
 {
-    const RosterDay* row = roster_->day(day);
-    if (!row)
+    if (!roster_->day(day))
         return false;
-    if (row->doctor == SharedDutyMarker) {
-        const QString question =
-            doctor.isEmpty()
-                ? QStringLiteral("Cette garde est partagée.\r\nEtes-vous sûr de vouloir mettre "
-                                 "cette garde à blanc ?")
-                : QStringLiteral("Cette garde est partagée.\r\nEtes-vous sûr de vouloir mettre "
-                                 "de garde %1 ?")
-                      .arg(doctor);
-        if (!confirm(question))
-            return false;
-    }
     return putDuty(day, {doctor, {}},
                    doctor.isEmpty()
                        ? QStringLiteral("Mettre à blanc le %1").arg(DayText(day))
@@ -174,27 +116,7 @@ bool RosterDocument::copyDay(QDate source, QDate target)
     const RosterDay* targetRow = roster_->day(target);
     if (!sourceRow || !targetRow || target == source)
         return false;
-    const QString sourceDuty = sourceRow->doctor;
-    const QString targetDuty = targetRow->doctor;
-    if (targetDuty != SharedDutyMarker && targetDuty == sourceDuty)
-        return false;
-    const QString date = QLocale(QLocale::French).toString(target, QStringLiteral("dddd d MMMM"));
-    QString question;
-    if (targetDuty == SharedDutyMarker)
-        question = QStringLiteral("La garde du %1 est partagée.\r\nConfirmez votre intention de "
-                                  "remplacer les données (celles-ci seront perdues).")
-                       .arg(date);
-    else if (sourceDuty.isEmpty())
-        question =
-            QStringLiteral("Confirmez votre intention de mettre la garde du %1 à blanc.").arg(date);
-    else if (sourceDuty == SharedDutyMarker)
-        question = QStringLiteral("Confimez votre intention de copier les données actuelles de "
-                                  "partage pour la garde du %1.")
-                       .arg(date);
-    else
-        question = QStringLiteral("Confirmez votre intention de mettre %1 de garde le %2.")
-                       .arg(sourceDuty, date);
-    if (!confirm(question, QStringLiteral("Confirmation d'une opération de glisser-déposer")))
+    if (targetRow->doctor != SharedDutyMarker && targetRow->doctor == sourceRow->doctor)
         return false;
     DayDuty copied;
     if (!read([&] { copied = roster_->duty(source); }))
@@ -217,25 +139,17 @@ bool RosterDocument::setDayProperties(QDate day, DayType type, bool unavailable)
         [this, day, formerType, formerUnavailable] {
             roster_->setProperties(day, formerType, formerUnavailable);
         },
-        [this, day] { emit dayChanged(day); }, Scope::Day);
+        [this, day] { emit dayChanged(day); }, EditScope::Day);
 }
 
 bool RosterDocument::clearUnavailableDays()
 {
-    const int answer = messages_.ask(
-        {QStringLiteral("Cette fonction videra la liste de mes jours indisponibles.\r\n"
-                        "Ceci est nécessaire si, par exemple, ce fichier a été transmis par un "
-                        "confrère (ses indisponibilités ne sont pas les miennes).\r\n"
-                        "Vider la liste des jours indisponibles ?"),
-         ButtonSet::YesNo, MessageIcon::Information});
-    if (answer != AnswerYes)
-        return false;
     const QList<QDate> former = roster_->unavailableDays();
     return edit(
         QStringLiteral("Vider la liste de mes jours indisponibles"),
         [this] { roster_->setUnavailableDays({}); },
         [this, former] { roster_->setUnavailableDays(former); }, [this] { emit daysChanged(); },
-        Scope::Roster);
+        EditScope::Roster);
 }
 
 bool RosterDocument::addParticipant(const QString& name, QDate arrival)
@@ -258,7 +172,7 @@ bool RosterDocument::addParticipant(const QString& name, QDate arrival)
             : QStringLiteral("Ajouter le participant %1").arg(name),
         [this, name, arrival] { roster_->addParticipant(name, arrival); },
         [this] { roster_->removeLastParticipant(); }, [this] { emit participantsChanged(); },
-        Scope::Roster);
+        EditScope::Roster);
 }
 
 bool RosterDocument::setSector(const QString& sector)
@@ -274,7 +188,7 @@ bool RosterDocument::setSector(const QString& sector)
         QStringLiteral("Nommer le secteur %1").arg(sector),
         [this, sector] { roster_->setSector(sector); },
         [this, former] { roster_->setSector(former); },
-        [this] { emit sectorChanged(roster_->sector()); }, Scope::Roster);
+        [this] { emit sectorChanged(roster_->sector()); }, EditScope::Roster);
 }
 
 bool RosterDocument::setAdministrativeData(qsizetype index, const AdministrativeData& data)
@@ -290,7 +204,7 @@ bool RosterDocument::setAdministrativeData(qsizetype index, const Administrative
         QStringLiteral("Modifier les données administratives de %1").arg(former.doctor),
         [this, index, data] { roster_->setAdministrativeData(index, data); },
         [this, index, former] { roster_->setAdministrativeData(index, former); }, [] {},
-        Scope::Roster);
+        EditScope::Roster);
 }
 
 bool RosterDocument::setRules(const RosterRules& rules)
@@ -301,5 +215,5 @@ bool RosterDocument::setRules(const RosterRules& rules)
     return edit(
         QStringLiteral("Modifier les règles du tour de garde"),
         [this, rules] { roster_->setRules(rules); }, [this, former] { roster_->setRules(former); },
-        [this] { emit rulesChanged(); }, Scope::Roster);
+        [this] { emit rulesChanged(); }, EditScope::Roster);
 }

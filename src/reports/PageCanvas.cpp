@@ -1,6 +1,7 @@
 #include "reports/PageCanvas.h"
 
 #include "store/ParticipantNames.h"
+#include "store/Twips.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -10,7 +11,6 @@
 namespace {
 
 constexpr double TwipsPerPoint = 20;
-constexpr double TwipsPerInch = 1440;
 
 } // namespace
 

@@ -1,13 +1,9 @@
 #include "reports/PainterCanvas.h"
 
+#include "store/Twips.h"
+
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
-
-namespace {
-
-constexpr double TwipsPerInch = 1440;
-
-} // namespace
 
 PainterCanvas::PainterCanvas(QPaintDevice& device)
     : device_(device)

@@ -1,10 +1,6 @@
 #include "reports/PictureCanvas.h"
 
-namespace {
-
-constexpr double TwipsPerMillimetre = 1440 / 25.4;
-
-} // namespace
+#include "store/Twips.h"
 
 PictureCanvas::PictureCanvas(QSizeF paperMm, QMarginsF marginsMm)
     : paperMm_(paperMm)

@@ -2,7 +2,7 @@
 
 #include "controls/HourPicker.h"
 #include "document/Messages.h"
-#include "document/ShareRules.h"
+#include "document/ShareCheck.h"
 #include "store/DutyHours.h"
 
 #include <QComboBox>

@@ -3,6 +3,7 @@
 #include "roster_window/AlertMark.h"
 #include "roster_window/MonthHeaderView.h"
 #include "roster_window/YearGrid.h"
+#include "store/Twips.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -19,7 +20,6 @@ namespace {
 
 constexpr int LabelColumnTwips = 500;
 constexpr int DutyColumnTwips = 1500;
-constexpr int TwipsPerInch = 1440;
 // A narrowed duty column still shows about this many characters of a name.
 constexpr int NarrowestDutyCharacters = 8;
 // A half year's duty columns widen up to about this many characters, a long name.
@@ -243,12 +243,12 @@ void RosterGrid::sizeCells()
     // column so that the widest label stays whole.
     const int dpi = logicalDpiX() * zoom_ / NormalZoom;
     const int labelWidth =
-        std::max(LabelColumnTwips * dpi / TwipsPerInch,
+        std::max(static_cast<int>(LabelColumnTwips * dpi / TwipsPerInch),
                  fontMetrics().horizontalAdvance(QStringLiteral("M 30")) + cellPadding_);
     for (int column = 0; column < YearGrid::ColumnCount; column += 2)
         setColumnWidth(column, labelWidth);
     const int characterWidth = fontMetrics().averageCharWidth();
-    fullDutyWidth_ = DutyColumnTwips * dpi / TwipsPerInch;
+    fullDutyWidth_ = static_cast<int>(DutyColumnTwips * dpi / TwipsPerInch);
     narrowestDutyWidth_ =
         std::min(fullDutyWidth_, NarrowestDutyCharacters * characterWidth + cellPadding_);
     widestDutyWidth_ =

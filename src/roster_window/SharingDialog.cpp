@@ -1,7 +1,7 @@
 #include "roster_window/SharingDialog.h"
 
 #include "controls/HelpSection.h"
-#include "document/ShareRules.h"
+#include "document/ShareCheck.h"
 #include "roster_window/IntervalDialog.h"
 #include "store/DutyHours.h"
 

@@ -1,8 +1,8 @@
 #include "roster_window/VerificationWindow.h"
 
 #include "controls/HelpSection.h"
-#include "reports/RosterAlerts.h"
-#include "roster_window/AlertCount.h"
+#include "rules/RosterAlerts.h"
+#include "session/AlertCount.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/RuleCheck.h"
+#include "rules/RuleCheck.h"
 
 #include <QDate>
 #include <QDialog>

@@ -4,50 +4,25 @@
 #include "document/RosterDocument.h"
 #include "generator/wizard/GenerationWizard.h"
 #include "roster_window/RosterWindow.h"
+#include "session/RosterSession.h"
+#include "session/SessionManager.h"
 #include "shell/AboutDialog.h"
 #include "shell/DialogInteraction.h"
 #include "shell/Help.h"
 #include "shell/Placement.h"
-#include "store/AbandonedRosters.h"
+#include "shell/WindowArrangement.h"
 #include "store/AppInfo.h"
-#include "store/BlankRoster.h"
-#include "store/RosterDatabase.h"
-#include "store/RosterFile.h"
-#include "store/Settings.h"
 
 #include <QCloseEvent>
 #include <QDate>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QStyle>
-
-#include <cmath>
 
 namespace {
-
-constexpr int TwipsPerInch = 1440;
-
-// The window's place from the settings, in pixels and on a screen; empty when none is stored
-// or a value is not a number.
-std::optional<QRect> StoredPlace(const Settings& settings, int dpi)
-{
-    const std::optional<Settings::Place> place = settings.place();
-    if (!place)
-        return std::nullopt;
-    const auto pixels = [dpi](double twips) { return qRound(twips * dpi / TwipsPerInch); };
-    const QRect stored(pixels(place->left), pixels(place->top), pixels(place->width),
-                       pixels(place->height));
-    QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens())
-        screens.append(screen->availableGeometry());
-    return FitOnScreens(stored, screens);
-}
 
 // The platform's keys for a command, or the usual ones where the platform has none (many
 // desktops have no key for "save as" or "quit").
@@ -57,36 +32,14 @@ QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command, const QKeySe
     return keys.isEmpty() ? QList<QKeySequence>{usual} : keys;
 }
 
-// The manual's section about a step of the generation wizard.
-QString WizardSection(WizardPanel panel)
-{
-    switch (panel) {
-    case WizardPanel::Step1:
-        return QStringLiteral("assistant-etape1");
-    case WizardPanel::Step2:
-        return QStringLiteral("assistant-etape2");
-    case WizardPanel::Step3:
-        return QStringLiteral("assistant-etape3");
-    case WizardPanel::FixedDayStep4:
-    case WizardPanel::NoFixedDayStep4:
-        return QStringLiteral("assistant-etape4");
-    case WizardPanel::Step5:
-        return QStringLiteral("assistant-etape5");
-    case WizardPanel::Step6:
-        return QStringLiteral("assistant-etape6");
-    case WizardPanel::Step7:
-        return QStringLiteral("assistant-etape7");
-    case WizardPanel::Final:
-        break;
-    }
-    return QStringLiteral("assistant-terminer");
-}
-
 } // namespace
 
 MainWindow::MainWindow(Interaction* ui)
     : ownUi_(ui ? nullptr : std::make_unique<DialogInteraction>(this))
     , ui_(ui ? ui : ownUi_.get())
+    , sessions_(std::make_unique<SessionManager>(
+          *ui_,
+          [this](std::unique_ptr<RosterSession> session) { addRosterWindow(std::move(session)); }))
     , mdiArea_(new QMdiArea(this))
     , statusPanels_{new QLabel(this), new QLabel(this), new QLabel(this), new QLabel(this)}
     , fileMenu_(new QMenu(QStringLiteral("&Fichier"), this))
@@ -125,7 +78,7 @@ MainWindow::MainWindow(Interaction* ui)
     });
 
     RouteHelpKey();
-    recentFiles_.load(Settings());
+    connect(sessions_.get(), &SessionManager::recentFilesChanged, this, &MainWindow::rebuildMenus);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         rebuildMenus();
         showStatusOf(activeRosterWindow());
@@ -139,33 +92,6 @@ MainWindow::~MainWindow()
     mdiArea_->disconnect(this);
     for (RosterWindow* window : rosterWindows())
         window->disconnect(this);
-}
-
-void MainWindow::showAtStoredPlace()
-{
-    const Settings settings;
-    if (settings.maximized()) {
-        showMaximized();
-        return;
-    }
-    if (const std::optional<QRect> place = StoredPlace(settings, logicalDpiX())) {
-        resize(place->size());
-        move(place->topLeft());
-    }
-    show();
-}
-
-void MainWindow::storePlacement()
-{
-    if (isMinimized())
-        return;
-    Settings settings;
-    settings.setMaximized(isMaximized());
-    if (isMaximized())
-        return;
-    const double twipsPerPixel = TwipsPerInch / double(logicalDpiX());
-    const auto twips = [twipsPerPixel](int pixels) { return qRound(pixels * twipsPerPixel); };
-    settings.setPlace(twips(x()), twips(y()), twips(width()), twips(height()));
 }
 
 void MainWindow::rebuildMenus()
@@ -196,7 +122,8 @@ void MainWindow::fillWindowMenu()
     for (qsizetype i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows.at(i);
         const auto* roster = qobject_cast<const RosterWindow*>(window->widget());
-        const QString caption = roster ? roster->document().caption() : window->windowTitle();
+        const QString caption =
+            roster ? roster->session().document().caption() : window->windowTitle();
         QAction* entry =
             windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QString(caption).replace(
                                        QLatin1Char('&'), QLatin1String("&&"))),
@@ -212,29 +139,31 @@ void MainWindow::fillFileMenu(RosterWindow* active)
     fileMenu_
         ->addAction(QStringLiteral("&Nouveau tour de garde"), this, &MainWindow::newGeneratedRoster)
         ->setShortcuts(QKeySequence::New);
+    SessionManager* sessions = sessions_.get();
     fileMenu_
         ->addAction(QStringLiteral("&Ouvrir un tour de garde existant"), this,
-                    [this] { openRoster({}); })
+                    [sessions] { sessions->openRoster({}); })
         ->setShortcuts(QKeySequence::Open);
-    fileMenu_->addAction(QStringLiteral("&Tour de garde vierge"), this,
-                         &MainWindow::newBlankRoster);
+    fileMenu_->addAction(QStringLiteral("&Tour de garde vierge"), sessions,
+                         &SessionManager::newBlankRoster);
     if (active) {
         fileMenu_->addSeparator();
         fileMenu_
             ->addAction(QStringLiteral("&Enregister"), active,
-                        [active] { active->document().save(false); })
+                        [active] { active->session().save(); })
             ->setShortcuts(QKeySequence::Save);
         fileMenu_
             ->addAction(QStringLiteral("Enregistrer &sous"), active,
-                        [active] { active->document().save(true); })
+                        [active] { active->session().saveAs(); })
             ->setShortcuts(StandardKeys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     }
-    if (!recentFiles_.paths().isEmpty()) {
+    const QStringList& recent = sessions_->recentFiles().paths();
+    if (!recent.isEmpty()) {
         fileMenu_->addSeparator();
-        for (int i = 0; i < recentFiles_.paths().size(); ++i) {
-            const QString path = recentFiles_.paths().at(i);
+        for (int i = 0; i < recent.size(); ++i) {
+            const QString path = recent.at(i);
             fileMenu_->addAction(RecentFiles::caption(i + 1, path), this,
-                                 [this, path] { openRoster(path); });
+                                 [sessions, path] { sessions->openRoster(path); });
         }
     }
     fileMenu_->addSeparator();
@@ -248,81 +177,22 @@ void MainWindow::fillFileMenu(RosterWindow* active)
         ->setShortcuts(StandardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 }
 
-void MainWindow::openRoster(const QString& path)
-{
-    const QString rosterPath = path.isEmpty() ? ui_->chooseFileToOpen({}) : path;
-    if (rosterPath.isEmpty())
-        return;
-    WorkingCopy copy = MakeWorkingCopy(rosterPath);
-    if (!copy.file) {
-        ui_->tell(QStringLiteral("Impossible de créer le fichier de travail."),
-                  MessageIcon::Information);
-        return;
-    }
-    // Read on the working copy, before any other check: a newer version may have added tables.
-    if (RosterDatabase::isFromNewerVersion(copy.file->path())) {
-        ui_->tell(NewerVersionMessage, MessageIcon::Critical);
-        return;
-    }
-    auto document = std::make_unique<RosterDocument>(*ui_, *ui_);
-    if (document->openFile(std::move(copy), rosterPath, untitledCounter_))
-        addRosterWindow(std::move(document));
-}
-
-void MainWindow::newBlankRoster()
-{
-    int year = 0;
-    showNewRoster(NewBlankRoster(year, *ui_));
-}
-
 void MainWindow::newGeneratedRoster()
 {
     GenerationWizard wizard(*ui_, QDate::currentDate().year(), this);
     // Its help button and the help key open the manual at the step in view.
-    const auto help = [&wizard] { OpenHelp(WizardSection(wizard.flow().panel())); };
+    const auto help = [&wizard] { OpenHelp(wizard.helpSection()); };
     connect(&wizard, &GenerationWizard::helpRequested, this, help);
     connect(new QShortcut(QKeySequence::HelpContents, &wizard), &QShortcut::activated, this, help);
     if (wizard.exec() != QDialog::Accepted)
         return;
     int year = wizard.blankRosterYear();
-    showNewRoster(year != 0 ? NewBlankRoster(year, *ui_) : wizard.takeGeneratedRoster());
+    sessions_->openNew(year != 0 ? NewBlankRoster(year, *ui_) : wizard.takeGeneratedRoster());
 }
 
-void MainWindow::showNewRoster(std::unique_ptr<RosterDatabase> db)
+void MainWindow::addRosterWindow(std::unique_ptr<RosterSession> session)
 {
-    if (!db)
-        return;
-    auto document = std::make_unique<RosterDocument>(*ui_, *ui_);
-    if (document->openNew(std::move(db), untitledCounter_))
-        addRosterWindow(std::move(document));
-}
-
-void MainWindow::reopenAbandonedRosters()
-{
-    std::vector<AbandonedRoster> abandoned = TakeAbandonedRosters();
-    if (abandoned.empty())
-        return;
-    QList<WorkRecord> records;
-    for (const AbandonedRoster& roster : abandoned)
-        records.append(roster.record);
-    const std::optional<QList<bool>> reopen = ui_->chooseRecoveries(records);
-    for (size_t i = 0; i < abandoned.size(); ++i) {
-        AbandonedRoster& roster = abandoned[i];
-        if (!reopen) {
-            roster.db->workFile()->keepForLater();
-        } else if (reopen->value(static_cast<qsizetype>(i))) {
-            auto document = std::make_unique<RosterDocument>(*ui_, *ui_);
-            if (document->openRecovered(std::move(roster.db), roster.record, untitledCounter_))
-                addRosterWindow(std::move(document));
-        }
-        // A discarded roster's working file goes with its database.
-    }
-}
-
-void MainWindow::addRosterWindow(std::unique_ptr<RosterDocument> document)
-{
-    auto* roster = new RosterWindow(*ui_, std::move(document));
-    connect(roster, &RosterWindow::saved, this, &MainWindow::rosterSaved);
+    auto* roster = new RosterWindow(std::move(session));
     connect(roster, &RosterWindow::statusChanged, this, [this, roster] {
         if (activeRosterWindow() == roster)
             showStatusOf(roster);
@@ -343,13 +213,6 @@ void MainWindow::addRosterWindow(std::unique_ptr<RosterDocument> document)
     mdiArea_->setActiveSubWindow(subWindow);
 }
 
-void MainWindow::rosterSaved(const QString& filePath)
-{
-    Settings settings;
-    recentFiles_.add(filePath, settings);
-    rebuildMenus();
-}
-
 QList<RosterWindow*> MainWindow::rosterWindows() const
 {
     QList<RosterWindow*> windows;
@@ -368,10 +231,11 @@ RosterWindow* MainWindow::activeRosterWindow() const
 
 void MainWindow::showStatusOf(RosterWindow* window)
 {
-    statusPanels_[0]->setText(window ? window->statusDay() : QString());
-    statusPanels_[1]->setText(window ? window->statusDuty() : QString());
-    statusPanels_[2]->setText(window ? window->statusAlerts() : QString());
-    statusPanels_[3]->setText(window ? window->statusAlertCount() : QString());
+    const RosterSession* session = window ? &window->session() : nullptr;
+    statusPanels_[0]->setText(session ? session->statusDay() : QString());
+    statusPanels_[1]->setText(session ? session->statusDuty() : QString());
+    statusPanels_[2]->setText(session ? session->statusAlerts() : QString());
+    statusPanels_[3]->setText(session ? session->statusAlertCount() : QString());
 }
 
 QString MainWindow::statusText(int panel) const
@@ -381,91 +245,19 @@ QString MainWindow::statusText(int panel) const
 
 void MainWindow::arrange(int code)
 {
-    switch (code) {
-    case 0:
-        cascade();
-        break;
-    case 1:
-        tile(Qt::Horizontal);
-        break;
-    case 2:
-        tile(Qt::Vertical);
-        break;
-    case 3:
-        arrangeIcons();
-        break;
-    }
-}
-
-void MainWindow::cascade()
-{
-    // Bottom to top: the window in front stays in front, at the last step.
-    const QList<QMdiSubWindow*> windows = shownWindows(QMdiArea::StackingOrder);
-    if (windows.isEmpty())
-        return;
-    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.first());
-    const QList<QRect> places =
-        CascadePlaces(static_cast<int>(windows.size()), mdiArea_->viewport()->size(), step);
-    for (qsizetype i = 0; i < windows.size(); ++i) {
-        windows.at(i)->showNormal();
-        windows.at(i)->setGeometry(places.at(i));
-        windows.at(i)->raise();
-    }
-}
-
-QList<QMdiSubWindow*> MainWindow::shownWindows(QMdiArea::WindowOrder order) const
-{
-    QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* window : mdiArea_->subWindowList(order)) {
-        if (!window->isMinimized())
-            windows.append(window);
-    }
-    return windows;
-}
-
-void MainWindow::tile(Qt::Orientation bands)
-{
-    const QList<QMdiSubWindow*> windows = shownWindows(QMdiArea::CreationOrder);
-    if (windows.isEmpty())
-        return;
-    const QSize area = mdiArea_->viewport()->size();
-    const int count = static_cast<int>(windows.size());
-    for (int i = 0; i < count; ++i) {
-        windows.at(i)->showNormal();
-        if (bands == Qt::Horizontal) {
-            const int height = area.height() / count;
-            windows.at(i)->setGeometry(0, i * height, area.width(), height);
-        } else {
-            const int width = area.width() / count;
-            windows.at(i)->setGeometry(i * width, 0, width, area.height());
-        }
-    }
-}
-
-void MainWindow::arrangeIcons()
-{
-    int left = 0;
-    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
-        if (!window->isMinimized())
-            continue;
-        window->move(left, mdiArea_->viewport()->height() - window->height());
-        left += window->width();
-    }
+    ArrangeWindows(*mdiArea_, code);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Every roster is asked first: a cancel in any of them keeps them all open.
-    const QList<RosterWindow*> windows = rosterWindows();
-    for (RosterWindow* window : windows) {
-        if (!window->document().mayClose()) {
-            event->ignore();
-            return;
-        }
+    QList<RosterSession*> sessions;
+    for (RosterWindow* window : rosterWindows())
+        sessions.append(&window->session());
+    if (!sessions_->approveClosingAll(sessions)) {
+        event->ignore();
+        return;
     }
-    for (RosterWindow* window : windows)
-        window->approveClose();
     mdiArea_->closeAllSubWindows();
-    storePlacement();
+    StorePlacement(*this);
     event->accept();
 }

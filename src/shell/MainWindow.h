@@ -1,21 +1,19 @@
 #pragma once
 
-#include "store/RecentFiles.h"
-
 #include <QMainWindow>
-#include <QMdiArea>
 #include <memory>
 
 class Interaction;
 class QLabel;
-class QMdiSubWindow;
+class QMdiArea;
 class QMenu;
-class RosterDatabase;
-class RosterDocument;
+class RosterSession;
 class RosterWindow;
+class SessionManager;
 
-// frmMain: the program's frame. It holds the roster windows, hosts the status bar they write
-// to, keeps the recent files and its own placement in the settings store.
+// frmMain: the program's frame. It shows each open roster in a roster window, hosts the status
+// bar they write to and the menus, and keeps its own placement in the settings store; opening,
+// new rosters, recovery and closing them all are its session manager's.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -24,23 +22,12 @@ public:
     explicit MainWindow(Interaction* ui = nullptr);
     ~MainWindow() override;
 
-    // Shows the window where it was when the program last closed.
-    void showAtStoredPlace();
-
-    // Opens a roster file in a new roster window through a working copy; an empty path asks
-    // for the file first.
-    void openRoster(const QString& path);
-    // "&Tour de garde vierge": asks the year and opens a new blank roster.
-    void newBlankRoster();
+    SessionManager& sessions() const { return *sessions_; }
     // "&Nouveau tour de garde": the generation wizard, then the roster it made.
     void newGeneratedRoster();
-    // At start: offers back the rosters a program that ended without closing them left with
-    // unsaved changes.
-    void reopenAbandonedRosters();
 
     QList<RosterWindow*> rosterWindows() const;
     RosterWindow* activeRosterWindow() const;
-    const RecentFiles& recentFiles() const { return recentFiles_; }
     QString statusText(int panel) const;
 
     // Child window arrangement, by the codes of the "F&enêtre" entries: 0 cascade, 1 tile
@@ -51,30 +38,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void showNewRoster(std::unique_ptr<RosterDatabase> db);
-    void addRosterWindow(std::unique_ptr<RosterDocument> document);
+    void addRosterWindow(std::unique_ptr<RosterSession> session);
     void rebuildMenus();
     void fillFileMenu(RosterWindow* active);
     // The arrangements, then the roster windows.
     void fillWindowMenu();
     void showStatusOf(RosterWindow* window);
-    void rosterSaved(const QString& filePath);
-    void storePlacement();
-    // The roster windows that are not minimised.
-    QList<QMdiSubWindow*> shownWindows(QMdiArea::WindowOrder order) const;
-    void cascade();
-    // Side by side in horizontal bands (one above the other) or in vertical bands.
-    void tile(Qt::Orientation bands);
-    void arrangeIcons();
 
     std::unique_ptr<Interaction> ownUi_;
     Interaction* ui_;
+    std::unique_ptr<SessionManager> sessions_;
     QMdiArea* mdiArea_;
     QLabel* statusPanels_[4];
     QMenu* fileMenu_;
     QMenu* windowMenu_;
     QMenu* helpMenu_;
-    RecentFiles recentFiles_;
-    // Untitled rosters opened since start-up: "Tour 1", "Tour 2"...
-    int untitledCounter_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "shell/MessageBox.h"
 
 #include "store/AppInfo.h"
+#include "store/Twips.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -46,7 +47,7 @@ ButtonSet ButtonSetOf(int formType)
 // the text whatever the screen's resolution.
 int Twips(const QWidget* widget, int twips)
 {
-    return qRound(twips * widget->logicalDpiY() / 1440.0);
+    return qRound(twips * widget->logicalDpiY() / TwipsPerInch);
 }
 
 int StockIconSize(const QWidget* widget)

@@ -3,6 +3,7 @@
 #include "document/RosterDocument.h"
 #include "reports/OnCallTable.h"
 #include "roster_window/RosterWindow.h"
+#include "session/RosterSession.h"
 #include "store/BlankRoster.h"
 #include "store/FilePaths.h"
 #include "store/Roster.h"
@@ -66,10 +67,10 @@ class TestReportCommands : public QObject {
     std::optional<ScriptedInteraction> ui_;
     std::unique_ptr<RosterWindow> window_;
 
-    // The entry of the fourth menu with the text given.
+    // The entry of the tools menu with the text given.
     static QAction* entry(RosterWindow& window, const QString& text)
     {
-        for (QAction* action : window.menus().at(3)->actions()) {
+        for (QAction* action : window.findChild<QMenu*>("toolsMenu")->actions()) {
             if (action->text() == text)
                 return action;
         }
@@ -91,9 +92,10 @@ private slots:
         ui_.emplace();
         const QString path = CreateReportRoster();
         int untitled = 0;
-        auto document = std::make_unique<RosterDocument>(*ui_, *ui_);
+        auto document = std::make_unique<RosterDocument>(*ui_);
         QVERIFY(document->openFile(MakeWorkingCopy(path), path, untitled));
-        window_ = std::make_unique<RosterWindow>(*ui_, std::move(document));
+        window_ = std::make_unique<RosterWindow>(
+            std::make_unique<RosterSession>(*ui_, std::move(document)));
     }
 
     // The participant chosen, or the one "&Détails" of the statistics gives, has his duty list
@@ -237,20 +239,23 @@ private slots:
         const AdministrativeDataWindow shown = ui_->administrativeData.value(0);
         QCOMPARE(shown.participants.size(), 4);
         QCOMPARE(shown.participants.at(1).doctor, u"O'Brien; \"Doc\""_s);
-        QVERIFY(!window_->document().isModified());
+        QVERIFY(!window_->session().document().isModified());
         const auto written = [this] {
-            return Roster::load(window_->document().workPath())->participantRows().first().data;
+            return Roster::load(window_->session().document().workPath())
+                ->participantRows()
+                .first()
+                .data;
         };
 
         QVERIFY(shown.save(0, {u"A"_s, u"Dr Anne Aubert"_s, u"04 1 23456"_s, u"2 place du Marché"_s,
                                u"04400"_s, u"Barcelonnette"_s}));
-        QVERIFY(window_->document().isModified());
+        QVERIFY(window_->session().document().isModified());
         QCOMPARE(written().displayedName(), u"Dr Anne Aubert"_s);
         QVERIFY(shown.save(0, {u"A"_s, {}, u"04 1 23456"_s, {}, {}, {}}));
         QCOMPARE(written().displayedName(), u"A"_s);
 
         std::unique_ptr<RosterDatabase> other =
-            RosterDatabase::open(window_->document().workPath());
+            RosterDatabase::open(window_->session().document().workPath());
         other->execute("BEGIN EXCLUSIVE");
         QVERIFY(!shown.save(1, {u"O'Brien; \"Doc\""_s, u"Dr O'Brien"_s, {}, {}, {}, {}}));
         other->execute("ROLLBACK");
@@ -304,9 +309,9 @@ private slots:
     void blankAndSavedRosters()
     {
         int untitled = 0;
-        auto document = std::make_unique<RosterDocument>(*ui_, *ui_);
+        auto document = std::make_unique<RosterDocument>(*ui_);
         QVERIFY(document->openNew(MakeBlankRoster(2012), untitled));
-        RosterWindow blank(*ui_, std::move(document));
+        RosterWindow blank(std::make_unique<RosterSession>(*ui_, std::move(document)));
         for (RosterWindow* window : {&blank, window_.get()}) {
             for (QAction* action : entry(*window, u"&Exporter"_s)->menu()->actions().mid(0, 2))
                 action->trigger();
@@ -314,7 +319,7 @@ private slots:
         QStringList proposed;
         for (const FileChoice& choice : ui_->saveChoices)
             proposed.append(choice.proposedPath + "." + choice.defaultSuffix);
-        const QString saved = StripExtension(window_->document().filePath());
+        const QString saved = StripExtension(window_->session().document().filePath());
         QCOMPARE(proposed, (QStringList{DocumentsFolder() + "/Garde 2012.xlsx",
                                         DocumentsFolder() + "/Garde 2012.csv", saved + ".xlsx",
                                         saved + ".csv"}));

@@ -1,6 +1,6 @@
 #include "DialogTesting.h"
 #include "ScriptedInteraction.h"
-#include "document/AbsenceRules.h"
+#include "document/AbsenceCheck.h"
 #include "roster_window/AbsencesDialog.h"
 #include "roster_window/DayPropertiesDialog.h"
 #include "roster_window/IntervalDialog.h"

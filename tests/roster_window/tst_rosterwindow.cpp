@@ -2,18 +2,17 @@
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
 #include "document/RosterDocument.h"
-#include "roster_window/AlertCount.h"
 #include "roster_window/GridColours.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
 #include "roster_window/SwapDialog.h"
 #include "roster_window/VerificationWindow.h"
 #include "roster_window/YearGrid.h"
+#include "session/RosterSession.h"
 #include "store/BlankRoster.h"
 #include "store/Roster.h"
 #include "store/RosterDatabase.h"
 #include "store/RosterFile.h"
-#include "store/Settings.h"
 #include "store/Statement.h"
 
 #include <QFile>
@@ -42,19 +41,26 @@ QList<QDate> HighlightedDays(const RosterWindow& window)
     return days;
 }
 
+// A menu entry of the window, by its object name.
+QAction* Entry(const RosterWindow& window, const char* name)
+{
+    return window.findChild<QAction*>(QString::fromLatin1(name));
+}
+
 // The view menu's ticks: "x...." when the first mode is ticked.
 QString Ticks(const RosterWindow& window)
 {
     QString marks;
-    for (const QAction* mode : window.menus().at(2)->actions().first(ViewModeCount))
-        marks.append(mode->isChecked() ? 'x' : '.');
+    for (const char* mode : {"viewStandard", "viewDoctor", "viewShared", "viewBlank",
+                             "viewUnavailable", "viewAbsences"})
+        marks.append(Entry(window, mode)->isChecked() ? 'x' : '.');
     return marks;
 }
 
 // The view menu's entry of a text.
 QAction* ViewEntry(const RosterWindow& window, const QString& text)
 {
-    const QList<QAction*> entries = window.menus().at(2)->actions();
+    const QList<QAction*> entries = window.findChild<QMenu*>("viewMenu")->actions();
     return entries.value(Texts(entries).indexOf(text));
 }
 
@@ -65,30 +71,6 @@ int DutyWidth(const RosterGrid& grid)
     for (int column = 1; column < YearGrid::ColumnCount; column += 2)
         widths.insert(grid.columnWidth(column));
     return widths.size() == 1 ? *widths.begin() : -1;
-}
-
-// The alerts of the roster's whole year, checked afresh.
-QList<RuleAlert> AllAlerts(const Roster& roster)
-{
-    return CheckRules(FactsOf(roster), roster.rules(), QDate(roster.year(), 1, 1),
-                      QDate(roster.year(), 12, 31));
-}
-
-// Every day's alert texts as the grid carries them, by day.
-QList<QStringList> GridAlerts(const RosterGrid& grid)
-{
-    QList<QStringList> alerts;
-    for (QDate day(grid.year(), 1, 1); day.year() == grid.year(); day = day.addDays(1))
-        alerts.append(grid.alerts(day));
-    return alerts;
-}
-
-QList<QStringList> AlertsByDay(const QList<RuleAlert>& alerts, int year)
-{
-    QList<QStringList> texts(QDate(year, 12, 31).dayOfYear());
-    for (const RuleAlert& alert : alerts)
-        texts[alert.day.dayOfYear() - 1].append(alert.text);
-    return texts;
 }
 
 } // namespace
@@ -102,10 +84,11 @@ class TestRosterWindow : public QObject {
 
     std::unique_ptr<RosterWindow> open(const QString& work, const QString& filePath = {})
     {
-        auto document = std::make_unique<RosterDocument>(ui_, ui_);
+        auto document = std::make_unique<RosterDocument>(ui_);
         if (!document->openFile(MakeWorkingCopy(work), filePath, untitled_))
             return nullptr;
-        return std::make_unique<RosterWindow>(ui_, std::move(document));
+        return std::make_unique<RosterWindow>(
+            std::make_unique<RosterSession>(ui_, std::move(document)));
     }
 
 private slots:
@@ -149,100 +132,30 @@ private slots:
         std::unique_ptr<RosterWindow> window = open(CreateBlankRoster(2012));
         QCOMPARE(window->yearText(), QStringLiteral("2012"));
         QCOMPARE(window->sectorText(), QStringLiteral("Secteur"));
-        QCOMPARE(window->viewMode(), ViewMode::Standard);
-        QCOMPARE(window->statusDay(), QStringLiteral("dimanche 01 janvier"));
+        QCOMPARE(window->session().statusDay(), QStringLiteral("dimanche 01 janvier"));
         // 53 Saturdays, 52 Sundays, and 7 holidays from Monday to Friday in 2011.
         QCOMPARE(HighlightedDays(*open(CreateBlankRoster(2011))).size(), 53 + 52 + 7);
-        // Without participants: a message, no chooser, and the mode stays.
-        window->menus().at(2)->actions().at(1)->trigger();
+        // Without participants the doctor mode is refused: the mode stays ticked.
+        Entry(*window, "viewDoctor")->trigger();
         QCOMPARE(Ticks(*window), u"x....."_s);
-        QCOMPARE(ui_.texts(), QStringList{"Votre liste de participants est vide.\r\n"
-                                          "Ajoutez des participants avant d'utiliser cette "
-                                          "fonction."});
-        QVERIFY(ui_.participantLists.isEmpty());
     }
 
-    // Cells show the duty as stored; the status bar names the day and who is on duty.
-    void currentDay_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("cell");
-        QTest::addColumn<QString>("day");
-        QTest::addColumn<QString>("duty");
-        QTest::newRow("assigned day, label cell")
-            << 1 << 4 << u"M 1"_s << u"mardi 01 mars"_s << u"A"_s;
-        QTest::newRow("shared day, by starting time")
-            << 2 << 5 << u"<Partagé>"_s << u"mercredi 02 mars"_s
-            << u"B 08:00–20:00, A 20:00–08:00"_s;
-        QTest::newRow("blank day") << 3 << 5 << QString() << u"jeudi 03 mars"_s << QString();
-        QTest::newRow("no 30 February") << 30 << 3 << QString() << QString() << QString();
-    }
-
-    void currentDay()
-    {
-        QFETCH(int, row);
-        QFETCH(int, column);
-        QFETCH(QString, cell);
-        QFETCH(QString, day);
-        QFETCH(QString, duty);
-        std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
-        window->grid()->setCurrentGridCell(row, column);
-        QCOMPARE(window->grid()->cellText(row, column), cell);
-        QCOMPARE(window->statusDay(), day);
-        QCOMPARE(window->statusDuty(), duty);
-    }
-
-    void viewModes_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("choice");
-        QTest::addColumn<QList<QDate>>("highlighted");
-        const QDate first(2011, 3, 1), second(2011, 3, 2);
-        QTest::newRow("participant A, on duty and sharing")
-            << 1 << 1 << QList<QDate>{first, second};
-        QTest::newRow("participant B, sharing only") << 1 << 0 << QList<QDate>{second};
-        QTest::newRow("shared days") << 2 << -1 << QList<QDate>{second};
-        QList<QDate> blank;
-        for (QDate day(2011, 1, 1); day.year() == 2011; day = day.addDays(1)) {
-            if (day != first && day != second)
-                blank.append(day);
-        }
-        QTest::newRow("days without anyone") << 3 << -1 << blank;
-        QTest::newRow("unavailable days")
-            << 4 << -1 << QList<QDate>{QDate(2011, 3, 4), QDate(2011, 8, 15)};
-        QList<QDate> away;
-        for (QDate day(2011, 8, 1); day.day() <= 10; day = day.addDays(1))
-            away.append(day);
-        QTest::newRow("absences of A") << 5 << 1 << away;
-    }
-
+    // The view menu ticks the mode shown and the grid colours its days; a participant's mode
+    // cancelled leaves the mode shown ticked.
     void viewModes()
     {
-        QFETCH(int, mode);
-        QFETCH(int, choice);
-        QFETCH(QList<QDate>, highlighted);
         std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
-        ui_.participantChoices = {choice};
-
-        window->menus().at(2)->actions().at(mode)->trigger();
-
-        QCOMPARE(window->viewMode(), static_cast<ViewMode>(mode));
-        QCOMPARE(Ticks(*window).indexOf('x'), mode);
-        QCOMPARE(Ticks(*window).count('x'), 1);
-        QCOMPARE(HighlightedDays(*window), highlighted);
-        QVERIFY(ui_.shown.isEmpty());
-        const QStringList findTexts{u"Médecin repéré : "_s, u"Absences de "_s};
-        QCOMPARE(window->findText(),
-                 choice < 0 ? QString() : findTexts.at(mode / 5) + window->findTarget());
-        if (mode == 1) {
-            // Chosen again and cancelled: the participant shown stays, preselected in the list.
-            window->menus().at(2)->actions().at(1)->trigger();
-            QCOMPARE(ui_.participantLists, (QList<QStringList>{{"B", "A"}, {"B", "A"}}));
-            QCOMPARE(ui_.preselections, (QList<int>{0, choice}));
-            QCOMPARE(HighlightedDays(*window), highlighted);
-            QCOMPARE(Ticks(*window), u".x...."_s);
-        }
+        ui_.participantChoices = {1, -1};
+        Entry(*window, "viewDoctor")->trigger();
+        QCOMPARE(Ticks(*window), u".x...."_s);
+        QCOMPARE(HighlightedDays(*window), (QList<QDate>{QDate(2011, 3, 1), QDate(2011, 3, 2)}));
+        QCOMPARE(window->findText(), u"Médecin repéré : A"_s);
+        Entry(*window, "viewAbsences")->trigger();
+        QCOMPARE(Ticks(*window), u".x...."_s);
+        Entry(*window, "viewShared")->trigger();
+        QCOMPARE(Ticks(*window), u"..x..."_s);
+        QCOMPARE(HighlightedDays(*window), QList<QDate>{QDate(2011, 3, 2)});
+        QCOMPARE(window->findText(), QString());
     }
 
     // The header pair is the platform's button face unless it is hardly told from the cells.
@@ -359,7 +272,7 @@ private slots:
         QCOMPARE(tooltipAt(3, 5),
                  name + u"\n"_s + name + u" ne figure pas dans la liste des participants"_s);
         grid.setCurrentGridCell(3, 5);
-        QCOMPARE(window->statusDuty(), name);
+        QCOMPARE(window->session().statusDuty(), name);
     }
 
     // The zoom keys of the view menu step the font and the cells, and stay at their limits;
@@ -380,7 +293,7 @@ private slots:
         QFETCH(int, presses);
         QFETCH(int, zoom);
         std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
-        window->addActions(window->menus().at(2)->actions());
+        window->addActions(window->findChild<QMenu*>("viewMenu")->actions());
         window->resize(1366, 700);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -422,8 +335,8 @@ private slots:
     {
         std::unique_ptr<RosterWindow> first = open(CreateMarchRoster());
         const QDate day(2011, 3, 3);
-        first->document().addParticipant(u"Dr Chevalier"_s);
-        first->document().assignDay(day, u"Dr Chevalier"_s);
+        first->session().document().addParticipant(u"Dr Chevalier"_s);
+        first->session().document().assignDay(day, u"Dr Chevalier"_s);
         first->resize(1366, 700);
         first->show();
         QVERIFY(QTest::qWaitForWindowExposed(first.get()));
@@ -439,11 +352,11 @@ private slots:
         QVERIFY(grid.horizontalHeader()->length() <= grid.viewport()->width());
         QCOMPARE(grid.currentDay(), day);
         ViewEntry(*first, u"&2e semestre"_s)->trigger();
-        QCOMPARE(first->statusDay(), u"vendredi 01 juillet"_s);
+        QCOMPARE(first->session().statusDay(), u"vendredi 01 juillet"_s);
         std::unique_ptr<RosterWindow> second = open(CreateMarchRoster());
         QVERIFY(second->grid()->isColumnHidden(0) && !second->grid()->isColumnHidden(12));
         QVERIFY(ViewEntry(*second, u"&2e semestre"_s)->isChecked());
-        QCOMPARE(second->statusDay(), first->statusDay());
+        QCOMPARE(second->session().statusDay(), first->session().statusDay());
         second->goToDay(QDate(2011, 3, 2));
         QVERIFY(!second->grid()->isColumnHidden(5) && second->grid()->isColumnHidden(17));
         QVERIFY(ViewEntry(*second, u"&1er semestre"_s)->isChecked());
@@ -492,7 +405,7 @@ private slots:
         rightClickAt(header->length() + 20);
         QVERIFY(!window->contextMenu()->isVisible());
         QCOMPARE(window->grid()->currentDay(), QDate(2011, 3, 2));
-        QVERIFY(window->menus().at(1)->isEnabled());
+        QVERIFY(window->findChild<QMenu*>("dutyMenu")->isEnabled());
 
         rightClickAt(header->sectionViewportPosition(22) + 5);
         QVERIFY(window->contextMenu()->isVisible());
@@ -518,117 +431,45 @@ private slots:
     }
 
     // The day commands act on the current day and the grid shows what they did; the duty menu
-    // lists the participants in table order and follows the current day.
+    // lists the participants in table order and follows the current day; the grid carries
+    // the session's alerts.
     void dayCommandsShowOnTheGrid()
     {
         std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
         RosterGrid* grid = window->grid();
-        QMenu* duty = window->menus().at(1);
-        QCOMPARE(duty->actions().first()->menu()->actions().first()->text(), u"B"_s);
-        window->showContextMenu(30, 2, {}); // 30 February
-        QVERIFY(!duty->isEnabled() && !window->contextMenu()->isVisible());
-        window->showContextMenu(0, 4, {});
-        QCOMPARE(grid->currentDay(), QDate(2011, 3, 1));
-        QVERIFY(duty->isEnabled() && window->contextMenu()->isVisible());
-        window->contextMenu()->hide();
+        QMenu* duty = window->findChild<QMenu*>("dutyMenu");
+        QMenu* doctors = window->findChild<QMenu*>("doctorMenu");
+        QCOMPARE(doctors->actions().first()->text(), u"B"_s);
+        grid->setCurrentGridCell(30, 3); // 30 February
+        QVERIFY(!duty->isEnabled());
+        grid->setCurrentGridCell(1, 5);
+        QVERIFY(duty->isEnabled());
 
         ui_.shares = {QList<SharedInterval>{{"A", 0, 6}, {"B", 6, 24}}};
-        window->shareCurrentDay();
-        QCOMPARE(ui_.shareRequests.first().info,
-                 u"Cette garde est, pour le moment, affectée à A"_s);
-        QCOMPARE(window->statusDuty(), u"A 08:00–14:00, B 14:00–08:00"_s);
-        QCOMPARE(grid->toolTipOf(QDate(2011, 3, 1)), window->statusDuty());
-        window->document().undoStack().undo();
-        QCOMPARE(window->statusDuty(), u"A"_s);
+        Entry(*window, "share")->trigger();
+        QCOMPARE(grid->toolTipOf(QDate(2011, 3, 1)), u"A 08:00–14:00, B 14:00–08:00"_s);
+        window->session().document().undoStack().undo();
         QCOMPARE(grid->cellText(1, 5), u"A"_s);
 
         const QDate saturday(2011, 3, 5);
         grid->setCurrentGridCell(5, 5);
         QVERIFY(grid->isHighlighted(saturday));
         ui_.dayProperties = {DayProperties{DayType::Weekday, true}};
-        window->editCurrentDayProperties();
+        Entry(*window, "dayProperties")->trigger();
         QVERIFY(!grid->isHighlighted(saturday));
-        window->chooseViewMode(ViewMode::Unavailable);
+        Entry(*window, "viewUnavailable")->trigger();
         QVERIFY(grid->isHighlighted(saturday));
         ui_.answers = {AnswerYes};
-        const QList<QAction*> tools = window->menus().at(3)->actions();
-        tools.at(Texts(tools).indexOf(u"&Vider la liste de mes jours indisponibles"_s))->trigger();
+        Entry(*window, "clearUnavailableDays")->trigger();
         QVERIFY(!grid->isHighlighted(saturday));
-        window->document().undoStack().undo();
-        QVERIFY(grid->isHighlighted(saturday));
 
         ui_.participantsToAdd = {NewParticipant{"C", {}}};
-        window->addParticipant();
-        QCOMPARE(duty->actions().first()->menu()->actions().size(), 3);
-        window->document().undoStack().undo();
-        QCOMPARE(duty->actions().first()->menu()->actions().size(), 2);
-    }
-
-    // Each edit rechecks the days its rules reach, and leaves the alerts a check of the whole
-    // year finds, on the grid, in the status bar and in the verification window.
-    void alertsFollowEdits_data()
-    {
-        QTest::addColumn<QList<QDate>>("daysOfA");
-        QTest::newRow("Sunday after its Monday")
-            << QList<QDate>{QDate(2011, 3, 7), QDate(2011, 3, 6)};
-        QTest::newRow("first of three weekends last")
-            << QList<QDate>{QDate(2011, 3, 19), QDate(2011, 3, 26), QDate(2011, 3, 12)};
-        QTest::newRow("last of three weekends last")
-            << QList<QDate>{QDate(2011, 3, 5), QDate(2011, 3, 12), QDate(2011, 3, 19)};
-        QTest::newRow("away") << QList<QDate>{QDate(2011, 8, 5)};
-    }
-
-    void alertsFollowEdits()
-    {
-        QFETCH(QList<QDate>, daysOfA);
-        // Empty days raise no alert here, so that one can be exchanged.
-        RosterRules emptyDaysAllowed;
-        emptyDaysAllowed.dayWithoutDuty = false;
-        const QString march = CreateMarchRoster();
-        RosterDatabase::open(march)->setRules(emptyDaysAllowed);
-        std::unique_ptr<RosterWindow> window = open(march);
-        const Roster& roster = window->document().roster();
-        const auto checkAlerts = [&] {
-            const QList<RuleAlert> expected = AllAlerts(roster);
-            QCOMPARE(window->alerts().all(), expected);
-            QCOMPARE(GridAlerts(*window->grid()), AlertsByDay(expected, 2011));
-            QCOMPARE(window->statusAlertCount(), AlertCount(expected.size()));
-        };
-        // The best exchange for A's second day running is with the next day, empty.
-        window->goToDay(QDate(2011, 3, 2));
-        ui_.swapChoices = {0};
-        window->proposeSwapsForCurrentDay();
-        QCOMPARE(ui_.swapProposals.first().first(), u"Personne, jeudi 3 mars"_s);
-        QVERIFY(window->alerts().of(QDate(2011, 3, 2)).isEmpty());
-        window->showVerification();
-        auto* verification = window->findChild<VerificationWindow*>();
-        for (const QDate& day : daysOfA) {
-            window->goToDay(day);
-            window->assignCurrentDay(u"A"_s);
-            checkAlerts();
-        }
-        const QDate alerted = window->alerts().all().last().day;
-        window->goToDay(alerted);
-        QCOMPARE(window->statusAlerts(), window->grid()->alerts(alerted).join(u" ; "_s));
-        QVERIFY(!window->statusAlerts().isEmpty());
-        QCOMPARE(verification->list()->topLevelItemCount(), window->alerts().all().size());
-        window->goToDay(QDate(2011, 1, 1));
-        emit verification->list()->itemActivated(verification->list()->topLevelItem(0), 0);
-        QCOMPARE(window->grid()->currentDay(), window->alerts().all().at(0).day);
-
-        const RosterRules rules{false, false, false, 2, 3, true, true, true};
-        ui_.rules = {rules};
-        window->editRules();
-        checkAlerts();
-        // The group's rules are set once: the next roster starts with them.
-        QCOMPARE(Roster::load(MakeBlankRoster(2012))->rules(), rules);
-        window->showAbsences();
-        ui_.absencesWindows.first().add({u"A"_s, QDate(2011, 3, 1), QDate(2011, 3, 1), {}});
-        QVERIFY(window->grid()->alerts(QDate(2011, 3, 1)).contains(u"A est absent ce jour"_s));
-        checkAlerts();
-        for (int edit = 0; edit < daysOfA.size() + 3; ++edit)
-            window->document().undoStack().undo();
-        checkAlerts();
+        Entry(*window, "addParticipant")->trigger();
+        QCOMPARE(doctors->actions().size(), 3);
+        doctors->actions().at(2)->trigger();
+        QCOMPARE(grid->cellText(5, 5), u"C"_s);
+        for (QDate day(2011, 1, 1); day.year() == 2011; day = day.addDays(1))
+            QCOMPARE(grid->alerts(day), window->session().alertTexts(day));
     }
 
     // An exchange of two weekends is rechecked at once, and the verification window shows every
@@ -637,7 +478,7 @@ private slots:
     {
         std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
         for (const int day : {4, 5, 6, 12, 13})
-            window->document().assignDay(QDate(2011, 3, day), day < 12 ? u"A"_s : u"B"_s);
+            window->session().document().assignDay(QDate(2011, 3, day), day < 12 ? u"A"_s : u"B"_s);
         window->showVerification();
         QTreeWidget* list = window->findChild<VerificationWindow*>()->list();
         const auto rows = [list] {
@@ -650,13 +491,14 @@ private slots:
         const int chosen = int(rows().indexOf(fixed)) + 1;
         list->setCurrentItem(list->topLevelItem(chosen));
         const QString kept = rows().at(chosen);
-        QSignalSpy rechecks(&window->alerts(), &RosterAlerts::changed);
+        const RosterAlerts& alerts = window->session().alerts();
+        QSignalSpy rechecks(&alerts, &RosterAlerts::changed);
         ui_.swapChoices = {0};
-        window->proposeSwaps(window->alerts().of(QDate(2011, 3, 5)).constFirst());
+        window->session().proposeSwaps(alerts.of(QDate(2011, 3, 5)).constFirst());
         QCOMPARE(ui_.swapProposals.first().first(), u"B, du samedi 12 mars au dimanche 13 mars"_s);
         QCOMPARE(rechecks.size(), 1);
         QStringList expected;
-        for (const RuleAlert& alert : window->alerts().all())
+        for (const RuleAlert& alert : alerts.all())
             expected.append(QLocale(QLocale::French).toString(alert.day, "ddd d MMMM") + "|" +
                             alert.text);
         QCOMPARE(rows(), expected);
@@ -664,13 +506,15 @@ private slots:
         QCOMPARE(rows().at(list->indexOfTopLevelItem(list->currentItem())), kept);
     }
 
-    // The swap takes its other day from a click on the grid; a renamed or removed participant
-    // shows on the grid and in the doctor menu, which ticks whoever holds the current day.
+    // The swap takes its other day from a click on the grid and describes both days as the
+    // roster changes; a renamed or removed participant shows on the grid and in the doctor
+    // menu, which ticks whoever holds the current day.
     void swapRenameAndRemove()
     {
         std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
+        RosterDocument& document = window->session().document();
         RosterGrid* grid = window->grid();
-        const QMenu* doctors = window->menus().at(1)->actions().first()->menu();
+        const QMenu* doctors = window->findChild<QMenu*>("doctorMenu");
         const auto ticked = [doctors] {
             QStringList names;
             for (const QAction* entry : doctors->actions())
@@ -679,13 +523,11 @@ private slots:
         };
         grid->setCurrentGridCell(1, 5);
         QCOMPARE(ticked(), (QStringList{"-", "A"}));
-        ui_.participantChoices = {1};
-        window->chooseViewMode(ViewMode::Doctor);
-        window->swapCurrentDay();
+        Entry(*window, "swap")->trigger();
         grid->setCurrentGridCell(3, 5);
-        window->document().assignDay(QDate(2011, 3, 3), u"B"_s);
+        document.assignDay(QDate(2011, 3, 3), u"B"_s);
         QCOMPARE(window->swapDialog()->otherSide(), u"B, jeudi 3 mars"_s);
-        window->document().undoStack().undo();
+        document.undoStack().undo();
         QCOMPARE(window->swapDialog()->otherSide(), u"Personne, jeudi 3 mars"_s);
         ButtonCalled(*window->swapDialog(), u"É&changer"_s)->click();
         QCOMPARE(grid->cellText(1, 5), QString());
@@ -693,15 +535,17 @@ private slots:
         QCOMPARE(ticked(), (QStringList{"-", "A"}));
 
         ui_.renamings = {Renaming{u"A"_s, u"Dr Alain"_s}};
-        window->renameParticipant();
+        Entry(*window, "renameParticipant")->trigger();
         QCOMPARE(grid->cellText(3, 5), u"Dr Alain"_s);
         QCOMPARE(ticked(), (QStringList{"-", "Dr Alain"}));
-        QCOMPARE(window->viewMode(), ViewMode::Standard); // A is no longer found
         ui_.removals = {Removal{u"Dr Alain"_s, {}, LeftDuties::Kept}};
-        window->removeParticipant();
+        Entry(*window, "removeParticipant")->trigger();
         QCOMPARE(ticked(), QStringList{"-"});
         QVERIFY(grid->alerts(QDate(2011, 3, 3))
                     .contains(u"Dr Alain ne figure pas dans la liste des participants"_s));
+        ui_.sectorNames = {SectorName{"Haute Vallée", false}};
+        Entry(*window, "nameSector")->trigger();
+        QCOMPARE(window->sectorText(), u"Haute Vallée"_s);
     }
 
     // The edit menu names what it undoes and redoes, a name's "&" shown as typed; the caption
@@ -711,34 +555,21 @@ private slots:
         const QString path = env_->tempPath() + "/Mars.dat";
         QFile::rename(CreateMarchRoster(), path);
         std::unique_ptr<RosterWindow> window = open(path, path);
-        const QList<QAction*> entries = window->menus().first()->actions();
+        QAction* undo = Entry(*window, "undo");
+        QAction* redo = Entry(*window, "redo");
         QCOMPARE(window->menus().first()->title(), u"É&dition"_s);
-        QCOMPARE(entries.at(0)->text(), u"&Annuler"_s);
-        QVERIFY(!entries.at(0)->isEnabled() && !entries.at(1)->isEnabled());
-        QCOMPARE(entries.at(0)->shortcut(), QKeySequence(u"Ctrl+Z"_s));
-        QCOMPARE(entries.at(1)->shortcuts(),
+        QCOMPARE(undo->text(), u"&Annuler"_s);
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        QCOMPARE(undo->shortcut(), QKeySequence(u"Ctrl+Z"_s));
+        QCOMPARE(redo->shortcuts(),
                  (QList<QKeySequence>{QKeySequence(u"Ctrl+Y"_s), QKeySequence(u"Ctrl+Shift+Z"_s)}));
-        window->document().addParticipant("Dr Martin & fils");
-        QCOMPARE(entries.at(0)->text(), u"&Annuler : Ajouter le participant Dr Martin && fils"_s);
-        QVERIFY(entries.at(0)->isEnabled() && window->isWindowModified());
-        entries.at(0)->trigger();
+        window->session().document().addParticipant("Dr Martin & fils");
+        QCOMPARE(undo->text(), u"&Annuler : Ajouter le participant Dr Martin && fils"_s);
+        QVERIFY(undo->isEnabled() && window->isWindowModified());
+        undo->trigger();
         QVERIFY(!window->isWindowModified());
-        QCOMPARE(entries.at(1)->text(), u"&Rétablir : Ajouter le participant Dr Martin && fils"_s);
-        QCOMPARE(entries.at(0)->text(), u"&Annuler"_s);
-    }
-
-    // The sector's name becomes the default for the next rosters only when asked.
-    void namingTheSector()
-    {
-        std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
-        ui_.sectorNames = {SectorName{"Haute Vallée", false}, SectorName{"Ubaye", true}};
-        window->nameSector();
-        QCOMPARE(window->sectorText(), u"Haute Vallée"_s);
-        QCOMPARE(Settings().defaultSector(), u"Secteur"_s);
-        window->nameSector();
-        QCOMPARE(Settings().defaultSector(), u"Ubaye"_s);
-        window->document().undoStack().undo();
-        QCOMPARE(window->sectorText(), u"Haute Vallée"_s);
+        QCOMPARE(redo->text(), u"&Rétablir : Ajouter le participant Dr Martin && fils"_s);
+        QCOMPARE(undo->text(), u"&Annuler"_s);
     }
 };
 

@@ -5,6 +5,8 @@
 #include "document/RosterDocument.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
+#include "session/RosterSession.h"
+#include "session/SessionManager.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -18,20 +20,20 @@ int main(int argc, char** argv)
     MainWindow window(&ui);
     const QStringList files = app.arguments().mid(1);
     for (const QString& file : files)
-        window.openRoster(file);
+        window.sessions().openRoster(file);
     ui.promptAnswers = {"2013"};
-    window.newBlankRoster();
+    window.sessions().newBlankRoster();
     for (RosterWindow* roster : window.rosterWindows()) {
-        if (roster->document().filePath() == files.at(1))
+        if (roster->session().document().filePath() == files.at(1))
             continue;
         ui.sectorNames = {SectorName{"Ubaye", false}};
-        roster->nameSector();
+        roster->session().nameSector();
         ui.participantsToAdd = {NewParticipant{"Zoé", {}}};
-        roster->addParticipant();
+        roster->session().addParticipant();
         roster->grid()->setCurrentGridCell(1, 4);
-        roster->assignCurrentDay("Zoé");
-        if (roster->document().filePath() == files.at(2))
-            roster->document().save(false);
+        roster->session().assignCurrentDay("Zoé");
+        if (roster->session().document().filePath() == files.at(2))
+            roster->session().save();
     }
     std::cout << "prêt" << std::endl;
     return QApplication::exec();

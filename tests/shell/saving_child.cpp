@@ -8,6 +8,8 @@
 #include "document/RosterDocument.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
+#include "session/RosterSession.h"
+#include "session/SessionManager.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -25,10 +27,10 @@ int main(int argc, char** argv)
     MainWindow window(&ui);
     for (std::string line; std::getline(std::cin, line);) {
         if (line == "ouvre") {
-            window.openRoster(file);
+            window.sessions().openRoster(file);
             RosterWindow* roster = window.rosterWindows().last();
             roster->grid()->setCurrentGridCell(1, 4);
-            roster->assignCurrentDay(doctor);
+            roster->session().assignCurrentDay(doctor);
             std::cout << "prêt" << std::endl;
             continue;
         }
@@ -38,10 +40,10 @@ int main(int argc, char** argv)
         RosterWindow* roster = window.rosterWindows().last();
         ui.questions.clear();
         ui.answers = {AnswerNo};
-        const bool saved = roster->document().save(false);
+        const bool saved = roster->session().save();
         const char* said = !ui.questions.isEmpty() ? "demandé" : saved ? "silencieux" : "échec";
         std::cout << said << std::endl;
-        roster->approveClose();
+        roster->session().approveClose();
         roster->close();
     }
     return 0;

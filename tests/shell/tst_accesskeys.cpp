@@ -22,6 +22,7 @@
 #include "roster_window/SectorDialog.h"
 #include "roster_window/SharingDialog.h"
 #include "roster_window/SwapDialog.h"
+#include "session/RosterSession.h"
 #include "shell/AboutDialog.h"
 #include "shell/AddParticipantDialog.h"
 #include "shell/ChangeNameDialog.h"
@@ -113,11 +114,12 @@ private slots:
         QTest::newRow("main window")
             << WindowMaker([](Interaction& ui) { return std::make_unique<MainWindow>(&ui); });
         QTest::newRow("roster window") << WindowMaker([](Interaction& ui) {
-            auto document = std::make_unique<RosterDocument>(ui, ui);
+            auto document = std::make_unique<RosterDocument>(ui);
             int untitled = 0;
             document->openNew(MakeBlankRoster(2027), untitled);
             document->addParticipant(u"Martin"_s);
-            return std::make_unique<RosterWindow>(ui, std::move(document));
+            return std::make_unique<RosterWindow>(
+                std::make_unique<RosterSession>(ui, std::move(document)));
         });
         QTest::newRow("wizard") << Make<GenerationWizard>(2027);
         QTest::newRow("year table print")

@@ -2,6 +2,8 @@
 #include "TestEnvironment.h"
 #include "document/RosterDocument.h"
 #include "roster_window/RosterWindow.h"
+#include "session/RosterSession.h"
+#include "session/SessionManager.h"
 #include "shell/MainWindow.h"
 
 #include <QFile>
@@ -292,7 +294,7 @@ private slots:
         const bool regular = QFileInfo(path).isFile();
         const QByteArray before = regular ? ReadFile(path) : QByteArray();
 
-        window.openRoster(path);
+        window.sessions().openRoster(path);
 
         QCOMPARE(ui.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(window.rosterWindows().size(), message.isEmpty() ? 1 : 0);
@@ -316,7 +318,7 @@ private slots:
                                     "FROM [Participants]",
                                     "SELECT * FROM [Propriétés] WHERE [Nom] != 'VersionID'"};
         const QStringList schema = {"SELECT type, name, tbl_name, sql FROM sqlite_master"};
-        const QString work = window.activeRosterWindow()->document().workPath();
+        const QString work = window.activeRosterWindow()->session().document().workPath();
         QCOMPARE(rows(work, schema), rows(CreateBlankRoster(2011), schema));
         QCOMPARE(rows(work, tables), rows(path, tables));
     }

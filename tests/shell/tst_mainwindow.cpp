@@ -3,9 +3,12 @@
 #include "TestEnvironment.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
+#include "session/RosterSession.h"
+#include "session/SessionManager.h"
 #include "shell/MainWindow.h"
 #include "shell/Placement.h"
 #include "shell/ProgramIcon.h"
+#include "shell/WindowArrangement.h"
 #include "store/Settings.h"
 
 #include <QFile>
@@ -35,7 +38,7 @@ class TestMainWindow : public QObject {
     RosterWindow* newBlank(int year)
     {
         ui_->promptAnswers.append(QString::number(year));
-        main_->newBlankRoster();
+        main_->sessions().newBlankRoster();
         return main_->activeRosterWindow();
     }
 
@@ -52,7 +55,7 @@ private slots:
     void cleanup()
     {
         for (RosterWindow* window : main_->rosterWindows())
-            window->approveClose();
+            window->session().approveClose();
         main_.reset();
         QVERIFY(env_->workFiles().isEmpty());
         env_.reset();
@@ -104,7 +107,8 @@ private slots:
         QCOMPARE(env_->workFiles().size(), left);
         QCOMPARE(QFile::exists(path_), firstSaved);
         // Only a file written joins the recent files.
-        QCOMPARE(main_->recentFiles().paths(), firstSaved ? QStringList{path_} : QStringList());
+        QCOMPARE(main_->sessions().recentFiles().paths(),
+                 firstSaved ? QStringList{path_} : QStringList());
         QCOMPARE(FileMenu(*main_).contains("&1. Garde.dat"), firstSaved);
         if (left == 0) {
             QCOMPARE(main_->statusText(1), QString());
@@ -117,8 +121,8 @@ private slots:
         OpenAppSettings()->setValue("MRU/1", path_);
         main_ = std::make_unique<MainWindow>(ui_.get());
         QVERIFY(FileMenu(*main_).contains("&1. Garde.dat"));
-        main_->openRoster(path_);
-        QCOMPARE(main_->recentFiles().paths(), QStringList{path_});
+        main_->sessions().openRoster(path_);
+        QCOMPARE(main_->sessions().recentFiles().paths(), QStringList{path_});
     }
 
     // Only a normal window stores its place, in twips; a maximised one is only marked so, and
@@ -152,7 +156,7 @@ private slots:
                  normal ? QString::number(qRound(500 * twips)) : QString());
 
         MainWindow restored(ui_.get());
-        restored.showAtStoredPlace();
+        ShowAtStoredPlace(restored);
         QCOMPARE(restored.isMaximized(), state == Qt::WindowMaximized);
         if (normal)
             QCOMPARE(QRect(restored.pos(), restored.size()), QRect(40, 30, 700, 500));

@@ -2,6 +2,8 @@
 #include "TestEnvironment.h"
 #include "document/RosterDocument.h"
 #include "roster_window/RosterWindow.h"
+#include "session/RosterSession.h"
+#include "session/SessionManager.h"
 #include "shell/MainWindow.h"
 #include "store/Roster.h"
 #include "store/WorkFile.h"
@@ -47,7 +49,7 @@ private slots:
         const QDateTime editsEnded = QDateTime::currentDateTime();
         {
             MainWindow running(&ui);
-            running.reopenAbandonedRosters();
+            running.sessions().reopenAbandonedRosters();
             QVERIFY(running.rosterWindows().isEmpty() && ui.recoveryOffers.isEmpty());
         }
         QCOMPARE(env.workFiles().size(), 4);
@@ -66,7 +68,7 @@ private slots:
         const int reopened = int(reopen.count(true));
         {
             MainWindow restarted(&ui);
-            restarted.reopenAbandonedRosters();
+            restarted.sessions().reopenAbandonedRosters();
 
             QCOMPARE(ui.recoveryOffers.size(), 1);
             QCOMPARE(ui.recoveryOffers.first().size(), 2);
@@ -76,7 +78,7 @@ private slots:
             QCOMPARE(restarted.rosterWindows().size(), reopened);
             QCOMPARE(env.workFiles().size(), reopen.isEmpty() ? 2 : reopened);
             for (RosterWindow* window : restarted.rosterWindows()) {
-                const RosterDocument& document = window->document();
+                const RosterDocument& document = window->session().document();
                 std::unique_ptr<Roster> roster = Roster::load(document.workPath());
                 const bool file = roster->year() == 2011;
                 QVERIFY(document.isModified());
@@ -85,18 +87,18 @@ private slots:
                 QCOMPARE(roster->day(QDate(roster->year(), 3, 1))->doctor, u"Zoé"_s);
                 QCOMPARE(document.filePath(), file ? edited : QString());
                 QCOMPARE(document.caption(), file ? u"Garde"_s : u"Tour 1"_s);
-                window->approveClose();
+                window->session().approveClose();
                 if (!file)
                     continue;
                 // The file changed since the child read it: saving over it asks first.
                 ui.answers = {AnswerNo};
-                QVERIFY(!window->document().save(false));
+                QVERIFY(!window->session().save());
                 QVERIFY(ui.texts().value(0).startsWith("Le fichier " + edited + " a été modifié"));
             }
         }
 
         MainWindow next(&ui);
-        next.reopenAbandonedRosters();
+        next.sessions().reopenAbandonedRosters();
         QCOMPARE(ui.recoveryOffers.size(), reopen.isEmpty() ? 2 : 1);
     }
 };

@@ -4,6 +4,7 @@
 #include "store/ProgramLocale.h"
 #include "store/RosterDatabase.h"
 #include "store/RosterFile.h"
+#include "store/Statement.h"
 
 #include <QDir>
 #include <QFile>
@@ -142,4 +143,29 @@ bool WriteFile(const QString& path, const QByteArray& content)
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(content) == content.size();
+}
+
+QStringList Rows(const RosterDatabase& db)
+{
+    QStringList rows;
+    for (const char* sql : {
+             "SELECT [Jour], [Médecin], [Type], [Indispo] FROM [Garde] ORDER BY [Jour]",
+             "SELECT [Jour], [Médecin], [HDébut], [HFin] FROM [Partagé] ORDER BY [Jour], [HDébut]",
+             "SELECT [Médecin], [Etat-Civil], [Ville], [Semaine] FROM [Participants] ORDER BY "
+             "rowid",
+             "SELECT [Nom], [Valeur], '', '' FROM [Propriétés] ORDER BY [Nom]",
+             "SELECT [Médecin], [Début], [Fin], [Motif] FROM [Absences] ORDER BY [Médecin], "
+             "[Début]",
+         }) {
+        Statement row = db.prepare(sql);
+        while (row.step()) {
+            rows.append(QStringList{row.text(0), row.text(1), row.text(2), row.text(3)}.join('|'));
+        }
+    }
+    return rows;
+}
+
+QStringList Rows(const QString& path)
+{
+    return Rows(*RosterDatabase::open(path));
 }

@@ -2,6 +2,8 @@
 
 #include "store/RosterSchema.h"
 
+class RosterDatabase;
+
 #include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -61,3 +63,7 @@ QStringList EarlierTables(RosterSchema::Version version);
 QByteArray ReadFile(const QString& path);
 // Replaces a file's content; false when it cannot be written.
 bool WriteFile(const QString& path, const QByteArray& content);
+
+// Every row of a roster's tables, as text: what an edit and its undoing must agree on.
+QStringList Rows(const RosterDatabase& db);
+QStringList Rows(const QString& path);

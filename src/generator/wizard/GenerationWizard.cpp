@@ -88,6 +88,30 @@ void FillList(QListWidget* list, const QStringList& rows, int selected)
 
 } // namespace
 
+QString GenerationWizard::helpSection() const
+{
+    switch (flow_.panel()) {
+    case WizardPanel::Step1:
+        return QStringLiteral("assistant-etape1");
+    case WizardPanel::Step2:
+        return QStringLiteral("assistant-etape2");
+    case WizardPanel::Step3:
+        return QStringLiteral("assistant-etape3");
+    case WizardPanel::FixedDayStep4:
+    case WizardPanel::NoFixedDayStep4:
+        return QStringLiteral("assistant-etape4");
+    case WizardPanel::Step5:
+        return QStringLiteral("assistant-etape5");
+    case WizardPanel::Step6:
+        return QStringLiteral("assistant-etape6");
+    case WizardPanel::Step7:
+        return QStringLiteral("assistant-etape7");
+    case WizardPanel::Final:
+        break;
+    }
+    return QStringLiteral("assistant-terminer");
+}
+
 GenerationWizard::GenerationWizard(Interaction& ui, int currentYear, QWidget* parent)
     : QDialog(parent)
     , ui_(ui)

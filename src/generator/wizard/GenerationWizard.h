@@ -30,6 +30,8 @@ public:
     ~GenerationWizard() override;
 
     WizardFlow& flow() { return flow_; }
+    // The manual's section about the step in view.
+    QString helpSection() const;
 
     // After "&Terminer": the generated roster, open on its working file.
     std::unique_ptr<RosterDatabase> takeGeneratedRoster();

@@ -1,7 +1,8 @@
-#include "reports/RuleCheck.h"
-#include "reports/SwapProposals.h"
+#include "rules/RuleCheck.h"
+#include "rules/SwapProposals.h"
 #include "store/Calendar.h"
 
+#include <QSet>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -122,6 +123,43 @@ private slots:
             found.append(alert.day.toString("d/M ") + alert.text);
 
         QCOMPARE(found, alerts);
+    }
+
+    // A year that breaks each rule once: with one rule switched off, its alerts alone go.
+    void aRuleSwitchedOffIsSilent_data()
+    {
+        QTest::addColumn<Rule>("silenced");
+        QTest::newRow("two days running") << Rule::TwoDaysRunning;
+        QTest::newRow("the Monday after one's weekend") << Rule::DayAfterWeekend;
+        QTest::newRow("too many weekends") << Rule::TooManyWeekends;
+        QTest::newRow("a day without anyone") << Rule::DayWithoutDuty;
+        QTest::newRow("hours without anyone") << Rule::UncoveredHours;
+        QTest::newRow("a name not in the list") << Rule::UnknownName;
+    }
+
+    void aRuleSwitchedOffIsSilent()
+    {
+        QFETCH(Rule, silenced);
+        const RosterFacts facts = Facts({"2/3 A 0 12 B 12.5 24", "3/3 Z", "8/3 A", "9/3 A",
+                                         "12/3 A", "14/3 A", "19/3 A", "26/3 A"});
+        const auto rulesFound = [&facts](const RosterRules& rules) {
+            QSet<Rule> found;
+            for (const RuleAlert& alert :
+                 CheckRules(facts, rules, QDate(2011, 3, 1), QDate(2011, 3, 31)))
+                found.insert(alert.rule);
+            return found;
+        };
+        QSet<Rule> expected = rulesFound({});
+        QCOMPARE(expected.size(), 6);
+        expected.remove(silenced);
+        RosterRules rules;
+        rules.twoDaysRunning = silenced != Rule::TwoDaysRunning;
+        rules.dayAfterWeekend = silenced != Rule::DayAfterWeekend;
+        rules.tooManyWeekends = silenced != Rule::TooManyWeekends;
+        rules.dayWithoutDuty = silenced != Rule::DayWithoutDuty;
+        rules.uncoveredHours = silenced != Rule::UncoveredHours;
+        rules.unknownName = silenced != Rule::UnknownName;
+        QCOMPARE(rulesFound(rules), expected);
     }
 
     // B in the group from 10 March until 21 March: his days outside it are pointed out, those

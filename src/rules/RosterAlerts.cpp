@@ -1,4 +1,4 @@
-#include "reports/RosterAlerts.h"
+#include "rules/RosterAlerts.h"
 
 #include "document/RosterDocument.h"
 #include "store/DatabaseError.h"

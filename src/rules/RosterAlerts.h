@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/RuleCheck.h"
-#include "reports/SwapProposals.h"
+#include "rules/RuleCheck.h"
+#include "rules/SwapProposals.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
-#include "reports/SwapProposals.h"
+#include "rules/SwapProposals.h"
 
-#include "reports/DutyBlocks.h"
+#include "rules/DutyBlocks.h"
 
 #include <QHash>
 

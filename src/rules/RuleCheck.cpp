@@ -1,7 +1,7 @@
-#include "reports/RuleCheck.h"
+#include "rules/RuleCheck.h"
 
 #include "document/EditTexts.h"
-#include "reports/DutyBlocks.h"
+#include "rules/DutyBlocks.h"
 #include "store/DutyHours.h"
 
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "reports/DutyBlocks.h"
+#include "rules/DutyBlocks.h"
 
 namespace {
 

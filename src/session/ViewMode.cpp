@@ -1,4 +1,4 @@
-#include "roster_window/ViewMode.h"
+#include "session/ViewMode.h"
 
 #include "store/Roster.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/RuleCheck.h"
+#include "rules/RuleCheck.h"
 
 // Days whose duties, exchanged with those of an alert's day, clear the alert. A weekend, the
 // holidays joined to it or a holiday's eve are one duty: such a day goes with the days of its

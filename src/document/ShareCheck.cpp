@@ -1,4 +1,4 @@
-#include "document/ShareRules.h"
+#include "document/ShareCheck.h"
 
 #include <QRegularExpression>
 

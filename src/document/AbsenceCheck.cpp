@@ -1,4 +1,4 @@
-#include "document/AbsenceRules.h"
+#include "document/AbsenceCheck.h"
 
 #include "store/ParticipantNames.h"
 

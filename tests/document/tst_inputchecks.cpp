@@ -1,5 +1,5 @@
-#include "document/AbsenceRules.h"
-#include "document/ShareRules.h"
+#include "document/AbsenceCheck.h"
+#include "document/ShareCheck.h"
 #include "store/DutyHours.h"
 
 #include <QTest>
@@ -16,7 +16,7 @@ SharedInterval Interval(const QString& doctor, const QString& start, const QStri
 
 } // namespace
 
-class TestEditRules : public QObject {
+class TestInputChecks : public QObject {
     Q_OBJECT
 
 private slots:
@@ -107,5 +107,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestEditRules)
-#include "tst_editrules.moc"
+QTEST_GUILESS_MAIN(TestInputChecks)
+#include "tst_inputchecks.moc"

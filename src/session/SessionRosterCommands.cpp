@@ -1,0 +1,91 @@
+// The commands of a roster session on the whole roster: its participants, their absences, the
+// sector and the group's rules.
+
+#include "document/Interaction.h"
+#include "document/RosterDocument.h"
+#include "session/RosterSession.h"
+#include "store/Settings.h"
+
+ParticipantsAtDay RosterSession::participantsAtCurrentDay() const
+{
+    const int year = document_->roster().year();
+    return {document_->roster().participants(), year, currentDay_.value_or(QDate(year, 1, 1))};
+}
+
+void RosterSession::addParticipant()
+{
+    if (const std::optional<NewParticipant> added =
+            ui_.askParticipantToAdd(participantsAtCurrentDay()))
+        document_->addParticipant(added->name, added->arrival);
+}
+
+void RosterSession::renameParticipant()
+{
+    if (!document_->requireParticipants())
+        return;
+    if (const std::optional<Renaming> renaming =
+            ui_.askRenaming(document_->roster().participants()))
+        document_->renameParticipant(renaming->former, renaming->name);
+}
+
+void RosterSession::removeParticipant()
+{
+    if (!document_->requireParticipants())
+        return;
+    if (const std::optional<Removal> removal = ui_.askRemoval(participantsAtCurrentDay()))
+        document_->removeParticipant(*removal);
+}
+
+void RosterSession::replaceParticipant()
+{
+    if (!document_->requireParticipants())
+        return;
+    if (const std::optional<Replacement> replacement =
+            ui_.askReplacement(participantsAtCurrentDay()))
+        document_->replaceParticipant(*replacement);
+}
+
+void RosterSession::nameSector()
+{
+    const std::optional<SectorName> sector = ui_.nameSector(document_->roster().sector());
+    if (sector && document_->setSector(sector->name) && sector->asDefault)
+        Settings().setDefaultSector(sector->name);
+}
+
+void RosterSession::showAbsences()
+{
+    RosterDocument& document = *document_;
+    const ParticipantsAtDay start = participantsAtCurrentDay();
+    ui_.showAbsences({start.year, start.day, start.participants,
+                      [&document] { return document.roster().absences(); },
+                      [&document](const Absence& absence) { return document.addAbsence(absence); },
+                      [&document](qsizetype index, const Absence& absence) {
+                          return document.changeAbsence(index, absence);
+                      },
+                      [&document](qsizetype index) { return document.removeAbsence(index); },
+                      [this] { return importUnavailableDays(); }});
+}
+
+bool RosterSession::importUnavailableDays()
+{
+    if (!document_->requireParticipants())
+        return false;
+    const QString copyPath = ui_.chooseFileToOpen({});
+    if (copyPath.isEmpty())
+        return false;
+    const QStringList& participants = document_->roster().participants();
+    const int chosen = ui_.chooseParticipant(participants, 0);
+    return chosen >= 0 && chosen < participants.size() &&
+           document_->importUnavailableDays(copyPath, participants.at(chosen));
+}
+
+void RosterSession::editRules()
+{
+    const std::optional<RosterRules> rules = ui_.editRules(document_->roster().rules());
+    if (!rules)
+        return;
+    document_->setRules(*rules);
+    // The group's rules are set once: the rosters made from now on start with them.
+    if (document_->roster().rules() == *rules)
+        Settings().setRules(*rules);
+}

@@ -1,0 +1,407 @@
+#include "ScriptedInteraction.h"
+#include "TestEnvironment.h"
+#include "document/RosterDocument.h"
+#include "rules/RuleCheck.h"
+#include "session/AlertCount.h"
+#include "session/RosterSession.h"
+#include "store/BlankRoster.h"
+#include "store/RosterDatabase.h"
+#include "store/RosterFile.h"
+#include "store/Settings.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate First(2011, 3, 1);  // A
+const QDate Second(2011, 3, 2); // shared by B (08:00-20:00) then A
+const QDate Third(2011, 3, 3);  // nobody
+const QDate FirstSaturday(2011, 3, 5);
+
+using Command = std::function<void(RosterSession&)>;
+
+// The days the session's display mode makes stand out.
+QList<QDate> Highlighted(const RosterSession& session)
+{
+    QList<QDate> days;
+    for (QDate day(2011, 1, 1); day.year() == 2011; day = day.addDays(1)) {
+        if (session.isHighlighted(day).value_or(false))
+            days.append(day);
+    }
+    return days;
+}
+
+// The alerts of the roster's whole year, checked afresh.
+QList<RuleAlert> AllAlerts(const Roster& roster)
+{
+    return CheckRules(FactsOf(roster), roster.rules(), QDate(roster.year(), 1, 1),
+                      QDate(roster.year(), 12, 31));
+}
+
+} // namespace
+
+class TestRosterSession : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> env_;
+    std::unique_ptr<ScriptedInteraction> ui_;
+    std::unique_ptr<RosterSession> session_;
+
+    RosterDocument& document() const { return session_->document(); }
+
+    // The March roster; empty days raise no alert unless asked, so that one can be exchanged.
+    void open(bool emptyDayAlerts = true)
+    {
+        const QString march = CreateMarchRoster();
+        if (!emptyDayAlerts) {
+            RosterRules rules;
+            rules.dayWithoutDuty = false;
+            RosterDatabase::open(march)->setRules(rules);
+        }
+        int untitled = 0;
+        auto document = std::make_unique<RosterDocument>(*ui_);
+        QVERIFY(document->openFile(MakeWorkingCopy(march), {}, untitled));
+        session_ = std::make_unique<RosterSession>(*ui_, std::move(document));
+    }
+
+private slots:
+    void init()
+    {
+        env_ = std::make_unique<TestEnvironment>();
+        ui_ = std::make_unique<ScriptedInteraction>();
+        open();
+    }
+
+    void cleanup()
+    {
+        session_.reset();
+        env_.reset();
+    }
+
+    // The status bar names the day and who is on duty, a shared day by its intervals.
+    void statusTexts_data()
+    {
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QString>("dayText");
+        QTest::addColumn<QString>("duty");
+        QTest::newRow("assigned") << First << u"mardi 01 mars"_s << u"A"_s;
+        QTest::newRow("shared, by starting time")
+            << Second << u"mercredi 02 mars"_s << u"B 08:00–20:00, A 20:00–08:00"_s;
+        QTest::newRow("blank") << Third << u"jeudi 03 mars"_s << QString();
+        QTest::newRow("no day") << QDate() << QString() << QString();
+    }
+
+    void statusTexts()
+    {
+        QFETCH(QDate, day);
+        QFETCH(QString, dayText);
+        QFETCH(QString, duty);
+        session_->setCurrentDay(day.isValid() ? std::optional(day) : std::nullopt);
+        QCOMPARE(session_->statusDay(), dayText);
+        QCOMPARE(session_->statusDuty(), duty);
+    }
+
+    void viewModes_data()
+    {
+        QTest::addColumn<ViewMode>("mode");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QList<QDate>>("highlighted");
+        QTest::addColumn<QString>("findText");
+        QTest::newRow("participant A, on duty and sharing")
+            << ViewMode::Doctor << 1 << QList<QDate>{First, Second} << u"Médecin repéré : A"_s;
+        QTest::newRow("participant B, sharing only")
+            << ViewMode::Doctor << 0 << QList<QDate>{Second} << u"Médecin repéré : B"_s;
+        QTest::newRow("shared days") << ViewMode::Shared << -1 << QList<QDate>{Second} << "";
+        QTest::newRow("unavailable days")
+            << ViewMode::Unavailable << -1 << QList<QDate>{QDate(2011, 3, 4), QDate(2011, 8, 15)}
+            << "";
+        QList<QDate> away;
+        for (QDate day(2011, 8, 1); day.day() <= 10; day = day.addDays(1))
+            away.append(day);
+        QTest::newRow("absences of A") << ViewMode::Absences << 1 << away << u"Absences de A"_s;
+    }
+
+    void viewModes()
+    {
+        QFETCH(ViewMode, mode);
+        QFETCH(int, choice);
+        QFETCH(QList<QDate>, highlighted);
+        QFETCH(QString, findText);
+        ui_->participantChoices = {choice};
+        session_->chooseViewMode(mode);
+        QCOMPARE(session_->viewMode(), mode);
+        QCOMPARE(Highlighted(*session_), highlighted);
+        QCOMPARE(session_->findText(), findText);
+        QVERIFY(ui_->shown.isEmpty());
+        if (choice < 0)
+            return;
+        // Chosen again and cancelled: the participant shown stays, preselected in the list.
+        session_->chooseViewMode(mode);
+        QCOMPARE(ui_->preselections, (QList<int>{0, choice}));
+        QCOMPARE(Highlighted(*session_), highlighted);
+        // Renamed, he is no longer found: the grid goes back to standard.
+        ui_->renamings = {Renaming{session_->findTarget(), u"Dr Autre"_s}};
+        session_->renameParticipant();
+        QCOMPARE(session_->viewMode(), ViewMode::Standard);
+        QCOMPARE(session_->findText(), QString());
+    }
+
+    void aRosterWithoutParticipants()
+    {
+        int untitled = 0;
+        auto document = std::make_unique<RosterDocument>(*ui_);
+        QVERIFY(document->openNew(MakeBlankRoster(2012), untitled));
+        RosterSession blank(*ui_, std::move(document));
+        blank.chooseViewMode(ViewMode::Doctor);
+        QCOMPARE(blank.viewMode(), ViewMode::Standard);
+        QCOMPARE(ui_->texts(), QStringList{"Votre liste de participants est vide.\r\n"
+                                           "Ajoutez des participants avant d'utiliser cette "
+                                           "fonction."});
+        QVERIFY(ui_->participantLists.isEmpty());
+    }
+
+    void questionsBeforeEdits_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<QString>("question");
+        const auto assign = [](QDate day, const QString& doctor) {
+            return Command([day, doctor](RosterSession& s) {
+                s.setCurrentDay(day);
+                s.assignCurrentDay(doctor);
+            });
+        };
+        const auto copy = [](QDate source, QDate target) {
+            return Command([source, target](RosterSession& s) { s.copyDay(source, target); });
+        };
+        QTest::newRow("assign over a shared day")
+            << assign(Second, "A")
+            << u"Cette garde est partagée.\r\nEtes-vous sûr de vouloir mettre de garde A ?"_s;
+        QTest::newRow("clear a shared day")
+            << assign(Second, {})
+            << u"Cette garde est partagée.\r\nEtes-vous sûr de vouloir mettre cette garde à "
+               "blanc ?"_s;
+        QTest::newRow("name onto shared")
+            << copy(First, Second)
+            << u"La garde du mercredi 2 mars est partagée.\r\nConfirmez votre intention de "
+               "remplacer les données (celles-ci seront perdues)."_s;
+        QTest::newRow("shared onto empty")
+            << copy(Second, Third)
+            << u"Confimez votre intention de copier les données actuelles de partage pour la "
+               "garde du jeudi 3 mars."_s;
+        QTest::newRow("empty onto assigned")
+            << copy(Third, First)
+            << u"Confirmez votre intention de mettre la garde du mardi 1 mars à blanc."_s;
+        QTest::newRow("name onto empty")
+            << copy(First, Third)
+            << u"Confirmez votre intention de mettre A de garde le jeudi 3 mars."_s;
+        QTest::newRow("clear unavailable days")
+            << Command([](RosterSession& s) { s.clearUnavailableDays(); })
+            << u"Cette fonction videra la liste de mes jours indisponibles.\r\nCeci est nécessaire "
+               "si, par exemple, ce fichier a été transmis par un confrère (ses indisponibilités "
+               "ne sont pas les miennes).\r\nVider la liste des jours indisponibles ?"_s;
+        QTest::newRow("swap days of different types")
+            << Command([](RosterSession& s) { s.swapDays(First, FirstSaturday); })
+            << u"Ces deux jours ne sont pas du même type.\r\nÉchanger tout de même les gardes du "
+               "1er mars et du 5 mars ?"_s;
+    }
+
+    // The question is asked exactly so: "Non" changes nothing, "Oui" makes the edit.
+    void questionsBeforeEdits()
+    {
+        QFETCH(Command, command);
+        QFETCH(QString, question);
+        const QStringList before = Rows(document().roster().database());
+        ui_->answers = {AnswerNo, AnswerYes};
+        command(*session_);
+        QCOMPARE(ui_->texts(), QStringList{question});
+        QCOMPARE(Rows(document().roster().database()), before);
+        QVERIFY(!document().undoStack().canUndo());
+        command(*session_);
+        QCOMPARE(document().undoStack().count(), 1);
+    }
+
+    // Nothing is asked where nothing would change: a day dropped onto itself, or onto a day
+    // holding the same participant.
+    void dropsThatChangeNothingAskNothing()
+    {
+        session_->copyDay(First, First);
+        session_->copyDay(Third, Third.addDays(1));
+        QVERIFY(ui_->questions.isEmpty() && !document().undoStack().canUndo());
+    }
+
+    // The sharing dialog is told what the day holds, and the status bar shows the intervals.
+    void sharing()
+    {
+        session_->setCurrentDay(First);
+        ui_->shares = {QList<SharedInterval>{{"A", 0, 6}, {"B", 6, 24}}};
+        session_->shareCurrentDay();
+        QCOMPARE(ui_->shareRequests.first().info,
+                 u"Cette garde est, pour le moment, affectée à A"_s);
+        QCOMPARE(session_->statusDuty(), u"A 08:00–14:00, B 14:00–08:00"_s);
+        QCOMPARE(session_->dayDescription(First), u"A 08:00–14:00, B 14:00–08:00, mardi 1 mars"_s);
+    }
+
+    // Each edit rechecks the days its rules reach, up to the year's first and last days, and
+    // leaves the alerts a check of the whole year finds.
+    void alertsFollowEdits_data()
+    {
+        QTest::addColumn<QList<QDate>>("daysOfA");
+        QTest::newRow("Sunday after its Monday")
+            << QList<QDate>{QDate(2011, 3, 7), QDate(2011, 3, 6)};
+        QTest::newRow("first of three weekends last")
+            << QList<QDate>{QDate(2011, 3, 19), QDate(2011, 3, 26), QDate(2011, 3, 12)};
+        QTest::newRow("last of three weekends last")
+            << QList<QDate>{QDate(2011, 3, 5), QDate(2011, 3, 12), QDate(2011, 3, 19)};
+        QTest::newRow("away") << QList<QDate>{QDate(2011, 8, 5)};
+        QTest::newRow("the year's first week")
+            << QList<QDate>{QDate(2011, 1, 3), QDate(2011, 1, 1), QDate(2011, 1, 8)};
+        QTest::newRow("the year's last week")
+            << QList<QDate>{QDate(2011, 12, 31), QDate(2011, 12, 30), QDate(2011, 12, 24)};
+    }
+
+    void alertsFollowEdits()
+    {
+        QFETCH(QList<QDate>, daysOfA);
+        open(false);
+        const Roster& roster = document().roster();
+        const auto checkAlerts = [&] {
+            const QList<RuleAlert> expected = AllAlerts(roster);
+            QCOMPARE(session_->alerts().all(), expected);
+            QCOMPARE(session_->statusAlertCount(), AlertCount(expected.size()));
+        };
+        for (const QDate& day : daysOfA) {
+            session_->setCurrentDay(day);
+            session_->assignCurrentDay(u"A"_s);
+            checkAlerts();
+        }
+        const QDate alerted = session_->alerts().all().last().day;
+        session_->setCurrentDay(alerted);
+        QCOMPARE(session_->statusAlerts(), session_->alertTexts(alerted).join(u" ; "_s));
+        QVERIFY(!session_->statusAlerts().isEmpty());
+
+        const RosterRules rules{false, false, false, 2, 3, true, true, true};
+        ui_->rules = {rules};
+        session_->editRules();
+        checkAlerts();
+        // The group's rules are set once: the next roster starts with them.
+        QCOMPARE(Roster::load(MakeBlankRoster(2012))->rules(), rules);
+        session_->showAbsences();
+        ui_->absencesWindows.first().add({u"A"_s, First, First, {}});
+        QVERIFY(session_->alertTexts(First).contains(u"A est absent ce jour"_s));
+        checkAlerts();
+        for (int edit = 0; edit < daysOfA.size() + 2; ++edit)
+            document().undoStack().undo();
+        checkAlerts();
+    }
+
+    // Every kind of alert gets the exchanges that clear it; the one chosen is made and the
+    // alert is gone, with no other raised. Hours nobody holds go with their day wherever it
+    // goes: no exchange clears them.
+    void proposals_data()
+    {
+        QTest::addColumn<QStringList>("duties"); // "day holder", or "day A 0 12 B 12 24"
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QString>("alert");
+        QTest::addColumn<QString>("proposed"); // the first exchange; empty: none
+        QTest::newRow("two days running")
+            << QStringList{"2/3 A"} << Second << u"A est de garde la veille"_s
+            << u"Personne, jeudi 3 mars"_s;
+        QTest::newRow("a weekend run")
+            << QStringList{"5/3 A", "6/3 A", "12/3 A", "13/3 A", "19/3 A", "20/3 A", "26/3 B",
+                           "27/3 B"}
+            << QDate(2011, 3, 19) << u"A est de garde plus de 2 week-ends sur 3"_s
+            << u"B, du samedi 26 mars au dimanche 27 mars"_s;
+        QTest::newRow("the Monday after his weekend")
+            << QStringList{"5/3 B", "7/3 B"} << QDate(2011, 3, 7)
+            << u"B est de garde le lundi après son week-end"_s << u"Personne, mardi 8 mars"_s;
+        QTest::newRow("a shared day the day after his")
+            << QStringList{"10/3 A", "11/3 A 0 12 B 12 24"} << QDate(2011, 3, 11)
+            << u"A est de garde la veille"_s << u"Personne, mardi 8 mars"_s;
+        QTest::newRow("hours nobody holds")
+            << QStringList{"10/3 A 0 12 B 12.5 24"} << QDate(2011, 3, 10)
+            << u"Personne n'est de garde de 20:00 à 20:30"_s << QString();
+    }
+
+    void proposals()
+    {
+        QFETCH(QStringList, duties);
+        QFETCH(QDate, day);
+        QFETCH(QString, alert);
+        QFETCH(QString, proposed);
+        open(false);
+        for (const QString& duty : duties) {
+            const QStringList part = duty.split(' ');
+            const QDate date = QDate::fromString(part[0] + "/2011", "d/M/yyyy");
+            QList<SharedInterval> intervals;
+            for (qsizetype i = 1; i + 2 < part.size(); i += 3)
+                intervals.append({part[i], part[i + 1].toDouble(), part[i + 2].toDouble()});
+            QVERIFY(intervals.isEmpty() ? document().assignDay(date, part[1])
+                                        : document().shareDay(date, intervals));
+        }
+        session_->setCurrentDay(day);
+        QCOMPARE(session_->alertTexts(day).value(0), alert);
+        const qsizetype before = session_->alerts().all().size();
+        ui_->swapChoices = {0};
+
+        session_->proposeSwapsForCurrentDay();
+
+        if (proposed.isEmpty()) {
+            QCOMPARE(ui_->texts(),
+                     QStringList{u"Aucun échange ne lève cette alerte sans en créer une autre."_s});
+            QCOMPARE(session_->alerts().all().size(), before);
+            return;
+        }
+        QCOMPARE(ui_->swapProposals.value(0).value(0), proposed);
+        QVERIFY(!session_->alertTexts(day).contains(alert));
+        QVERIFY(session_->alerts().all().size() < before);
+        QCOMPARE(session_->alerts().all(), AllAlerts(document().roster()));
+    }
+
+    // A day whose intervals cannot be read (the file held by another program) keeps its
+    // alerts and its description; the roster is untouched.
+    void unreadableIntervalsKeepTheirAlerts()
+    {
+        QVERIFY(document().shareDay(Third, {{"A", 0, 12}, {"B", 12.5, 24}}));
+        session_->setCurrentDay(Third);
+        const QList<RuleAlert> alerts = session_->alerts().all();
+        const QString shownAlerts = session_->statusAlerts();
+        QVERIFY(shownAlerts.contains(u"de 20:00 à 20:30"_s));
+        std::unique_ptr<RosterDatabase> other = RosterDatabase::open(document().workPath());
+        other->execute("BEGIN EXCLUSIVE");
+
+        emit document().dayChanged(Third);
+
+        QCOMPARE(session_->alerts().all(), alerts);
+        QCOMPARE(session_->statusAlerts(), shownAlerts);
+        QCOMPARE(session_->statusDuty(), QString());
+        other->execute("ROLLBACK");
+        QCOMPARE(session_->statusDuty(), u"A 08:00–20:00, B 20:30–08:00"_s);
+    }
+
+    // The participants' commands start their dialogs at the current day; the sector's name
+    // becomes the default for the next rosters only when asked.
+    void rosterCommands()
+    {
+        session_->setCurrentDay(Third);
+        ui_->participantsToAdd = {NewParticipant{"C", QDate(2011, 7, 1)}};
+        session_->addParticipant();
+        QCOMPARE(ui_->participantStarts.first().day, Third);
+        QCOMPARE(document().roster().participants(), (QStringList{"B", "A", "C"}));
+        ui_->removals = {Removal{u"A"_s, {}, LeftDuties::Kept}};
+        session_->removeParticipant();
+        QVERIFY(session_->alertTexts(First).contains(
+            u"A ne figure pas dans la liste des participants"_s));
+
+        ui_->sectorNames = {SectorName{"Haute Vallée", false}, SectorName{"Ubaye", true}};
+        session_->nameSector();
+        QCOMPARE(document().roster().sector(), u"Haute Vallée"_s);
+        QCOMPARE(Settings().defaultSector(), u"Secteur"_s);
+        session_->nameSector();
+        QCOMPARE(Settings().defaultSector(), u"Ubaye"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRosterSession)
+#include "tst_rostersession.moc"
