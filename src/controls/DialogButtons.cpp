@@ -6,11 +6,17 @@
 #include <QLabel>
 #include <QPushButton>
 
-QDialogButtonBox* AcceptOrCancel(QDialog& dialog, const QString& action)
+QDialogButtonBox* AcceptOrCancel(QDialog& dialog, const QString& action, const QString& cancel)
+{
+    return AcceptOrCancel(dialog, new QPushButton(action, &dialog), cancel);
+}
+
+QDialogButtonBox* AcceptOrCancel(QDialog& dialog, QPushButton* action, const QString& cancel)
 {
     auto* buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(action, QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
+    action->setDefault(true);
+    buttons->addButton(action, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     return buttons;

@@ -5,11 +5,16 @@
 class QDialog;
 class QDialogButtonBox;
 class QFormLayout;
+class QPushButton;
 class QWidget;
 
 // The buttons of a dialog that asks and then acts: the action's button, the default, which
-// accepts, and "&Annuler", which rejects.
-QDialogButtonBox* AcceptOrCancel(QDialog& dialog, const QString& action);
+// accepts, and the cancelling one ("&Annuler" unless named otherwise), which rejects.
+QDialogButtonBox* AcceptOrCancel(QDialog& dialog, const QString& action,
+                                 const QString& cancel = QStringLiteral("&Annuler"));
+// The same around an action button the dialog keeps, to enable it as it is filled in.
+QDialogButtonBox* AcceptOrCancel(QDialog& dialog, QPushButton* action,
+                                 const QString& cancel = QStringLiteral("&Annuler"));
 
 // A row of a form whose label's access key goes to its field.
 void AddLabelledRow(QFormLayout& form, const QString& label, QWidget* field);

@@ -1,5 +1,6 @@
 #include "roster_window/DayPropertiesDialog.h"
 
+#include "controls/DialogButtons.h"
 #include "controls/HelpSection.h"
 
 #include <QCheckBox>
@@ -46,11 +47,7 @@ DayPropertiesDialog::DayPropertiesDialog(QDate day, const DayProperties& current
     layout->addWidget(unavailable_);
     connect(unavailable_, &QCheckBox::clicked, save_, [this] { save_->setEnabled(true); });
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(save_, QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = AcceptOrCancel(*this, save_);
     layout->addWidget(buttons);
 }
 

@@ -1,5 +1,6 @@
 #include "roster_window/IntervalDialog.h"
 
+#include "controls/DialogButtons.h"
 #include "controls/HourPicker.h"
 #include "document/Messages.h"
 #include "document/ShareCheck.h"
@@ -37,17 +38,11 @@ IntervalDialog::IntervalDialog(Messages& ui, const QStringList& participants, QW
                                            "le lendemain matin à 08:00 heures."),
                             this);
     info->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
+    QDialogButtonBox* buttons = AcceptOrCancel(*this, QStringLiteral("&OK"));
     // Clicked, they leave the focus in a time being typed: "&OK" then checks that time and, when
     // it is refused, keeps the dialog open; "&Annuler" drops it without a word.
-    for (QPushButton* button : {ok, cancel})
+    for (QAbstractButton* button : buttons->buttons())
         button->setFocusPolicy(Qt::TabFocus);
-    connect(buttons, &QDialogButtonBox::accepted, this, &IntervalDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(info, 0, 0, 1, 4);

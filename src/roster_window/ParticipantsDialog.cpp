@@ -1,5 +1,7 @@
 #include "roster_window/ParticipantsDialog.h"
 
+#include "controls/DialogButtons.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -15,11 +17,7 @@ ParticipantsDialog::ParticipantsDialog(const QStringList& participants, int pres
     doctors_->addItems(participants);
     doctors_->setCurrentIndex(preselected);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = AcceptOrCancel(*this, QStringLiteral("&OK"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(

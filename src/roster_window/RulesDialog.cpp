@@ -1,5 +1,6 @@
 #include "roster_window/RulesDialog.h"
 
+#include "controls/DialogButtons.h"
 #include "controls/HelpSection.h"
 
 #include <QCheckBox>
@@ -60,11 +61,7 @@ RulesDialog::RulesDialog(const RosterRules& current, QWidget* parent)
     for (QCheckBox* rule : {dayWithoutDuty_, uncoveredHours_, unknownName_})
         layout->addWidget(rule);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&Enregistrer"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = AcceptOrCancel(*this, QStringLiteral("&Enregistrer"));
     layout->addWidget(buttons);
 }
 

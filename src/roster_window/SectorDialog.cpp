@@ -1,5 +1,7 @@
 #include "roster_window/SectorDialog.h"
 
+#include "controls/DialogButtons.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -14,11 +16,7 @@ SectorDialog::SectorDialog(const QString& current, QWidget* parent)
           QStringLiteral("Toujours donner ce nom de secteur aux tours de garde à venir"), this))
 {
     setWindowTitle(QStringLiteral("Secteur de garde"));
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = AcceptOrCancel(*this, QStringLiteral("&OK"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Donnez un nom à votre secteur de garde:"), this));

@@ -1,5 +1,6 @@
 #include "roster_window/SharingDialog.h"
 
+#include "controls/DialogButtons.h"
 #include "controls/HelpSection.h"
 #include "document/ShareCheck.h"
 #include "roster_window/IntervalDialog.h"
@@ -46,12 +47,8 @@ SharingDialog::SharingDialog(Messages& ui, const ShareRequest& request, QWidget*
     row->addWidget(list_, 1);
     row->addLayout(listButtons);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&Enregistrer"), QDialogButtonBox::AcceptRole)
-        ->setDefault(true);
-    buttons->addButton(QStringLiteral("A&nnuler"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &SharingDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons =
+        AcceptOrCancel(*this, QStringLiteral("&Enregistrer"), QStringLiteral("A&nnuler"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(info);

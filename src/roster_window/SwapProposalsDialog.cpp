@@ -1,5 +1,6 @@
 #include "roster_window/SwapProposalsDialog.h"
 
+#include "controls/DialogButtons.h"
 #include "controls/HelpSection.h"
 
 #include <QDialogButtonBox>
@@ -21,11 +22,7 @@ SwapProposalsDialog::SwapProposalsDialog(const QString& alert, const QStringList
     list_->addItems(proposals);
     list_->setCurrentRow(0);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("É&changer"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = AcceptOrCancel(*this, QStringLiteral("É&changer"));
     connect(list_, &QListWidget::itemActivated, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);

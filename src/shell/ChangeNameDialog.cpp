@@ -1,5 +1,7 @@
 #include "shell/ChangeNameDialog.h"
 
+#include "controls/DialogButtons.h"
+
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,11 +17,7 @@ ChangeNameDialog::ChangeNameDialog(const QStringList& entries, int preselected, 
     entries_->setCurrentRow(preselected);
     connect(entries_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = AcceptOrCancel(*this, QStringLiteral("OK"), QStringLiteral("Annuler"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(entries_);

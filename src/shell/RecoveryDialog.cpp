@@ -1,5 +1,6 @@
 #include "shell/RecoveryDialog.h"
 
+#include "controls/DialogButtons.h"
 #include "store/AppInfo.h"
 
 #include <QDialogButtonBox>
@@ -29,11 +30,7 @@ RecoveryDialog::RecoveryDialog(const QList<WorkRecord>& rosters, QWidget* parent
     }
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Plus tard"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = AcceptOrCancel(*this, QStringLiteral("&OK"), QStringLiteral("&Plus tard"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(

@@ -1,5 +1,7 @@
 #include "reports/dialogs/EditAdministrativeDataDialog.h"
 
+#include "controls/DialogButtons.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -19,13 +21,9 @@ EditAdministrativeDataDialog::EditAdministrativeDataDialog(const AdministrativeD
     bold.setBold(true);
     participant->setFont(bold);
     auto* form = new QFormLayout;
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* save =
-        buttons->addButton(QStringLiteral("&Enregistrer"), QDialogButtonBox::AcceptRole);
+    auto* save = new QPushButton(QStringLiteral("&Enregistrer"), this);
     save->setEnabled(false);
-    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = AcceptOrCancel(*this, save);
     // The lengths of the roster file's fields: a longer text could not be saved.
     const struct {
         const char* label;
