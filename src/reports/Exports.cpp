@@ -20,11 +20,6 @@ namespace {
 constexpr int DaysInAYear = 366;
 const QString EveryParticipant = QStringLiteral("(Tous les participants)");
 
-QString Succeeded(const QString& what, const QString& path)
-{
-    return what + QStringLiteral("\r\n") + QDir::toNativeSeparators(path);
-}
-
 // The participants' calendar files in a folder: "Garde 2012 - Dupont.ics"; names that would meet
 // in one file get a number.
 QStringList CalendarPaths(const QString& folder, const QString& yearText,
@@ -57,85 +52,92 @@ bool WriteCalendar(const QString& path,
     }
 }
 
+// Writes with the please-wait window shown, then tells the user how it went: the success
+// followed by where the export went, or the failure write returns (empty when written).
+void WriteAndReport(Interaction& ui, const QString& waitingText, int steps, const QString& success,
+                    const QString& where,
+                    const std::function<QString(WaitingWindow& waiting)>& write)
+{
+    QString failure;
+    {
+        const std::unique_ptr<WaitingWindow> waiting = ui.showWaiting(waitingText, steps);
+        failure = write(*waiting);
+    }
+    if (failure.isEmpty())
+        ui.tell(success + QStringLiteral("\r\n") + QDir::toNativeSeparators(where),
+                MessageIcon::Information);
+    else
+        ui.tell(failure, MessageIcon::Critical);
+}
+
+// The same into a file the user chooses first.
+void ExportToFile(Interaction& ui, const FileChoice& choice, const QString& waitingText, int steps,
+                  const QString& success,
+                  const std::function<QString(const QString& path, WaitingWindow& waiting)>& write)
+{
+    const QString path = ui.chooseFileToSave(choice);
+    if (!path.isEmpty())
+        WriteAndReport(ui, waitingText, steps, success, path,
+                       [&](WaitingWindow& waiting) { return write(path, waiting); });
+}
+
 } // namespace
 
 void ExportGroupCalendar(Interaction& ui, const Roster& roster, const QString& yearText)
 {
-    const QString path = ui.chooseFileToSave(
+    ExportToFile(
+        ui,
         {QDir(DocumentsFolder())
              .filePath(
                  QStringLiteral("Garde %1 - %2.ics").arg(yearText, FileNameFor(roster.sector()))),
-         QStringLiteral("Agenda iCalendar (*.ics)"), QStringLiteral("ics")});
-    if (path.isEmpty())
-        return;
-    bool written = false;
-    {
-        const std::unique_ptr<WaitingWindow> waiting =
-            ui.showWaiting(QStringLiteral("Exportation au format agenda en cours..."), 1);
-        written = WriteCalendar(
-            path, [&roster](const QDateTime& now) { return GroupCalendar(roster, now); });
-        waiting->setProgress(1);
-    }
-    if (written)
-        ui.tell(
-            Succeeded(QStringLiteral("Exportation de l'agenda réussie, sous le fichier:"), path),
-            MessageIcon::Information);
-    else
-        ui.tell(QStringLiteral("L'exportation de l'agenda a échoué."), MessageIcon::Critical);
+         QStringLiteral("Agenda iCalendar (*.ics)"), QStringLiteral("ics")},
+        QStringLiteral("Exportation au format agenda en cours..."), 1,
+        QStringLiteral("Exportation de l'agenda réussie, sous le fichier:"),
+        [&roster](const QString& path, WaitingWindow& waiting) {
+            const bool written = WriteCalendar(
+                path, [&roster](const QDateTime& now) { return GroupCalendar(roster, now); });
+            waiting.setProgress(1);
+            return written ? QString() : QStringLiteral("L'exportation de l'agenda a échoué.");
+        });
 }
 
 void ExportCsv(Interaction& ui, const Roster& roster, const QString& proposedPath)
 {
-    const QString path = ui.chooseFileToSave(
-        {proposedPath, QStringLiteral("Fichier csv (*.csv)"), QStringLiteral("csv")});
-    if (path.isEmpty())
-        return;
-    bool written = false;
-    {
-        const std::unique_ptr<WaitingWindow> waiting =
-            ui.showWaiting(QStringLiteral("Exportation au format csv en cours..."), DaysInAYear);
-        try {
-            written = WriteFileSafely(
-                path, EncodeCsv(CsvText(roster, [&](int day) { waiting->setProgress(day); })));
-        } catch (const DatabaseError&) {
-            written = false;
-        }
-    }
-    if (written)
-        ui.tell(
-            Succeeded(QStringLiteral("Exportation au format csv réussie, sous le fichier:"), path),
-            MessageIcon::Information);
-    else
-        ui.tell(QStringLiteral("L'exportation au format csv a échoué."), MessageIcon::Critical);
+    ExportToFile(
+        ui, {proposedPath, QStringLiteral("Fichier csv (*.csv)"), QStringLiteral("csv")},
+        QStringLiteral("Exportation au format csv en cours..."), DaysInAYear,
+        QStringLiteral("Exportation au format csv réussie, sous le fichier:"),
+        [&roster](const QString& path, WaitingWindow& waiting) {
+            bool written = false;
+            try {
+                written = WriteFileSafely(
+                    path, EncodeCsv(CsvText(roster, [&](int day) { waiting.setProgress(day); })));
+            } catch (const DatabaseError&) {
+                written = false;
+            }
+            return written ? QString() : QStringLiteral("L'exportation au format csv a échoué.");
+        });
 }
 
 void ExportWorkbook(Interaction& ui, const Roster& roster, const QString& yearText,
                     const QString& proposedPath)
 {
-    const QString path = ui.chooseFileToSave(
-        {proposedPath, QStringLiteral("Classeur Excel (*.xlsx)"), QStringLiteral("xlsx")});
-    if (path.isEmpty())
-        return;
-    WorkbookWrite written = WorkbookWrite::Failed;
-    {
-        const std::unique_ptr<WaitingWindow> waiting =
-            ui.showWaiting(QStringLiteral("Exportation au format Excel en cours..."), DaysInAYear);
-        written =
-            WriteWorkbook(roster, yearText, path, [&](int day) { waiting->setProgress(day); });
-    }
-    switch (written) {
-    case WorkbookWrite::Written:
-        ui.tell(Succeeded(QStringLiteral("Exportation au format Excel réussie, sous le fichier:"),
-                          path),
-                MessageIcon::Information);
-        break;
-    case WorkbookWrite::CannotStart:
-        ui.tell(QStringLiteral("Impossible d'exporter au format Excel."), MessageIcon::Critical);
-        break;
-    case WorkbookWrite::Failed:
-        ui.tell(QStringLiteral("L'exportation au format Excel a échoué."), MessageIcon::Critical);
-        break;
-    }
+    ExportToFile(ui,
+                 {proposedPath, QStringLiteral("Classeur Excel (*.xlsx)"), QStringLiteral("xlsx")},
+                 QStringLiteral("Exportation au format Excel en cours..."), DaysInAYear,
+                 QStringLiteral("Exportation au format Excel réussie, sous le fichier:"),
+                 [&](const QString& path, WaitingWindow& waiting) {
+                     switch (WriteWorkbook(roster, yearText, path,
+                                           [&](int day) { waiting.setProgress(day); })) {
+                     case WorkbookWrite::Written:
+                         break;
+                     case WorkbookWrite::CannotStart:
+                         return QStringLiteral("Impossible d'exporter au format Excel.");
+                     case WorkbookWrite::Failed:
+                         return QStringLiteral("L'exportation au format Excel a échoué.");
+                     }
+                     return QString();
+                 });
 }
 
 void ExportCalendars(Interaction& ui, const Roster& roster, const QString& yearText)
@@ -166,30 +168,25 @@ void ExportCalendars(Interaction& ui, const Roster& roster, const QString& yearT
             return;
         paths = {path};
     }
-    bool written = true;
-    {
-        const std::unique_ptr<WaitingWindow> waiting =
-            ui.showWaiting(QStringLiteral("Exportation au format agenda en cours..."),
-                           static_cast<int>(doctors.size()));
-        for (qsizetype i = 0; i < doctors.size(); ++i) {
-            const QString& doctor = doctors.at(i);
-            const bool calendarWritten = WriteCalendar(paths.at(i), [&](const QDateTime& now) {
-                return DoctorCalendar(roster, doctor, now);
-            });
-            written = calendarWritten && written;
-            waiting->setProgress(static_cast<int>(i + 1));
-        }
-    }
-    if (!written)
-        ui.tell(every ? QStringLiteral("L'exportation des agendas a échoué.")
-                      : QStringLiteral("L'exportation de l'agenda a échoué."),
-                MessageIcon::Critical);
-    else if (every)
-        ui.tell(Succeeded(QStringLiteral("Exportation des agendas réussie, dans le dossier:"),
-                          QFileInfo(paths.first()).absolutePath()),
-                MessageIcon::Information);
-    else
-        ui.tell(Succeeded(QStringLiteral("Exportation de l'agenda réussie, sous le fichier:"),
-                          paths.first()),
-                MessageIcon::Information);
+    WriteAndReport(ui, QStringLiteral("Exportation au format agenda en cours..."),
+                   static_cast<int>(doctors.size()),
+                   every ? QStringLiteral("Exportation des agendas réussie, dans le dossier:")
+                         : QStringLiteral("Exportation de l'agenda réussie, sous le fichier:"),
+                   every ? QFileInfo(paths.first()).absolutePath() : paths.first(),
+                   [&](WaitingWindow& waiting) {
+                       bool written = true;
+                       for (qsizetype i = 0; i < doctors.size(); ++i) {
+                           const QString& doctor = doctors.at(i);
+                           const bool calendarWritten =
+                               WriteCalendar(paths.at(i), [&](const QDateTime& now) {
+                                   return DoctorCalendar(roster, doctor, now);
+                               });
+                           written = calendarWritten && written;
+                           waiting.setProgress(static_cast<int>(i + 1));
+                       }
+                       if (written)
+                           return QString();
+                       return every ? QStringLiteral("L'exportation des agendas a échoué.")
+                                    : QStringLiteral("L'exportation de l'agenda a échoué.");
+                   });
 }
