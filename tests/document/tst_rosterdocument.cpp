@@ -124,11 +124,6 @@ private slots:
                    return d.swapDays(First, Second);
                })
             << u"Échanger les gardes du 1er mars et du 2 mars"_s;
-        QTest::newRow("swap a weekday and a Saturday")
-            << Edit([](RosterDocument& d, ScriptedInteraction&) {
-                   return d.swapDays(First, FirstSaturday);
-               })
-            << u"Échanger les gardes du 1er mars et du 5 mars"_s;
         QTest::newRow("rename") << Edit([](RosterDocument& d, ScriptedInteraction&) {
             return d.renameParticipant("A", "Dr Alain");
         }) << u"Renommer le participant A en Dr Alain"_s;
@@ -602,26 +597,6 @@ private slots:
         QVERIFY(!document.copyDay(QDate(2011, 3, 11), missing));
         QVERIFY(ui_->shown.isEmpty());
         QCOMPARE(Rows(document.workPath()), before);
-    }
-
-    void theViewsHearOfEachChange()
-    {
-        QSignalSpy days(document_.get(), &RosterDocument::dayChanged);
-        QSignalSpy all(document_.get(), &RosterDocument::daysChanged);
-        QSignalSpy participants(document_.get(), &RosterDocument::participantsChanged);
-        QSignalSpy sector(document_.get(), &RosterDocument::sectorChanged);
-        document_->assignDay(Third, "B");
-        document_->undoStack().undo();
-        document_->clearUnavailableDays();
-        document_->addParticipant("C");
-        document_->setSector("Ubaye");
-        document_->undoStack().undo();
-        QCOMPARE(days.size(), 2);
-        QCOMPARE(days.first().first().toDate(), Third);
-        QCOMPARE(all.size(), 1);
-        QCOMPARE(participants.size(), 1);
-        QCOMPARE(sector.size(), 2);
-        QCOMPARE(sector.last().first().toString(), u"Secteur"_s);
     }
 };
 

@@ -140,24 +140,6 @@ private slots:
         QCOMPARE(Ticks(*window), u"x....."_s);
     }
 
-    // The view menu ticks the mode shown and the grid colours its days; a participant's mode
-    // cancelled leaves the mode shown ticked.
-    void viewModes()
-    {
-        std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
-        ui_.participantChoices = {1, -1};
-        Entry(*window, "viewDoctor")->trigger();
-        QCOMPARE(Ticks(*window), u".x...."_s);
-        QCOMPARE(HighlightedDays(*window), (QList<QDate>{QDate(2011, 3, 1), QDate(2011, 3, 2)}));
-        QCOMPARE(window->findText(), u"Médecin repéré : A"_s);
-        Entry(*window, "viewAbsences")->trigger();
-        QCOMPARE(Ticks(*window), u".x...."_s);
-        Entry(*window, "viewShared")->trigger();
-        QCOMPARE(Ticks(*window), u"..x..."_s);
-        QCOMPARE(HighlightedDays(*window), QList<QDate>{QDate(2011, 3, 2)});
-        QCOMPARE(window->findText(), QString());
-    }
-
     // The header pair is the platform's button face unless it is hardly told from the cells.
     void headerColours_data()
     {

@@ -62,8 +62,7 @@ public:
     QList<AdministrativeDataWindow> administrativeData;
     QList<AbsencesWindow> absencesWindows;
     QList<QStringList> swapProposals;
-    // The pages of every preview, as shown and as a PDF document.
-    QList<QList<PreviewPage>> previewPages;
+    // Every preview, as a PDF document.
     QList<QByteArray> previews;
     // The report windows shown, with their commands.
     QList<StatisticsReport> statistics;
@@ -189,7 +188,6 @@ public:
 
     void showPreview(const QList<PreviewPage>& pages, const std::function<void()>&) override
     {
-        previewPages.append(pages);
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         QPdfWriter writer(&pdf);
