@@ -5,46 +5,41 @@
 // "silencieux" when the file was replaced without a question, "demandé" when it asked first
 // (and is answered no), "échec" otherwise.
 #include "ScriptedInteraction.h"
-#include "document/RosterDocument.h"
-#include "roster_window/RosterGrid.h"
-#include "roster_window/RosterWindow.h"
 #include "session/RosterSession.h"
 #include "session/SessionManager.h"
-#include "shell/MainWindow.h"
 
-#include <QApplication>
 #include <QDateTime>
+#include <QGuiApplication>
 
 #include <iostream>
 #include <string>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const QString file = app.arguments().at(1);
     const QString doctor = app.arguments().at(2);
     ScriptedInteraction ui;
-    MainWindow window(&ui);
+    std::unique_ptr<RosterSession> roster;
+    SessionManager sessions(
+        ui, [&roster](std::unique_ptr<RosterSession> opened) { roster = std::move(opened); });
     for (std::string line; std::getline(std::cin, line);) {
         if (line == "ouvre") {
-            window.sessions().openRoster(file);
-            RosterWindow* roster = window.rosterWindows().last();
-            roster->grid()->setCurrentGridCell(1, 4);
-            roster->session().assignCurrentDay(doctor);
+            sessions.openRoster(file);
+            roster->setCurrentDay(QDate(2012, 3, 1));
+            roster->assignCurrentDay(doctor);
             std::cout << "prêt" << std::endl;
             continue;
         }
         const qint64 moment = std::stoll(line.substr(line.find(' ') + 1));
         while (QDateTime::currentMSecsSinceEpoch() < moment) {
         }
-        RosterWindow* roster = window.rosterWindows().last();
         ui.questions.clear();
         ui.answers = {AnswerNo};
-        const bool saved = roster->session().save();
+        const bool saved = roster->save();
         const char* said = !ui.questions.isEmpty() ? "demandé" : saved ? "silencieux" : "échec";
         std::cout << said << std::endl;
-        roster->session().approveClose();
-        roster->close();
+        roster.reset();
     }
     return 0;
 }

@@ -38,7 +38,7 @@ private slots:
         dupont.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         martin.start(SAVING_CHILD, {path, "Martin"});
         dupont.start(SAVING_CHILD, {path, "Dupont"});
-        for (int round = 1; round <= 30; ++round) {
+        for (int round = 1; round <= 20; ++round) {
             for (QProcess* copy : {&martin, &dupont}) {
                 tell(*copy, "ouvre");
                 QCOMPARE(answer(*copy), "prêt");

@@ -1,13 +1,13 @@
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
 #include "document/RosterDocument.h"
-#include "roster_window/RosterWindow.h"
 #include "session/RosterSession.h"
 #include "session/SessionManager.h"
-#include "shell/MainWindow.h"
+#include "store/RosterCipher.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QTest>
 
 #include <functional>
@@ -30,6 +30,21 @@ const QString NewerVersion = QStringLiteral("Ce tour de garde a été créé par
 // schema anew.
 const QString Reconnect = QStringLiteral("-- reconnect");
 
+// The key a connection to the file is given: the program's password as the key it derives for
+// the file, made once for all the files that share a salt (copies of one roster), since each
+// derivation is slow under the sanitizers; another password as it is.
+QByteArray KeyText(const QString& path, const QByteArray& password)
+{
+    static QHash<QByteArray, QByteArray> derived;
+    const QByteArray firstPage = ReadFile(path).left(RosterCipher::PageSize);
+    if (password != "790415 Korbu" || firstPage.size() < RosterCipher::PageSize)
+        return password;
+    const QByteArray salt = firstPage.left(16);
+    if (!derived.contains(salt))
+        derived.insert(salt, RosterCipher::RawKeyFor(firstPage).value_or(password));
+    return derived.value(salt);
+}
+
 // Runs statements on a database as any other SQLCipher client can, without the program's checks
 // nor the file's own CHECK constraints, keyed with the program's password unless told another
 // (none: a plain SQLite file). The rows the statements give go to the list given, their values
@@ -49,8 +64,9 @@ void Alter(const QString& path, const QStringList& statements, QStringList* rows
         if (statement == Reconnect) {
             sqlite3_close(db);
             QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-            if (!key.isEmpty())
-                QCOMPARE(sqlite3_key(db, key.constData(), int(key.size())), SQLITE_OK);
+            const QByteArray keyText = KeyText(path, key);
+            if (!keyText.isEmpty())
+                QCOMPARE(sqlite3_key(db, keyText.constData(), int(keyText.size())), SQLITE_OK);
         }
         const QString sql =
             statement == Reconnect ? "PRAGMA ignore_check_constraints = ON" : statement;
@@ -288,16 +304,18 @@ private slots:
         QFETCH(QString, message);
         TestEnvironment env;
         ScriptedInteraction ui;
-        MainWindow window(&ui);
+        std::unique_ptr<RosterSession> opened;
+        SessionManager sessions(
+            ui, [&opened](std::unique_ptr<RosterSession> session) { opened = std::move(session); });
         const QString path = env.tempPath() + "/Garde.dat";
         make(path);
         const bool regular = QFileInfo(path).isFile();
         const QByteArray before = regular ? ReadFile(path) : QByteArray();
 
-        window.sessions().openRoster(path);
+        sessions.openRoster(path);
 
         QCOMPARE(ui.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(window.rosterWindows().size(), message.isEmpty() ? 1 : 0);
+        QCOMPARE(opened != nullptr, message.isEmpty());
         QCOMPARE(env.workFiles().size(), message.isEmpty() ? 1 : 0);
         if (regular)
             QCOMPARE(ReadFile(path), before);
@@ -318,11 +336,11 @@ private slots:
                                     "FROM [Participants]",
                                     "SELECT * FROM [Propriétés] WHERE [Nom] != 'VersionID'"};
         const QStringList schema = {"SELECT type, name, tbl_name, sql FROM sqlite_master"};
-        const QString work = window.activeRosterWindow()->session().document().workPath();
+        const QString work = opened->document().workPath();
         QCOMPARE(rows(work, schema), rows(CreateBlankRoster(2011), schema));
         QCOMPARE(rows(work, tables), rows(path, tables));
     }
 };
 
-QTEST_MAIN(TestHostileRosters)
+QTEST_GUILESS_MAIN(TestHostileRosters)
 #include "tst_hostilerosters.moc"
