@@ -37,12 +37,9 @@ QByteArray KeyText(const QString& path, const QByteArray& password)
 {
     static QHash<QByteArray, QByteArray> derived;
     const QByteArray firstPage = ReadFile(path).left(RosterCipher::PageSize);
-    if (password != "790415 Korbu" || firstPage.size() < RosterCipher::PageSize)
-        return password;
-    const QByteArray salt = firstPage.left(16);
-    if (!derived.contains(salt))
-        derived.insert(salt, RosterCipher::RawKeyFor(firstPage).value_or(password));
-    return derived.value(salt);
+    if (password == "790415 Korbu" && !derived.contains(firstPage.left(16)))
+        derived.insert(firstPage.left(16), RosterCipher::RawKeyFor(firstPage).value_or(password));
+    return password == "790415 Korbu" ? derived.value(firstPage.left(16)) : password;
 }
 
 // Runs statements on a database as any other SQLCipher client can, without the program's checks
