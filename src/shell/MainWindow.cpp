@@ -47,6 +47,8 @@ MainWindow::MainWindow(Interaction* ui)
     , helpMenu_(new QMenu(QStringLiteral("&?"), this))
 {
     setWindowTitle(AppInfo::Title());
+    fileMenu_->setObjectName(QStringLiteral("fileMenu"));
+    windowMenu_->setObjectName(QStringLiteral("windowMenu"));
     setCentralWidget(mdiArea_);
     for (QLabel* panel : statusPanels_)
         panel->setTextFormat(Qt::PlainText);
