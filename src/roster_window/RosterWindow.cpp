@@ -204,7 +204,7 @@ void RosterWindow::swapCurrentDay()
     swap_->setAttribute(Qt::WA_DeleteOnClose);
     connect(swap_, &SwapDialog::swapChosen, this, [this](QDate first, QDate second) {
         if (session_->swapDays(first, second))
-            swap_->accept();
+            swap_->done(QDialog::Accepted);
     });
     // Whatever the roster's change, both days are described again.
     connect(session, &RosterSession::statusChanged, swap_, &SwapDialog::refresh);

@@ -1,5 +1,6 @@
 #include "roster_window/SwapDialog.h"
 
+#include "controls/DialogButtons.h"
 #include "controls/HelpSection.h"
 #include "roster_window/YearDateField.h"
 
@@ -35,13 +36,12 @@ SwapDialog::SwapDialog(QDate day, Describe describe, QWidget* parent)
     fields->addRow(QString(), otherSide_);
     fields->addRow(
         new QLabel(QStringLiteral("Vous pouvez aussi cliquer l'autre jour sur la grille."), this));
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("É&changer"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this,
-            [this] { emit swapChosen(day_, otherDay()); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    fields->addRow(buttons);
+    fields->addRow(AcceptOrCancel(*this, QStringLiteral("É&changer")));
+}
+
+void SwapDialog::accept()
+{
+    emit swapChosen(day_, otherDay());
 }
 
 QDate SwapDialog::otherDay() const

@@ -24,6 +24,8 @@ public:
     QString otherSide() const;
     // Describes both days again, after the roster changed under the window.
     void refresh();
+    // "É&changer" asks for the exchange; the window closes once it is made.
+    void accept() override;
 
 signals:
     // "É&changer": the window closes once the exchange is made.

@@ -1,5 +1,6 @@
 #include "shell/AddParticipantDialog.h"
 
+#include "controls/DialogButtons.h"
 #include "roster_window/YearDateField.h"
 
 #include <QCheckBox>
@@ -16,15 +17,8 @@ AddParticipantDialog::AddParticipantDialog(QWidget* parent)
     , add_(new QPushButton(QStringLiteral("Ajouter"), this))
 {
     setWindowTitle(QStringLiteral("Ajouter un participant"));
-    add_->setDefault(true);
     add_->setEnabled(false);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(add_, QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
-    // "Ajouter" with an empty name gives up, as "Annuler" does.
-    connect(buttons, &QDialogButtonBox::accepted, this,
-            [this] { name_->text().isEmpty() ? reject() : accept(); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = AcceptOrCancel(*this, add_, QStringLiteral("Annuler"));
     connect(name_, &QLineEdit::textChanged, this, [this] { add_->setEnabled(true); });
 
     auto* layout = new QVBoxLayout(this);
@@ -58,4 +52,12 @@ QString AddParticipantDialog::name() const
 QDate AddParticipantDialog::arrival() const
 {
     return arrives_ && arrives_->isChecked() ? arrival_->date() : QDate();
+}
+
+void AddParticipantDialog::accept()
+{
+    if (name_->text().isEmpty())
+        reject();
+    else
+        QDialog::accept();
 }

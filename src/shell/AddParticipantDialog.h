@@ -23,6 +23,9 @@ public:
     // The day he arrives; none when he is there from the start of the year.
     QDate arrival() const;
 
+    // "Ajouter" with an empty name gives up, as "Annuler" does.
+    void accept() override;
+
 private:
     QLineEdit* name_;
     QPushButton* add_;
