@@ -8,13 +8,14 @@
 
 QDialogButtonBox* AcceptOrCancel(QDialog& dialog, const QString& action, const QString& cancel)
 {
-    return AcceptOrCancel(dialog, new QPushButton(action, &dialog), cancel);
+    auto* button = new QPushButton(action, &dialog);
+    button->setDefault(true);
+    return AcceptOrCancel(dialog, button, cancel);
 }
 
 QDialogButtonBox* AcceptOrCancel(QDialog& dialog, QPushButton* action, const QString& cancel)
 {
     auto* buttons = new QDialogButtonBox(&dialog);
-    action->setDefault(true);
     buttons->addButton(action, QDialogButtonBox::AcceptRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -12,7 +12,7 @@ class QWidget;
 // accepts, and the cancelling one ("&Annuler" unless named otherwise), which rejects.
 QDialogButtonBox* AcceptOrCancel(QDialog& dialog, const QString& action,
                                  const QString& cancel = QStringLiteral("&Annuler"));
-// The same around an action button the dialog keeps, to enable it as it is filled in.
+// The same around an action button the dialog makes itself, default or not as it decides.
 QDialogButtonBox* AcceptOrCancel(QDialog& dialog, QPushButton* action,
                                  const QString& cancel = QStringLiteral("&Annuler"));
 

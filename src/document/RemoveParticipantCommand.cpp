@@ -20,5 +20,5 @@ void RemoveParticipantCommand::write(Roster& roster, bool forward) const
 
 void RemoveParticipantCommand::announce(RosterDocument& document) const
 {
-    document.showParticipantChange();
+    showParticipantChange(document);
 }

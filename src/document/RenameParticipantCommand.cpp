@@ -19,5 +19,5 @@ void RenameParticipantCommand::write(Roster& roster, bool forward) const
 
 void RenameParticipantCommand::announce(RosterDocument& document) const
 {
-    document.showParticipantChange();
+    showParticipantChange(document);
 }

@@ -11,6 +11,11 @@ RosterCommand::RosterCommand(RosterDocument& document, const QString& text, Edit
 {
 }
 
+void RosterCommand::showParticipantChange(RosterDocument& document)
+{
+    document.showParticipantChange();
+}
+
 // An edit undone or redone from the history was written before the history moved; one that
 // cannot be written when first pushed leaves the history.
 void RosterCommand::apply(bool forward)

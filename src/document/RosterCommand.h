@@ -24,6 +24,11 @@ public:
     virtual void announce(RosterDocument& document) const = 0;
     EditScope scope() const { return scope_; }
 
+protected:
+    // For the edits of a participant: his name may have left the list, his days and absences
+    // changed with him.
+    static void showParticipantChange(RosterDocument& document);
+
 private:
     void apply(bool forward);
 

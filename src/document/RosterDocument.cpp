@@ -95,16 +95,23 @@ QString RosterDocument::proposedSavePath() const
     return DocumentsFolder() + QStringLiteral("/Garde %1").arg(roster_->year());
 }
 
-RosterDocument::SaveOutcome RosterDocument::save(const QString& target,
-                                                 const std::optional<FileStamp>& accepted)
+RosterDocument::SaveOutcome RosterDocument::save(const std::optional<FileStamp>& accepted)
 {
     // Locked from the check to the replacement: a copy saving at the same moment waits, then
     // sees this one's change.
     SaveLock lock;
+    if (!lockForSaving(lock, filePath_))
+        return SaveOutcome::Failed;
+    if (changedOnDisk() && StampOf(filePath_) != accepted)
+        return SaveOutcome::ChangedOnDisk;
+    return writeRosterFile(filePath_) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+RosterDocument::SaveOutcome RosterDocument::saveAs(const QString& target)
+{
+    SaveLock lock;
     if (!lockForSaving(lock, target))
         return SaveOutcome::Failed;
-    if (target == filePath_ && changedOnDisk() && StampOf(target) != accepted)
-        return SaveOutcome::ChangedOnDisk;
     return writeRosterFile(target) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 

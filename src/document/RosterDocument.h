@@ -48,9 +48,11 @@ public:
         // it is replaced only once the user accepts the change as it now stands on disk.
         ChangedOnDisk,
     };
-    // Writes the roster to target. Onto its own file changed on disk, only when accepted is
-    // the file's stamp as the user saw it when he agreed to replace it.
-    SaveOutcome save(const QString& target, const std::optional<FileStamp>& accepted = {});
+    // Writes the roster to its own file. Changed on disk since the roster read or wrote it, the
+    // file is replaced only when accepted is its stamp as the user saw it when he agreed.
+    SaveOutcome save(const std::optional<FileStamp>& accepted = {});
+    // Writes the roster to the file the user chose, whatever it holds, and keeps to it from then.
+    SaveOutcome saveAs(const QString& target);
     // What writes the roster file: the program's own writer unless another is given (a test
     // looks at what holds while the file is written).
     using RosterWriter =
@@ -112,9 +114,8 @@ public:
     // Another participant takes every duty of one, intervals of shared days included, on the
     // days from first to last; the user is told how many days changed.
     bool replaceParticipant(const Replacement& replacement);
-    // Exchanges two days' duties whole, a shared day's intervals with it.
-    bool swapDays(QDate first, QDate second) { return swapDuties({first}, {second}); }
-    // The same, day for day, for the days of two duties (a weekend and another), in one edit.
+    // Exchanges the duties of two sets of days, day for day, whole, a shared day's intervals
+    // with it: two days, or the days of two duties (a weekend and another), in one edit.
     bool swapDuties(const QList<QDate>& days, const QList<QDate>& others);
 
     // The group's rules the roster is checked against.
@@ -124,10 +125,6 @@ public:
     bool requireParticipants();
     // Runs a read of the roster for a report; a failure is told to the user.
     bool read(const std::function<void()>& work);
-
-    // Tells the views a participant changed: his name may have left the list, his days and
-    // absences changed with him.
-    void showParticipantChange();
 
 signals:
     void dayChanged(QDate day);
@@ -177,6 +174,9 @@ private:
     bool checkSuccessor(const QString& doctor, const QString& successor);
     bool removeFromTheYear(qsizetype index, const Removal& removal);
     bool removeFromDay(qsizetype index, const Removal& removal);
+    // Tells the views a participant changed: his name may have left the list, his days and
+    // absences changed with him.
+    void showParticipantChange();
     bool lockForSaving(SaveLock& lock, const QString& target);
     bool changedOnDisk() const;
     bool writeRosterFile(const QString& target);

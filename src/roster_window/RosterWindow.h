@@ -29,7 +29,7 @@ public:
     RosterGrid* grid() const { return grid_; }
     QString sectorText() const;
     QString yearText() const;
-    // Whose duties the doctor mode shows, above the grid; empty in the other modes.
+    // Whose duties or absences the mode shows, above the grid; empty in the other modes.
     QString findText() const;
 
     // The menus this window adds to the menu bar while it is active.

@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -61,7 +62,7 @@ RulesDialog::RulesDialog(const RosterRules& current, QWidget* parent)
     for (QCheckBox* rule : {dayWithoutDuty_, uncoveredHours_, unknownName_})
         layout->addWidget(rule);
 
-    auto* buttons = AcceptOrCancel(*this, QStringLiteral("&Enregistrer"));
+    auto* buttons = AcceptOrCancel(*this, new QPushButton(QStringLiteral("&Enregistrer"), this));
     layout->addWidget(buttons);
 }
 

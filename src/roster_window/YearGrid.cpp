@@ -31,9 +31,4 @@ QString DayLabel(QDate day)
     return weekday.left(1).toUpper() + QLatin1Char(' ') + QString::number(day.day());
 }
 
-QString StatusDayText(QDate day)
-{
-    return QLocale(QLocale::French).toString(day, QStringLiteral("dddd dd MMMM"));
-}
-
 } // namespace YearGrid

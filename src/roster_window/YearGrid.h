@@ -57,7 +57,4 @@ std::optional<QDate> DayAt(int year, int row, int column);
 // The first letter of the French weekday in upper case, a blank, the day of month: "L 1".
 QString DayLabel(QDate day);
 
-// The current day in the status bar: "lundi 03 mars".
-QString StatusDayText(QDate day);
-
 } // namespace YearGrid

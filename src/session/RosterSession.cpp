@@ -73,11 +73,8 @@ void RosterSession::chooseViewMode(ViewMode mode)
     const bool ofAParticipant = mode == ViewMode::Doctor || mode == ViewMode::Absences;
     if (mode == viewMode_ && !ofAParticipant)
         return;
-    if (ofAParticipant && !chooseFindTarget()) {
-        // The menu ticks the mode still shown.
-        emit highlightsChanged();
+    if (ofAParticipant && !chooseFindTarget())
         return;
-    }
     if (mode == ViewMode::Shared)
         findTarget_ = SharedDutyMarker;
     else if (mode == ViewMode::Blank)
@@ -151,7 +148,7 @@ QStringList RosterSession::alertTexts(QDate day) const
 
 QString RosterSession::statusDay() const
 {
-    if (!currentRosterDay())
+    if (!currentDay_ || !document_->isOpen())
         return {};
     return QLocale(QLocale::French).toString(*currentDay_, QStringLiteral("dddd dd MMMM"));
 }

@@ -93,7 +93,7 @@ public:
     bool saveAs();
     // Asks whether to save unsaved changes; false when the roster must stay open.
     bool mayClose();
-    // Lets the next close go without asking (the question has been answered already).
+    // From now on the roster closes without asking (the question has been answered already).
     void approveClose() { closeApproved_ = true; }
 
 signals:

@@ -135,7 +135,7 @@ void RosterSession::proposeSwaps(const RuleAlert& alert)
         texts.append(dutyDescription(proposal.others));
     const int chosen = ui_.chooseSwapProposal(alert.text, texts);
     if (chosen >= 0 && chosen < proposals.size())
-        document_->swapDuties(proposals.at(chosen).days, proposals.at(chosen).others);
+        swapDuties(proposals.at(chosen).days, proposals.at(chosen).others);
 }
 
 void RosterSession::clearUnavailableDays()

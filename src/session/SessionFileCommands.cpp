@@ -12,7 +12,7 @@ bool RosterSession::save()
         return saveAs();
     std::optional<FileStamp> accepted;
     for (;;) {
-        switch (document_->save(filePath, accepted)) {
+        switch (document_->save(accepted)) {
         case RosterDocument::SaveOutcome::Saved:
             return true;
         case RosterDocument::SaveOutcome::Failed:
@@ -36,8 +36,7 @@ bool RosterSession::save()
 bool RosterSession::saveAs()
 {
     const QString target = ui_.chooseFileToSave({document_->proposedSavePath()});
-    return !target.isEmpty() &&
-           document_->save(target, StampOf(target)) == RosterDocument::SaveOutcome::Saved;
+    return !target.isEmpty() && document_->saveAs(target) == RosterDocument::SaveOutcome::Saved;
 }
 
 bool RosterSession::mayClose()

@@ -1,8 +1,8 @@
 #include "session/SessionManager.h"
 
 #include "document/Interaction.h"
-#include "document/NewBlankRoster.h"
 #include "document/RosterDocument.h"
+#include "session/NewBlankRoster.h"
 #include "session/RosterSession.h"
 #include "store/AbandonedRosters.h"
 #include "store/RosterDatabase.h"

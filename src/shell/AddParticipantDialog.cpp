@@ -17,6 +17,7 @@ AddParticipantDialog::AddParticipantDialog(QWidget* parent)
     , add_(new QPushButton(QStringLiteral("Ajouter"), this))
 {
     setWindowTitle(QStringLiteral("Ajouter un participant"));
+    add_->setDefault(true);
     add_->setEnabled(false);
     QDialogButtonBox* buttons = AcceptOrCancel(*this, add_, QStringLiteral("Annuler"));
     connect(name_, &QLineEdit::textChanged, this, [this] { add_->setEnabled(true); });

@@ -1,9 +1,9 @@
 #include "shell/MainWindow.h"
 
-#include "document/NewBlankRoster.h"
 #include "document/RosterDocument.h"
 #include "generator/wizard/GenerationWizard.h"
 #include "roster_window/RosterWindow.h"
+#include "session/NewBlankRoster.h"
 #include "session/RosterSession.h"
 #include "session/SessionManager.h"
 #include "shell/AboutDialog.h"

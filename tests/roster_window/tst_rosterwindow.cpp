@@ -138,6 +138,8 @@ private slots:
         // Without participants the doctor mode is refused: the mode stays ticked.
         Entry(*window, "viewDoctor")->trigger();
         QCOMPARE(Ticks(*window), u"x....."_s);
+        QCOMPARE(ui_.texts(), QStringList{"Votre liste de participants est vide.\r\nAjoutez des "
+                                          "participants avant d'utiliser cette fonction."});
     }
 
     // The header pair is the platform's button face unless it is hardly told from the cells.

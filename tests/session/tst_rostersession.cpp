@@ -3,6 +3,7 @@
 #include "document/RosterDocument.h"
 #include "rules/RuleCheck.h"
 #include "session/AlertCount.h"
+#include "session/NewBlankRoster.h"
 #include "session/RosterSession.h"
 #include "store/BlankRoster.h"
 #include "store/RosterDatabase.h"
@@ -10,6 +11,7 @@
 #include "store/Settings.h"
 #include "store/WorkFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -27,6 +29,9 @@ const QDate First(2011, 3, 1);  // A
 const QDate Second(2011, 3, 2); // shared by B (08:00-20:00) then A
 const QDate Third(2011, 3, 3);  // nobody
 const QDate FirstSaturday(2011, 3, 5);
+const QString YearPrompt = QStringLiteral("Entrez l'année du tour de garde:");
+const QString RangeMessage =
+    QStringLiteral("L'année du tour de garde doit être comprise entre 1900 et 9999.");
 
 using Command = std::function<void(RosterSession&)>;
 
@@ -124,6 +129,11 @@ private slots:
         QTest::newRow("participant B, sharing only")
             << ViewMode::Doctor << 0 << QList<QDate>{Second} << u"Médecin repéré : B"_s;
         QTest::newRow("shared days") << ViewMode::Shared << -1 << QList<QDate>{Second} << "";
+        QList<QDate> blank;
+        for (QDate day(2011, 1, 1); day.year() == 2011; day = day.addDays(1))
+            if (day != First && day != Second)
+                blank.append(day);
+        QTest::newRow("days without anyone") << ViewMode::Blank << -1 << blank << "";
         QTest::newRow("unavailable days")
             << ViewMode::Unavailable << -1 << QList<QDate>{QDate(2011, 3, 4), QDate(2011, 8, 15)}
             << "";
@@ -144,7 +154,6 @@ private slots:
         QCOMPARE(session_->viewMode(), mode);
         QCOMPARE(Highlighted(*session_), highlighted);
         QCOMPARE(session_->findText(), findText);
-        QVERIFY(ui_->shown.isEmpty());
         if (choice < 0)
             return;
         // Chosen again and cancelled: the participant shown stays, preselected in the list.
@@ -507,6 +516,17 @@ private slots:
         QVERIFY(!QFile::exists(path_ + ".lock"));
     }
 
+    // Closing a changed roster asks first; "Oui" saves it to its file.
+    void closingSavesWhenAsked()
+    {
+        QVERIFY(document().assignDay(Third, "B"));
+        ui_->answers = {AnswerYes};
+        QVERIFY(session_->mayClose());
+        QCOMPARE(ui_->texts(), QStringList{u"Les données de Mars ont changées.\r\nVoulez-vous "
+                                           "les sauvegarder ?"_s});
+        QCOMPARE(Rows(path_), working());
+    }
+
     // After "Enregistrer sous" the history goes on: undone, the roster differs from the file
     // it was saved to; redone, it is that file again.
     void undoAndRedoAfterSavingAs()
@@ -529,6 +549,84 @@ private slots:
         QVERIFY(session_->save());
         QCOMPARE(Rows(other), working());
         QCOMPARE(ui_->saveChoices.size(), 1);
+    }
+
+    void askingForTheYear_data()
+    {
+        QTest::addColumn<int>("given"); // 0: asked
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("year"); // 0: no roster
+        QTest::addColumn<QStringList>("shown");
+
+        const QStringList once{YearPrompt};
+        const QStringList twice{YearPrompt, YearPrompt};
+        const QStringList outOfRange{YearPrompt, RangeMessage, YearPrompt};
+        QTest::newRow("blanks around") << 0 << QStringList{" 2011 "} << 2011 << once;
+        QTest::newRow("letters, then a year") << 0 << QStringList{"mil", "2011"} << 2011 << twice;
+        QTest::newRow("no answer") << 0 << QStringList{""} << 0 << once;
+        QTest::newRow("half rounds to even, down") << 0 << QStringList{"2012,5"} << 2012 << once;
+        QTest::newRow("half rounds to even, up") << 0 << QStringList{"2013.5"} << 2014 << once;
+        QTest::newRow("two digits, 2000s") << 0 << QStringList{"12"} << 2012 << once;
+        QTest::newRow("two digits, 1900s") << 0 << QStringList{"45"} << 1945 << once;
+        QTest::newRow("last year there is") << 0 << QStringList{"9999"} << 9999 << once;
+        QTest::newRow("1899, then 1900") << 0 << QStringList{"1899", "1900"} << 1900 << outOfRange;
+        QTest::newRow("10000, then cancel") << 0 << QStringList{"10000"} << 0 << outOfRange;
+        QTest::newRow("huge, then cancel") << 0 << QStringList{"1e300"} << 0 << outOfRange;
+        QTest::newRow("given in two digits") << 13 << QStringList{} << 2013 << QStringList{};
+        QTest::newRow("given out of range")
+            << 12000 << QStringList{} << 0 << QStringList{RangeMessage};
+    }
+
+    void askingForTheYear()
+    {
+        QFETCH(int, given);
+        QFETCH(QStringList, answers);
+        QFETCH(int, year);
+        QFETCH(QStringList, shown);
+        session_.reset();
+        ScriptedInteraction ui;
+        ui.promptAnswers = answers;
+        int asked = given;
+
+        std::unique_ptr<RosterDatabase> db = NewBlankRoster(asked, ui);
+
+        QCOMPARE(ui.texts(), shown);
+        for (const ScriptedInteraction::Shown& item : ui.shown) {
+            if (item.text == RangeMessage)
+                QCOMPARE(item.icon, MessageIcon::Warning);
+        }
+        QCOMPARE(env_->workFiles().size(), year ? 1 : 0);
+        if (!year)
+            return;
+        QCOMPARE(asked, year);
+        // Every day of the year, in order, unassigned with its type.
+        const std::unique_ptr<Roster> roster = Roster::load(std::move(db));
+        for (qsizetype i = 0; i < roster->days().size(); ++i) {
+            const RosterDay& day = roster->days().at(i);
+            QCOMPARE(day.date, QDate(year, 1, 1).addDays(i));
+            QCOMPARE(day.type, DayTypeOf(day.date));
+            QVERIFY(day.doctor.isEmpty() && !day.unavailable);
+        }
+        QCOMPARE(roster->days().last().date, QDate(year, 12, 31));
+        QVERIFY(roster->participants().isEmpty());
+    }
+
+    void noWorkingFileIsReportedAndNothingOpens()
+    {
+        // A working folder that is a plain file: no working file can be made in it.
+        session_.reset();
+        const QString folder = WorkFolder();
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(WriteFile(folder, "pas un dossier"));
+        ScriptedInteraction ui;
+        int year = 2011;
+
+        QVERIFY(!NewBlankRoster(year, ui));
+
+        QCOMPARE(ui.texts(),
+                 QStringList{"Une erreur s'est produite pendant la création du tour de garde."});
+        QCOMPARE(ui.shown.first().icon, MessageIcon::Critical);
+        QCOMPARE(ReadFile(folder), "pas un dossier");
     }
 };
 

@@ -4,6 +4,7 @@
 #include "reports/PainterCanvas.h"
 #include "reports/RosterTableLayout.h"
 #include "store/Settings.h"
+#include "store/Twips.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -108,8 +109,9 @@ void ColourSettingsDialog::redraw()
     probe.setDotsPerMeterY(PreviewDotsPerMetre);
     MeasuringCanvas measure(probe);
     const QSizeF twips = ColourSampleSize(measure);
-    preview_ = QImage(qCeil(twips.width() * probe.logicalDpiX() / 1440),
-                      qCeil(twips.height() * probe.logicalDpiY() / 1440), QImage::Format_RGB32);
+    preview_ =
+        QImage(qCeil(twips.width() * probe.logicalDpiX() / TwipsPerInch),
+               qCeil(twips.height() * probe.logicalDpiY() / TwipsPerInch), QImage::Format_RGB32);
     preview_.setDotsPerMeterX(PreviewDotsPerMetre);
     preview_.setDotsPerMeterY(PreviewDotsPerMetre);
     preview_.fill(Qt::white);

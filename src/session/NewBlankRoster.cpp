@@ -1,4 +1,4 @@
-#include "document/NewBlankRoster.h"
+#include "session/NewBlankRoster.h"
 
 #include "document/Messages.h"
 #include "store/BlankRoster.h"
