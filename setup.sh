@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev libsqlcipher-dev libxlsxwriter-dev fonts-liberation
   libssl-dev    # the cipher of a roster file's first page, checked before SQLCipher reads it
   libical-dev   # each doctor's duties as a calendar file
+  coinor-libcbc-dev  # the optimisation solver that corrects a year
   qt6-translations-l10n  # Qt's own dialogs in French
   sqlcipher     # the command-line shell the tests read a roster file with
   poppler-utils # pdftotext and pdfinfo, with which the tests read the printed PDF files

@@ -1,0 +1,165 @@
+#include "planning/RosterRepair.h"
+#include "store/Calendar.h"
+
+#include <QTest>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList Doctors{"A", "B", "C"};
+
+// March 2011 from the 1st to the day given, held as told ("5 A", or "10 A 0 12 B 12 24" for a
+// shared day), A, B and C in both rotations, A away on the days given.
+RepairRequest Request(int lastDay, const QStringList& duties, const QList<int>& awayDays = {})
+{
+    RepairRequest request;
+    for (int day = 1; day <= lastDay; ++day) {
+        const QDate date(2011, 3, day);
+        request.facts.days.append({date, {}, DayTypeOf(date), false});
+    }
+    for (const QString& duty : duties) {
+        const QStringList part = duty.split(' ');
+        const QDate day(2011, 3, part[0].toInt());
+        request.facts.days[day.day() - 1].doctor = part.size() == 2 ? part[1] : SharedDutyMarker;
+        for (qsizetype i = 1; i + 2 < part.size(); i += 3)
+            request.facts.intervals[day].append(
+                {part[i], part[i + 1].toDouble(), part[i + 2].toDouble()});
+    }
+    request.facts.participants = Doctors;
+    for (const int day : awayDays)
+        request.facts.absences.append({"A", {2011, 3, day}, {2011, 3, day}, {}});
+    for (const QString& doctor : Doctors)
+        request.participants.append({{doctor, {}, {}, {}, {}, {}}, true, true, {}});
+    request.first = QDate(2011, 3, 1);
+    request.last = QDate(2011, 3, lastDay);
+    request.tolerance = 100;
+    return request;
+}
+
+// The alerts of the rules the correction must keep (a day left empty is counted apart).
+qsizetype RuleAlerts(const RosterFacts& facts, const RosterRules& rules)
+{
+    const QList<RuleAlert> alerts =
+        CheckRules(facts, rules, facts.days.constFirst().date, facts.days.constLast().date);
+    return std::count_if(alerts.cbegin(), alerts.cend(),
+                         [](const RuleAlert& alert) { return alert.rule != Rule::DayWithoutDuty; });
+}
+
+// The fewest days to change for no alert, every day held, a weekend by one participant: found
+// by trying every assignment.
+int FewestChanges(const RepairRequest& request)
+{
+    const QList<RosterDay> days = request.facts.days;
+    RosterFacts tried = request.facts;
+    int fewest = -1;
+    const std::function<void(qsizetype, int)> tryFrom = [&](qsizetype i, int changed) {
+        if (fewest >= 0 && changed >= fewest)
+            return;
+        if (i == days.size()) {
+            if (RuleAlerts(tried, request.rules) == 0)
+                fewest = changed;
+            return;
+        }
+        const bool sameDuty =
+            i > 0 && days.at(i).type != DayType::Weekday && days.at(i - 1).type != DayType::Weekday;
+        for (const QString& doctor : Doctors) {
+            if (sameDuty && doctor != tried.days.at(i - 1).doctor)
+                continue;
+            tried.days[i].doctor = doctor;
+            tryFrom(i + 1, changed + (doctor != days.at(i).doctor ? 1 : 0));
+        }
+    };
+    tryFrom(0, 0);
+    return fewest;
+}
+
+RepairProposal Solve(const RepairRequest& request)
+{
+    return ProposeRepair(request, *MakeMipSolver(), {});
+}
+
+} // namespace
+
+class TestRosterRepair : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Eight days, tried every way: the correction changes exactly as few days as can be, and
+    // leaves no alert; a weekend stays with one participant.
+    void fewestChanges_data()
+    {
+        QTest::addColumn<QStringList>("duties");
+        QTest::addColumn<QList<int>>("away");
+        const QStringList fair{"1 A", "2 B", "3 C", "4 A", "5 B", "6 B", "7 C", "8 A"};
+        QTest::newRow("nothing to correct") << fair << QList<int>{};
+        QTest::newRow("two days running")
+            << QStringList{"1 A", "2 A", "3 C", "4 B", "5 B", "6 B", "7 C", "8 A"} << QList<int>{};
+        QTest::newRow("the Monday after his weekend, a weekend split")
+            << QStringList{"1 A", "2 B", "3 C", "4 A", "5 C", "6 B", "7 B", "8 A"} << QList<int>{};
+        QTest::newRow("on duty while away, a day empty")
+            << QStringList{"1 A", "2 B", "3 A", "4 C", "5 B", "6 B", "7 C"} << QList<int>{3, 4};
+    }
+
+    void fewestChanges()
+    {
+        QFETCH(QStringList, duties);
+        QFETCH(QList<int>, away);
+        const RepairRequest request = Request(8, duties, away);
+
+        const RepairProposal proposal = Solve(request);
+
+        QCOMPARE(proposal.status, SolveResult::Status::ProvenBest);
+        QCOMPARE(proposal.after.size(), FewestChanges(request));
+        QCOMPARE(proposal.alertsAfter, QList<RuleAlert>());
+        QVERIFY(proposal.problems.isEmpty());
+    }
+
+    // Days before the first that may change, kept and shared days stay as they are; the others
+    // are corrected within the tolerance of each share.
+    void whatMayNotChangeStays()
+    {
+        RepairRequest request =
+            Request(14, {"1 A", "2 A", "3 A", "4 A", "5 A", "6 A", "7 A", "8 A", "9 A",
+                         "10 A 0 12 B 12 24", "11 A", "12 A", "13 A", "14 A"});
+        request.first = QDate(2011, 3, 3);
+        request.kept = {QDate(2011, 3, 8)};
+        request.tolerance = 2;
+
+        const RepairProposal proposal = Solve(request);
+
+        QVERIFY(!proposal.after.isEmpty());
+        for (const DatedDuty& changed : proposal.after) {
+            QVERIFY(changed.day >= request.first);
+            QVERIFY(changed.day != QDate(2011, 3, 8) && changed.day != QDate(2011, 3, 10));
+        }
+        for (const RepairPoints& points : proposal.points)
+            QVERIFY2(std::abs(points.after - points.share) <= 2 || !proposal.problems.isEmpty(),
+                     qPrintable(points.doctor));
+        // A, on duty on the fixed 2nd, 8th and 10th, cannot hold the days around them.
+        for (const RuleAlert& alert : proposal.alertsAfter)
+            QVERIFY2(alert.day <= QDate(2011, 3, 3) || alert.day == QDate(2011, 3, 9) ||
+                         alert.day == QDate(2011, 3, 11),
+                     qPrintable(alert.text));
+    }
+
+    // A day no participant may hold stays empty, and the user is told why.
+    void aDayNobodyMayHold()
+    {
+        RepairRequest request = Request(4, {"1 A", "2 B", "3 C"}, {4});
+        request.facts.absences.append({"B", {2011, 3, 4}, {2011, 3, 4}, {}});
+        request.facts.absences.append({"C", {2011, 3, 4}, {2011, 3, 4}, {}});
+
+        const RepairProposal proposal = Solve(request);
+
+        QCOMPARE(proposal.problems,
+                 QStringList{u"Personne ne peut être de garde le 4 mars : les participants du tour "
+                             "de semaine sont absents ou hors du groupe."_s});
+        QVERIFY(proposal.after.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRosterRepair)
+#include "tst_rosterrepair.moc"
