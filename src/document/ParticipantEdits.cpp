@@ -1,12 +1,12 @@
-// The edits that rename or remove a participant, or swap two days' duties, each an undoable
-// command written in one transaction.
+// The edits that rename or remove a participant, exchange days' duties or replace several at
+// once, each an undoable command written in one transaction.
 
+#include "document/ChangeDutiesCommand.h"
 #include "document/EditTexts.h"
 #include "document/Messages.h"
 #include "document/RemoveParticipantCommand.h"
 #include "document/RenameParticipantCommand.h"
 #include "document/RosterDocument.h"
-#include "document/SwapDutiesCommand.h"
 #include "store/ParticipantNames.h"
 
 namespace {
@@ -249,7 +249,25 @@ bool RosterDocument::swapDuties(const QList<QDate>& days, const QList<QDate>& ot
         return false;
     if (before == after)
         return false;
-    return push(new SwapDutiesCommand(
+    return push(new ChangeDutiesCommand(
         *this, QStringLiteral("Échanger les gardes %1 et %2").arg(DaysText(days), DaysText(others)),
         before, after));
+}
+
+bool RosterDocument::replaceDuties(const QList<DatedDuty>& before, const QList<DatedDuty>& after,
+                                   const QString& text)
+{
+    QList<DatedDuty> now;
+    if (before.isEmpty() || !read([&] {
+            for (const DatedDuty& duty : before)
+                now.append({duty.day, roster_->duty(duty.day)});
+        }))
+        return false;
+    if (now != before) {
+        messages_.tell(QStringLiteral("Le tour de garde a changé depuis le calcul de la "
+                                      "correction.\r\nCalculez-la de nouveau."),
+                       MessageIcon::Information);
+        return false;
+    }
+    return push(new ChangeDutiesCommand(*this, text, before, after));
 }

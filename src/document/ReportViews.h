@@ -64,6 +64,8 @@ using FairnessDays = std::array<int, FairnessKindCount>;
 
 // The points of a duty by day type code: weekday, Saturday, Sunday or holiday.
 using FairnessWeights = std::array<double, DayTypeCount>;
+// A duty's points by day type, until the user sets his own: a weekend day weighs more.
+inline constexpr FairnessWeights DefaultWeights = {1, 1.5, 2};
 
 // A rotation of the roster (weekdays or weekends and holidays): its heading and its
 // participants, in table order.

@@ -118,6 +118,12 @@ public:
     // with it: two days, or the days of two duties (a weekend and another), in one edit.
     bool swapDuties(const QList<QDate>& days, const QList<QDate>& others);
 
+    // The duties of several days replaced in one edit named text (a correction of the year);
+    // before holds them as the replacement was worked out from. Refused, the user told why, when
+    // the roster no longer holds them.
+    bool replaceDuties(const QList<DatedDuty>& before, const QList<DatedDuty>& after,
+                       const QString& text);
+
     // The group's rules the roster is checked against.
     bool setRules(const RosterRules& rules);
 

@@ -21,7 +21,7 @@ struct RepairRequest {
     QSet<QDate> kept;
     // How far each participant's points may lie from his share of his rotation's points.
     double tolerance = 2;
-    FairnessWeights weights = {1, 1.5, 2};
+    FairnessWeights weights = DefaultWeights;
 };
 
 // A participant's points in one rotation, before and after the correction, and his share.

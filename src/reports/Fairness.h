@@ -9,9 +9,6 @@
 class Roster;
 struct Participant;
 
-// A duty's points by day type, until the user sets his own: a weekend day weighs more.
-inline constexpr FairnessWeights DefaultWeights = {1, 1.5, 2};
-
 // The roster's duty days by name and kind, those each participant could hold, and its
 // rotations. A shared day counts once, as a whole day, for each name that holds any interval of
 // it, as the statistics count it: the view compares how often each one is called in, not the

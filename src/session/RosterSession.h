@@ -1,5 +1,6 @@
 #pragma once
 
+#include "planning/RosterRepair.h"
 #include "rules/RosterAlerts.h"
 #include "session/ViewMode.h"
 
@@ -85,6 +86,14 @@ public:
     // days as absences; true when the roster was changed.
     bool importUnavailableDays();
     void editRules();
+
+    // "&Corriger les alertes...": what the correction starts from, the days from first to last
+    // allowed to change, each share kept within the tolerance.
+    RepairRequest repairRequest(QDate first, QDate last, double tolerance) const;
+    // Where the correction starts unless told: today in the roster's year, else 1 January.
+    QDate repairStart() const;
+    // "&Appliquer": the correction as one edit; true when made.
+    bool applyRepair(const RepairProposal& proposal);
 
     // "&Enregister": to the roster's file, or one chosen when it has none or the user will not
     // replace a file another program changed. True only when the file was written.

@@ -89,3 +89,26 @@ void RosterSession::editRules()
     if (document_->roster().rules() == *rules)
         Settings().setRules(*rules);
 }
+
+RepairRequest RosterSession::repairRequest(QDate first, QDate last, double tolerance) const
+{
+    const Roster& roster = document_->roster();
+    RepairRequest request{
+        FactsOf(roster), roster.participantRows(), roster.rules(), first, last, {}, tolerance};
+    request.weights = Settings().dutyWeights().value_or(DefaultWeights);
+    return request;
+}
+
+QDate RosterSession::repairStart() const
+{
+    const QDate today = QDate::currentDate();
+    const int year = document_->roster().year();
+    return today.year() == year ? today : QDate(year, 1, 1);
+}
+
+bool RosterSession::applyRepair(const RepairProposal& proposal)
+{
+    return document_->replaceDuties(
+        proposal.before, proposal.after,
+        QStringLiteral("Corriger les alertes (%1 jours modifiés)").arg(proposal.after.size()));
+}

@@ -527,6 +527,33 @@ private slots:
         QCOMPARE(Rows(path_), working());
     }
 
+    // A correction is one edit, undone and redone exactly; worked out from a roster changed
+    // since, it is refused.
+    void applyingACorrection()
+    {
+        QVERIFY(document().assignDay(Third, "A"));
+        const QStringList before = working();
+        const RepairProposal proposal = ProposeRepair(
+            session_->repairRequest(First, QDate(2011, 3, 31), 100), *MakeMipSolver(), {});
+        QVERIFY(!proposal.after.isEmpty() &&
+                proposal.alertsAfter.size() < proposal.alertsBefore.size());
+        QVERIFY(session_->applyRepair(proposal));
+        QCOMPARE(document().undoStack().undoText(),
+                 u"Corriger les alertes (%1 jours modifiés)"_s.arg(proposal.after.size()));
+        QCOMPARE(session_->alerts().all(), proposal.alertsAfter);
+        const QStringList after = working();
+        QVERIFY(document().undo());
+        QCOMPARE(working(), before);
+        QVERIFY(document().redo());
+        QCOMPARE(working(), after);
+        QVERIFY(document().undo());
+        QVERIFY(document().assignDay(proposal.after.constLast().day, "Dr Autre"));
+        QVERIFY(!session_->applyRepair(proposal));
+        QCOMPARE(ui_->texts(), QStringList{u"Le tour de garde a changé depuis le calcul de la "
+                                           "correction.\r\nCalculez-la de nouveau."_s});
+        QCOMPARE(session_->repairStart(), QDate(2011, 1, 1));
+    }
+
     // After "Enregistrer sous" the history goes on: undone, the roster differs from the file
     // it was saved to; redone, it is that file again.
     void undoAndRedoAfterSavingAs()
