@@ -160,6 +160,7 @@ void RosterMenus::buildToolsMenu(const WindowCommands& commands)
     t->addSeparator();
     add(t, QStringLiteral("verification"), QStringLiteral("Vérifi&cation du tour de garde"),
         commands.verification);
+    add(t, QStringLiteral("repair"), QStringLiteral("Corri&ger les alertes..."), commands.repair);
     add(t, QStringLiteral("statistics"), QStringLiteral("&Statistiques sur le tour de garde"),
         [r] { r->showStatistics(); });
     add(t, QStringLiteral("dutyList"), QStringLiteral("Voir la &liste des gardes d'un médecin"),

@@ -23,6 +23,7 @@ public:
     struct WindowCommands {
         std::function<void()> swap;
         std::function<void()> verification;
+        std::function<void()> repair;
     };
 
     RosterMenus(RosterSession& session, RosterReports& reports, RosterGrid& grid,

@@ -1,6 +1,7 @@
 #include "roster_window/RosterWindow.h"
 
 #include "document/RosterDocument.h"
+#include "roster_window/RepairDialog.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterMenus.h"
 #include "roster_window/SwapDialog.h"
@@ -24,8 +25,10 @@ RosterWindow::RosterWindow(std::unique_ptr<RosterSession> session, QWidget* pare
     , yearLabel_(new QLabel(this))
     , findLabel_(new QLabel(this))
     , grid_(new RosterGrid(this))
-    , menus_(new RosterMenus(*session_, reports_, *grid_,
-                             {[this] { swapCurrentDay(); }, [this] { showVerification(); }}, this))
+    , menus_(new RosterMenus(
+          *session_, reports_, *grid_,
+          {[this] { swapCurrentDay(); }, [this] { showVerification(); }, [this] { showRepair(); }},
+          this))
 {
     for (QLabel* label : {sectorLabel_, yearLabel_, findLabel_})
         label->setTextFormat(Qt::PlainText);
@@ -222,10 +225,22 @@ void RosterWindow::showVerification()
         connect(verification_, &VerificationWindow::dayChosen, this, &RosterWindow::goToDay);
         connect(verification_, &VerificationWindow::swapsAsked, session_.get(),
                 &RosterSession::proposeSwaps);
+        connect(verification_, &VerificationWindow::repairAsked, this, &RosterWindow::showRepair);
     }
     verification_->show();
     verification_->raise();
     verification_->activateWindow();
+}
+
+void RosterWindow::showRepair()
+{
+    if (!repair_) {
+        repair_ = new RepairDialog(*session_, this);
+        repair_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    repair_->show();
+    repair_->raise();
+    repair_->activateWindow();
 }
 
 void RosterWindow::goToDay(QDate day)

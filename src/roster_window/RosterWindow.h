@@ -11,6 +11,7 @@
 
 class QLabel;
 class QMenu;
+class RepairDialog;
 class RosterGrid;
 class RosterMenus;
 class RosterSession;
@@ -40,6 +41,8 @@ public:
     void swapCurrentDay();
     SwapDialog* swapDialog() const { return swap_; }
     void showVerification();
+    // "Corri&ger les alertes...": the correction's window, over the grid.
+    void showRepair();
     // Makes the day's duty the current cell.
     void goToDay(QDate day);
 
@@ -68,6 +71,7 @@ private:
     RosterReports reports_;
     QPointer<VerificationWindow> verification_;
     QPointer<SwapDialog> swap_;
+    QPointer<RepairDialog> repair_;
     QLabel* sectorLabel_;
     QLabel* yearLabel_;
     QLabel* findLabel_;

@@ -39,6 +39,9 @@ VerificationWindow::VerificationWindow(const RosterAlerts& alerts, QWidget* pare
                 emit swapsAsked(alert);
             }
         });
+    connect(buttons->addButton(QStringLiteral("Corri&ger les alertes..."),
+                               QDialogButtonBox::ActionRole),
+            &QPushButton::clicked, this, &VerificationWindow::repairAsked);
     connect(buttons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole),
             &QPushButton::clicked, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);

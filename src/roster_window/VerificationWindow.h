@@ -23,6 +23,8 @@ signals:
     void dayChosen(QDate day);
     // "&Proposer des échanges" for the alert chosen in the list.
     void swapsAsked(const RuleAlert& alert);
+    // "Corri&ger les alertes...".
+    void repairAsked();
 
 private:
     void reload();

@@ -3,10 +3,12 @@
 #include "TestEnvironment.h"
 #include "document/RosterDocument.h"
 #include "roster_window/GridColours.h"
+#include "roster_window/RepairDialog.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
 #include "roster_window/SwapDialog.h"
 #include "roster_window/VerificationWindow.h"
+#include "roster_window/YearDateField.h"
 #include "roster_window/YearGrid.h"
 #include "session/RosterSession.h"
 #include "store/BlankRoster.h"
@@ -530,6 +532,32 @@ private slots:
         ui_.sectorNames = {SectorName{"Haute Vallée", false}};
         Entry(*window, "nameSector")->trigger();
         QCOMPARE(window->sectorText(), u"Haute Vallée"_s);
+    }
+
+    // "Corriger les alertes" computes beside the window, then shows every day it changes;
+    // "Fermer" changes nothing, "Appliquer" makes the correction one edit.
+    void correctingTheAlerts()
+    {
+        std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
+        RosterDocument& document = window->session().document();
+        QVERIFY(document.assignDay(QDate(2011, 3, 3), u"A"_s));
+        const QStringList before = Rows(document.roster().database());
+        for (const bool applied : {false, true}) {
+            Entry(*window, "repair")->trigger();
+            auto* repair = window->findChild<RepairDialog*>();
+            QSignalSpy calculated(repair, &RepairDialog::calculated);
+            const QList<YearDateField*> period = repair->findChildren<YearDateField*>();
+            period.at(0)->setDate(QDate(2011, 3, 1));
+            period.at(1)->setDate(QDate(2011, 3, 31));
+            ButtonCalled(*repair, u"&Calculer"_s)->click();
+            QVERIFY(repair->isCalculating());
+            QVERIFY(calculated.wait(30000));
+            QCOMPARE(repair->changes()->topLevelItemCount(), repair->proposal().after.size());
+            QVERIFY(repair->proposal().alertsAfter.size() < repair->proposal().alertsBefore.size());
+            ButtonCalled(*repair, applied ? u"A&ppliquer"_s : u"&Fermer"_s)->click();
+            QCOMPARE(Rows(document.roster().database()) == before, !applied);
+        }
+        QVERIFY(document.undoStack().undoText().startsWith(u"Corriger les alertes ("_s));
     }
 
     // The edit menu names what it undoes and redoes, a name's "&" shown as typed; the caption
