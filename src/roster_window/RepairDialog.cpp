@@ -99,8 +99,8 @@ RepairDialog::RepairDialog(RosterSession& session, QWidget* parent)
     connect(stop_, &QPushButton::clicked, this, &RepairDialog::stop);
 
     auto* lists = new QHBoxLayout;
-    lists->addWidget(changes_, 3);
-    lists->addWidget(points_, 2);
+    lists->addWidget(changes_, 1);
+    lists->addWidget(points_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(commands);
@@ -108,7 +108,7 @@ RepairDialog::RepairDialog(RosterSession& session, QWidget* parent)
     layout->addLayout(lists, 1);
     layout->addWidget(problems_);
     layout->addWidget(buttons);
-    resize(820, 520);
+    resize(900, 520);
 }
 
 RepairDialog::~RepairDialog()
