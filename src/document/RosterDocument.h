@@ -84,6 +84,8 @@ public:
     // Shares the day by these intervals, which must not overlap.
     bool shareDay(QDate day, const QList<SharedInterval>& intervals);
     bool setDayProperties(QDate day, DayType type, bool unavailable);
+    // Keeps the day as it is for the corrections of the year, or lets them change it again.
+    bool setDayKept(QDate day, bool kept);
     // Copies the source day's duty onto the target day.
     bool copyDay(QDate source, QDate target);
     // No day is unavailable any more.

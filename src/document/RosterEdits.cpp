@@ -142,6 +142,24 @@ bool RosterDocument::setDayProperties(QDate day, DayType type, bool unavailable)
         [this, day] { emit dayChanged(day); }, EditScope::Day);
 }
 
+bool RosterDocument::setDayKept(QDate day, bool kept)
+{
+    const QSet<QDate> former = roster_->keptDays();
+    if (!roster_->day(day) || former.contains(day) == kept)
+        return false;
+    QSet<QDate> days = former;
+    if (kept)
+        days.insert(day);
+    else
+        days.remove(day);
+    return edit((kept ? QStringLiteral("Garder le %1 tel quel")
+                      : QStringLiteral("Ne plus garder le %1 tel quel"))
+                    .arg(DayText(day)),
+                [this, days] { roster_->setKeptDays(days); },
+                [this, former] { roster_->setKeptDays(former); },
+                [this, day] { emit dayChanged(day); }, EditScope::Day);
+}
+
 bool RosterDocument::clearUnavailableDays()
 {
     const QList<QDate> former = roster_->unavailableDays();

@@ -140,6 +140,18 @@ void RosterGrid::setHighlighted(QDate day, bool highlighted)
     }
 }
 
+void RosterGrid::setKept(QDate day, bool kept)
+{
+    QFont font = dutyCell(day)->font();
+    font.setItalic(kept);
+    dutyCell(day)->setFont(font);
+}
+
+bool RosterGrid::isKept(QDate day) const
+{
+    return dutyCell(day)->font().italic();
+}
+
 bool RosterGrid::isHighlighted(QDate day) const
 {
     return cell(day.day(), YearGrid::LabelColumnOf(day))->background().color() ==

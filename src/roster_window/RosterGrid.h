@@ -31,6 +31,9 @@ public:
     QString toolTipOf(QDate day) const;
     // Normal colours, or the header colours for a highlighted day, on both of its cells.
     void setHighlighted(QDate day, bool highlighted);
+    // A day kept as it is shows its duty in italics.
+    void setKept(QDate day, bool kept);
+    bool isKept(QDate day) const;
     bool isHighlighted(QDate day) const;
 
     // Grid coordinates: row 0 is the month names, row r the days r.

@@ -51,6 +51,7 @@ RosterMenus::RosterMenus(RosterSession& session, RosterReports& reports, RosterG
     connect(&session_, &RosterSession::statusChanged, this, [this] {
         dutyMenu_->setEnabled(session_.currentDay().has_value());
         tickDoctorOnDuty();
+        keep_->setChecked(session_.isCurrentDayKept());
     });
 }
 
@@ -125,10 +126,17 @@ void RosterMenus::buildDutyMenus(const WindowCommands& commands)
     QAction* proposals =
         add(nullptr, QStringLiteral("proposeSwaps"), QStringLiteral("Pr&oposer des échanges"),
             [session] { session->proposeSwapsForCurrentDay(); });
+    keep_ = add(nullptr, QStringLiteral("keepDay"), QStringLiteral("&Garder ce jour tel quel"),
+                [session, this] {
+                    session->keepCurrentDay(keep_->isChecked());
+                    // Refused, the entry shows the day as it stays.
+                    keep_->setChecked(session->isCurrentDayKept());
+                });
+    keep_->setCheckable(true);
     // The menu bar's "&Garde" and the grid's pop-up menu carry the same entries.
     for (QMenu* menu : {dutyMenu_, contextMenu_}) {
         menu->addMenu(doctorMenu_);
-        menu->addActions({share, clear, properties, swap, proposals});
+        menu->addActions({share, clear, properties, swap, proposals, keep_});
     }
 }
 

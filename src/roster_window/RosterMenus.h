@@ -54,4 +54,5 @@ private:
     QMenu* doctorMenu_;
     QMenu* contextMenu_;
     QMenu* toolsMenu_;
+    QAction* keep_ = nullptr;
 };

@@ -115,8 +115,10 @@ void RosterWindow::fillGrid()
 
 void RosterWindow::showDay(QDate day)
 {
-    if (const RosterDay* row = session_->document().roster().day(day))
+    const Roster& roster = session_->document().roster();
+    if (const RosterDay* row = roster.day(day))
         grid_->setDay(day, row->doctor, session_->sharedDayText(*row));
+    grid_->setKept(day, roster.keptDays().contains(day));
     recolourDay(day);
 }
 

@@ -65,6 +65,9 @@ public:
     void assignCurrentDay(const QString& doctor);
     void shareCurrentDay();
     void editCurrentDayProperties();
+    // "&Garder ce jour tel quel": the corrections of the year leave the current day alone.
+    void keepCurrentDay(bool kept);
+    bool isCurrentDayKept() const;
     // Copies the source day's duty onto the target, after the user confirms.
     void copyDay(QDate source, QDate target);
     // Exchanges two days' duties; days of different types ask first. True when made.

@@ -82,6 +82,18 @@ void RosterSession::editCurrentDayProperties()
         document_->setDayProperties(day, properties->type, properties->unavailable);
 }
 
+void RosterSession::keepCurrentDay(bool kept)
+{
+    if (currentDay_)
+        document_->setDayKept(*currentDay_, kept);
+}
+
+bool RosterSession::isCurrentDayKept() const
+{
+    return currentDay_ && document_->isOpen() &&
+           document_->roster().keptDays().contains(*currentDay_);
+}
+
 void RosterSession::copyDay(QDate source, QDate target)
 {
     const RosterDay* sourceRow = document_->roster().day(source);

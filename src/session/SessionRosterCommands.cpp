@@ -94,7 +94,8 @@ RepairRequest RosterSession::repairRequest(QDate first, QDate last, double toler
 {
     const Roster& roster = document_->roster();
     RepairRequest request{
-        FactsOf(roster), roster.participantRows(), roster.rules(), first, last, {}, tolerance};
+        FactsOf(roster), roster.participantRows(), roster.rules(), first, last, roster.keptDays(),
+        tolerance};
     request.weights = Settings().dutyWeights().value_or(DefaultWeights);
     return request;
 }

@@ -63,6 +63,7 @@ void Roster::read()
         absences_.append({absences.text(0), absences.date(1), absences.date(2), absences.text(3)});
     SortAbsences(absences_);
     readRules();
+    readKeptDays();
 }
 
 QStringList Roster::namesOutsideTheList() const
@@ -406,6 +407,31 @@ void Roster::setRules(const RosterRules& rules)
     db_->setRules(rules);
     transaction.commit();
     rules_ = rules;
+}
+
+// Another program may write anything there: what is not a day of the roster's year is left out.
+void Roster::readKeptDays()
+{
+    const QString text = db_->property(RosterSchema::KeptDaysProperty).value_or(QString());
+    for (const QString& item : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QDate day = QDate::fromString(item, Qt::ISODate);
+        if (day.isValid() && day.year() == year())
+            keptDays_.insert(day);
+    }
+}
+
+void Roster::setKeptDays(const QSet<QDate>& days)
+{
+    QList<QDate> sorted(days.cbegin(), days.cend());
+    std::sort(sorted.begin(), sorted.end());
+    QStringList texts;
+    for (const QDate& day : std::as_const(sorted))
+        texts.append(day.toString(Qt::ISODate));
+    if (texts.isEmpty())
+        db_->removeProperty(RosterSchema::KeptDaysProperty);
+    else
+        db_->setProperty(RosterSchema::KeptDaysProperty, texts.join(QLatin1Char(' ')));
+    keptDays_ = days;
 }
 
 void SortAbsences(QList<Absence>& absences)

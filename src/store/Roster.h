@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <memory>
 #include <optional>
@@ -184,6 +185,9 @@ public:
     // The group's rules, the defaults for those the file does not hold or holds unreadably.
     const RosterRules& rules() const { return rules_; }
     void setRules(const RosterRules& rules);
+    // The days the organiser keeps as they are: a correction of the year never changes them.
+    const QSet<QDate>& keptDays() const { return keptDays_; }
+    void setKeptDays(const QSet<QDate>& days);
 
 private:
     explicit Roster(std::unique_ptr<RosterDatabase> db);
@@ -199,6 +203,7 @@ private:
     void writeDoctor(QDate day, const QString& doctor);
     void read();
     void readRules();
+    void readKeptDays();
 
     std::unique_ptr<RosterDatabase> db_;
     QList<RosterDay> days_;
@@ -209,4 +214,5 @@ private:
     QList<qint64> rowIds_;
     QList<Absence> absences_;
     RosterRules rules_;
+    QSet<QDate> keptDays_;
 };

@@ -42,5 +42,7 @@ extern const char* const DeleteProperty;
 
 inline constexpr char VersionProperty[] = "VersionID";
 inline constexpr char SectorProperty[] = "Secteur";
+// The days the organiser keeps as they are, ISO dates separated by spaces; none without it.
+inline constexpr char KeptDaysProperty[] = "JoursGardés";
 
 } // namespace RosterSchema

@@ -78,6 +78,9 @@ private slots:
         QTest::newRow("share") << Edit([](RosterDocument& d, ScriptedInteraction&) {
             return d.shareDay(First, {{"A", 0, 6}, {"B", 6, 24}});
         }) << u"Partager la garde du 1er mars"_s;
+        QTest::newRow("keep a day") << Edit([](RosterDocument& d, ScriptedInteraction&) {
+            return d.setDayKept(Third, true);
+        }) << u"Garder le 3 mars tel quel"_s;
         QTest::newRow("properties") << Edit([](RosterDocument& d, ScriptedInteraction&) {
             return d.setDayProperties(FirstSaturday, DayType::Weekday, true);
         }) << u"Modifier les propriétés du 5 mars"_s;
@@ -525,11 +528,13 @@ private slots:
         db->setProperty("RègleNom", "peut-être");
         db->setProperty("RègleWeekEndsPermis", "3");
         db->setProperty("RègleWeekEndsConsécutifs", "3");
+        db->setProperty("JoursGardés", "2011-03-03 mardi 2012-01-01 2011-02-30  2011-12-31");
         db.reset();
         RosterRules expected;
         expected.twoDaysRunning = false;
         expected.dayWithoutDuty = true;
         QCOMPARE(Roster::load(path_)->rules(), expected);
+        QCOMPARE(Roster::load(path_)->keptDays(), (QSet<QDate>{Third, QDate(2011, 12, 31)}));
     }
 
     // A write that fails is told, changes nothing and leaves no step in the history; the

@@ -445,6 +445,8 @@ private slots:
         QVERIFY(!grid->isHighlighted(saturday));
         Entry(*window, "viewUnavailable")->trigger();
         QVERIFY(grid->isHighlighted(saturday));
+        Entry(*window, "keepDay")->trigger();
+        QVERIFY(grid->isKept(saturday) && Entry(*window, "keepDay")->isChecked());
         ui_.answers = {AnswerYes};
         Entry(*window, "clearUnavailableDays")->trigger();
         QVERIFY(!grid->isHighlighted(saturday));

@@ -552,6 +552,10 @@ private slots:
         QCOMPARE(ui_->texts(), QStringList{u"Le tour de garde a changé depuis le calcul de la "
                                            "correction.\r\nCalculez-la de nouveau."_s});
         QCOMPARE(session_->repairStart(), QDate(2011, 1, 1));
+        session_->setCurrentDay(First);
+        session_->keepCurrentDay(true);
+        QVERIFY(session_->isCurrentDayKept() &&
+                session_->repairRequest(First, First, 2).kept.contains(First));
     }
 
     // After "Enregistrer sous" the history goes on: undone, the roster differs from the file
