@@ -39,8 +39,10 @@ public:
         : request_(request)
         , days_(request.facts.days)
     {
-        for (const bool weekends : {false, true})
+        for (const bool weekends : {false, true}) {
             members_[weekends] = membersOf(weekends);
+            countShares(weekends);
+        }
         for (qsizetype i = 0; i < days_.size(); ++i)
             addDay(i);
         addBlocks();
@@ -108,7 +110,8 @@ public:
                     if (inRotation(day, weekends) && holdersOf(day).contains(doctor))
                         held += weight(day);
                 }
-                points.append({doctor, weekends, held, held, share(doctor, weekends)});
+                points.append({doctor, weekends, held, held, share(doctor, weekends),
+                               request_.owed.at(weekends).value(doctor)});
             }
         }
         return points;
@@ -297,8 +300,14 @@ private:
         return {worked, 0};
     }
 
-    // Each member's share of his rotation's points, in proportion to the days he can hold.
+    // Each member's share of his rotation's points, in proportion to the days he can hold, and
+    // what earlier years owe him.
     double share(const QString& doctor, bool weekends) const
+    {
+        return shares_[weekends].value(doctor) + request_.owed.at(weekends).value(doctor);
+    }
+
+    void countShares(bool weekends)
     {
         double total = 0;
         QHash<QString, int> available;
@@ -312,7 +321,8 @@ private:
         int all = 0;
         for (const int days : std::as_const(available))
             all += days;
-        return all == 0 ? 0 : total * available.value(doctor) / all;
+        for (const QString& member : members_[weekends])
+            shares_[weekends].insert(member, all == 0 ? 0 : total * available.value(member) / all);
     }
 
     void addFairness()
@@ -351,6 +361,8 @@ private:
     const RepairRequest& request_;
     const QList<RosterDay>& days_;
     QStringList members_[2];
+    // Each member's share of his rotation's points this year, by the days he can hold.
+    QHash<QString, double> shares_[2];
     QList<bool> changeable_;
     // By day: the column of each participant who may hold it, and of nobody (empty name).
     QList<QHash<QString, int>> columns_;

@@ -4,6 +4,7 @@
 #include "planning/MipSolver.h"
 #include "rules/RuleCheck.h"
 
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QStringList>
@@ -22,6 +23,9 @@ struct RepairRequest {
     // How far each participant's points may lie from his share of his rotation's points.
     double tolerance = 2;
     FairnessWeights weights = DefaultWeights;
+    // The points each participant is owed (more than 0) or owes from earlier years, in the
+    // weekday rotation, then in the weekend one: his share this year makes up for them.
+    std::array<QHash<QString, double>, 2> owed{};
 };
 
 // A participant's points in one rotation, before and after the correction, and his share.
@@ -31,6 +35,8 @@ struct RepairPoints {
     double before = 0;
     double after = 0;
     double share = 0;
+    // What he was owed (more than 0) or owed from earlier years, in that share.
+    double owed = 0;
 };
 
 // The correction found: the days it changes, the alerts before and after, the points, and

@@ -3,12 +3,16 @@
 #include "controls/HelpSection.h"
 #include "document/EditTexts.h"
 #include "document/RosterDocument.h"
+#include "reports/Fairness.h"
+#include "reports/FairnessLedger.h"
 #include "roster_window/YearDateField.h"
 #include "session/AlertCount.h"
 #include "session/RosterSession.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,6 +24,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -51,6 +56,8 @@ RepairDialog::RepairDialog(RosterSession& session, QWidget* parent)
     , first_(new YearDateField(session.document().roster().year(), this))
     , last_(new YearDateField(session.document().roster().year(), this))
     , tolerance_(new QDoubleSpinBox(this))
+    , earlier_(new QCheckBox(QStringLiteral("Tenir compte des &années précédentes"), this))
+    , earlierYears_(new QLabel(this))
     , calculate_(new QPushButton(QStringLiteral("&Calculer"), this))
     , stop_(new QPushButton(QStringLiteral("A&rrêter"), this))
     , apply_(new QPushButton(QStringLiteral("A&ppliquer"), this))
@@ -59,7 +66,7 @@ RepairDialog::RepairDialog(RosterSession& session, QWidget* parent)
     , changes_(
           List({QStringLiteral("Date"), QStringLiteral("Avant"), QStringLiteral("Après")}, this))
     , points_(List({QStringLiteral("Participant"), QStringLiteral("Tour"), QStringLiteral("Avant"),
-                    QStringLiteral("Après"), QStringLiteral("Part")},
+                    QStringLiteral("Après"), QStringLiteral("Part"), QStringLiteral("Dû")},
                    this))
     , problems_(new QLabel(this))
 {
@@ -86,6 +93,13 @@ RepairDialog::RepairDialog(RosterSession& session, QWidget* parent)
     fields->addRow(QStringLiteral("&Du :"), first_);
     fields->addRow(QStringLiteral("A&u :"), last_);
     fields->addRow(QStringLiteral("&Tolérance (points) :"), tolerance_);
+    auto* earlier = new QHBoxLayout;
+    auto* addYear = new QPushButton(QStringLiteral("Ajouter une a&nnée..."), this);
+    connect(addYear, &QPushButton::clicked, this, &RepairDialog::addEarlierYear);
+    earlier->addWidget(earlier_);
+    earlier->addWidget(addYear);
+    earlier->addWidget(earlierYears_, 1);
+    fields->addRow(earlier);
     auto* commands = new QHBoxLayout;
     commands->addWidget(calculate_);
     commands->addWidget(stop_);
@@ -131,9 +145,9 @@ void RepairDialog::calculate()
     summary_->setText(QStringLiteral("Calcul en cours..."));
     elapsed_.start();
     auto proposal = std::make_shared<RepairProposal>();
-    const RepairRequest request =
-        session_.repairRequest(std::min(first_->date(), last_->date()),
-                               std::max(first_->date(), last_->date()), tolerance_->value());
+    const RepairRequest request = session_.repairRequest(
+        std::min(first_->date(), last_->date()), std::max(first_->date(), last_->date()),
+        tolerance_->value(), earlier_->isChecked() ? ledger_ : QList<FairnessYear>());
     worker_ = QThread::create([this, request, proposal] {
         const SolveControl control{SecondsAllowed, &stopAsked_, [this](const SolveProgress& now) {
                                        QMetaObject::invokeMethod(
@@ -192,11 +206,11 @@ void RepairDialog::showProposal()
                                        HolderText(found.after.at(i).duty.doctor)});
     }
     for (const RepairPoints& held : found.points)
-        new QTreeWidgetItem(
-            points_,
-            {held.doctor,
-             held.weekends ? QStringLiteral("Week-ends et fériés") : QStringLiteral("Semaine"),
-             PointsText(held.before), PointsText(held.after), PointsText(held.share)});
+        new QTreeWidgetItem(points_, {held.doctor,
+                                      held.weekends ? QStringLiteral("Week-ends et fériés")
+                                                    : QStringLiteral("Semaine"),
+                                      PointsText(held.before), PointsText(held.after),
+                                      PointsText(held.share), PointsText(held.owed)});
     QString status;
     switch (found.status) {
     case SolveResult::Status::ProvenBest:
@@ -216,6 +230,24 @@ void RepairDialog::showProposal()
                           .arg(found.after.size()));
     problems_->setText(found.problems.join(QStringLiteral("\n")));
     apply_->setEnabled(!found.after.isEmpty());
+}
+
+void RepairDialog::addEarlierYear()
+{
+    QList<int> years{session_.document().roster().year()};
+    for (const FairnessYear& year : std::as_const(ledger_))
+        years.append(year.year);
+    const std::optional<FairnessYear> added =
+        ChooseFairnessYear(session_.interaction(), years,
+                           QFileInfo(session_.document().proposedSavePath()).absolutePath());
+    if (!added)
+        return;
+    ledger_.append(*added);
+    earlier_->setChecked(true);
+    years.removeFirst();
+    years.append(added->year);
+    std::sort(years.begin(), years.end());
+    earlierYears_->setText(YearsText(years));
 }
 
 void RepairDialog::apply()

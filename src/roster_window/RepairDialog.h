@@ -7,6 +7,7 @@
 #include <atomic>
 #include <memory>
 
+class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
 class QProgressBar;
@@ -44,6 +45,8 @@ protected:
     void reject() override;
 
 private:
+    // "Ajouter une a&nnée...": a roster of an earlier year into the shares.
+    void addEarlierYear();
     void showProgress(double bestCost);
     void showProposal();
     void apply();
@@ -52,6 +55,9 @@ private:
     YearDateField* first_;
     YearDateField* last_;
     QDoubleSpinBox* tolerance_;
+    QCheckBox* earlier_;
+    QLabel* earlierYears_;
+    QList<FairnessYear> ledger_;
     QPushButton* calculate_;
     QPushButton* stop_;
     QPushButton* apply_;

@@ -3,6 +3,7 @@
 
 #include "document/Interaction.h"
 #include "document/RosterDocument.h"
+#include "reports/Fairness.h"
 #include "session/RosterSession.h"
 #include "store/Settings.h"
 
@@ -90,13 +91,24 @@ void RosterSession::editRules()
         Settings().setRules(*rules);
 }
 
-RepairRequest RosterSession::repairRequest(QDate first, QDate last, double tolerance) const
+RepairRequest RosterSession::repairRequest(QDate first, QDate last, double tolerance,
+                                           const QList<FairnessYear>& earlierYears) const
 {
     const Roster& roster = document_->roster();
     RepairRequest request{
         FactsOf(roster), roster.participantRows(), roster.rules(), first, last, roster.keptDays(),
         tolerance};
     request.weights = Settings().dutyWeights().value_or(DefaultWeights);
+    if (earlierYears.isEmpty())
+        return request;
+    // Over the earlier years, each rotation member held his share plus his difference.
+    const QList<RotationMembers> rotations = Rotations(roster.participantRows());
+    for (const FairnessRotation& rotation :
+         ComputeFairness(earlierYears, rotations, request.weights)) {
+        const bool weekends = rotation.heading == rotations.at(1).heading;
+        for (const FairnessLine& line : rotation.lines)
+            request.owed[weekends].insert(line.doctor, -line.pointsDifference);
+    }
     return request;
 }
 

@@ -145,6 +145,21 @@ private slots:
                      qPrintable(alert.text));
     }
 
+    // What earlier years left a participant short of is added to his share this year, and a
+    // correction makes up for it within the tolerance.
+    void earlierYearsMoveTheShares()
+    {
+        RepairRequest request =
+            Request(8, {"1 A", "2 B", "3 C", "4 A", "5 B", "6 B", "7 C", "8 A"});
+        const RepairProposal plain = Solve(request);
+        request.owed[0].insert("B", 3);
+        request.tolerance = 0.5;
+        const RepairProposal owed = Solve(request);
+        QCOMPARE(owed.points.at(1).share, plain.points.at(1).share + 3);
+        QCOMPARE(owed.points.at(1).owed, 3);
+        QVERIFY(owed.points.at(1).after > plain.points.at(1).after);
+    }
+
     // A day no participant may hold stays empty, and the user is told why.
     void aDayNobodyMayHold()
     {
