@@ -11,14 +11,15 @@
 
 namespace {
 
-// A number of points as the window writes it: "2", "-1,5".
+// A number of points as the window writes it: "2,0", "1,5".
 QString EditNumber(double value)
 {
-    return QLocale(QLocale::French).toString(value, 'g', 4);
+    return QLocale(QLocale::French).toString(value, 'f', 1);
 }
 
-// What each unit of the objective costs, far enough apart that each goal comes strictly first:
-// a day left empty, a point beyond the tolerance, a day changed. (The gap to one's share within
+// What each unit of the objective costs, far enough apart that each goal comes first: a day left
+// empty, a point beyond the tolerance (a hundredth of one weighs as a changed day), a day
+// changed. (The gap to one's share within
 // the tolerance costs nothing: weighing it too keeps the solver from proving its answer best
 // in any time a user would wait.)
 constexpr double EmptyDayCost = 1e7;
@@ -55,14 +56,17 @@ public:
     // Why what the answer leaves cannot be cleared: days without anyone though some could hold
     // them, alerts on days that may not change, points beyond the tolerance.
     QStringList whatRemains(const QList<RosterDay>& after, const QList<RuleAlert>& alerts,
-                            const QList<RepairPoints>& points) const
+                            const QList<RepairPoints>& points, bool provenBest) const
     {
         QStringList remains;
         for (qsizetype i = 0; i < after.size(); ++i) {
             if (changeable_.at(i) && columns_.at(i).size() > 1 && after.at(i).doctor.isEmpty())
-                remains.append(QStringLiteral("Le %1 reste sans garde : les règles ne laissent "
-                                              "personne libre ce jour.")
-                                   .arg(DayText(after.at(i).date)));
+                remains.append(
+                    (provenBest ? QStringLiteral("Le %1 reste sans garde : les règles ne laissent "
+                                                 "personne libre ce jour.")
+                                : QStringLiteral("Le %1 reste sans garde : la recherche s'est "
+                                                 "arrêtée avant de lui trouver quelqu'un."))
+                        .arg(DayText(after.at(i).date)));
         }
         for (const RuleAlert& alert : alerts) {
             const qsizetype i = days_.first().date.daysTo(alert.day);
@@ -73,9 +77,14 @@ public:
         }
         for (const RepairPoints& held : points) {
             if (std::abs(held.after - held.share) > request_.tolerance + 1e-6)
-                remains.append(QStringLiteral("%1 s'écarte de sa part de %2 points, au-delà de "
-                                              "la tolérance.")
-                                   .arg(held.doctor, EditNumber(held.after - held.share)));
+                remains.append(QStringLiteral("%1 (tour %2) a %3 points de %4 que sa part, "
+                                              "au-delà de la tolérance.")
+                                   .arg(held.doctor,
+                                        held.weekends ? QStringLiteral("des week-ends et fériés")
+                                                      : QStringLiteral("de semaine"),
+                                        EditNumber(std::abs(held.after - held.share)),
+                                        held.after > held.share ? QStringLiteral("plus")
+                                                                : QStringLiteral("moins")));
         }
         return remains;
     }
@@ -257,7 +266,12 @@ private:
             for (const QString& doctor : doctors) {
                 if ((rules.twoDaysRunning || (rules.dayAfterWeekend && monday)) && !continues)
                     addLimit({holding(i - 1, doctor), holding(i, doctor)}, 1);
-                if (rules.dayAfterWeekend && monday && !continues)
+                // A holiday Monday continues his weekend only when he holds its Sunday too: the
+                // weekend's days are tied together unless one of them cannot change.
+                const bool sundayTied = changeable_.at(i - 1) && changeable_.at(i);
+                const bool holdsSunday = holding(i - 1, doctor).known > 0;
+                if (rules.dayAfterWeekend && monday &&
+                    (!continues || (!sundayTied && !holdsSunday)))
                     addLimit({holding(i - 2, doctor), holding(i, doctor)}, 1);
             }
         }
@@ -270,7 +284,10 @@ private:
     void addWeekendRuns(const QStringList& doctors)
     {
         const RosterRules& rules = request_.rules;
+        // A year that starts on a Sunday starts with the weekend of the Saturday before it.
         QList<qsizetype> saturdays;
+        if (days_.first().date.dayOfWeek() == Qt::Sunday)
+            saturdays.append(-1);
         for (qsizetype i = 0; i < days_.size(); ++i) {
             if (days_.at(i).date.dayOfWeek() == Qt::Saturday)
                 saturdays.append(i);
@@ -405,6 +422,7 @@ RepairProposal ProposeRepair(const RepairRequest& request, MipSolver& solver,
     const QList<RepairPoints> afterPoints = model.points(after.days);
     for (qsizetype i = 0; i < proposal.points.size(); ++i)
         proposal.points[i].after = afterPoints.at(i).after;
-    proposal.problems += model.whatRemains(after.days, proposal.alertsAfter, proposal.points);
+    proposal.problems += model.whatRemains(after.days, proposal.alertsAfter, proposal.points,
+                                           result.status == SolveResult::Status::ProvenBest);
     return proposal;
 }

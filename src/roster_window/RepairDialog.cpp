@@ -128,14 +128,22 @@ RepairDialog::RepairDialog(RosterSession& session, QWidget* parent)
 RepairDialog::~RepairDialog()
 {
     stop();
-    if (worker_)
+    if (worker_) {
         worker_->wait();
+        delete worker_;
+    }
 }
 
 void RepairDialog::calculate()
 {
     if (worker_)
         return;
+    const std::optional<RepairRequest> asked = session_.repairRequest(
+        std::min(first_->date(), last_->date()), std::max(first_->date(), last_->date()),
+        tolerance_->value(), earlier_->isChecked() ? ledger_ : QList<FairnessYear>());
+    if (!asked)
+        return;
+    const RepairRequest& request = *asked;
     stopAsked_ = false;
     proposal_.reset();
     apply_->setEnabled(false);
@@ -145,9 +153,6 @@ void RepairDialog::calculate()
     summary_->setText(QStringLiteral("Calcul en cours..."));
     elapsed_.start();
     auto proposal = std::make_shared<RepairProposal>();
-    const RepairRequest request = session_.repairRequest(
-        std::min(first_->date(), last_->date()), std::max(first_->date(), last_->date()),
-        tolerance_->value(), earlier_->isChecked() ? ledger_ : QList<FairnessYear>());
     worker_ = QThread::create([this, request, proposal] {
         const SolveControl control{SecondsAllowed, &stopAsked_, [this](const SolveProgress& now) {
                                        QMetaObject::invokeMethod(
@@ -163,6 +168,8 @@ void RepairDialog::calculate()
         proposal_ = proposal;
         showProposal();
         emit calculated();
+        if (closing_)
+            QDialog::reject();
     });
     worker_->start();
 }
@@ -172,12 +179,17 @@ void RepairDialog::stop()
     stopAsked_ = true;
 }
 
+// The solver sees the stop at its next step, which may be seconds away: the window goes at once
+// and closes for good when the search has ended.
 void RepairDialog::reject()
 {
     stop();
-    if (worker_)
-        worker_->wait();
-    QDialog::reject();
+    if (!worker_) {
+        QDialog::reject();
+        return;
+    }
+    closing_ = true;
+    hide();
 }
 
 void RepairDialog::showProgress(double bestCost)
@@ -185,7 +197,7 @@ void RepairDialog::showProgress(double bestCost)
     const QString seconds = QString::number(elapsed_.elapsed() / 1000);
     summary_->setText(std::isinf(bestCost)
                           ? QStringLiteral("Calcul en cours... (%1 s)").arg(seconds)
-                          : QStringLiteral("Calcul en cours : une correction est trouvée, la "
+                          : QStringLiteral("Calcul en cours : une correction a été trouvée, la "
                                            "recherche d'une meilleure continue... (%1 s)")
                                 .arg(seconds));
 }

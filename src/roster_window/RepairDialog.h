@@ -68,6 +68,8 @@ private:
     QLabel* problems_;
     QThread* worker_ = nullptr;
     std::atomic<bool> stopAsked_ = false;
+    // Closed while the search goes on: the window goes once it has ended.
+    bool closing_ = false;
     std::shared_ptr<RepairProposal> proposal_;
     QElapsedTimer elapsed_;
 };

@@ -93,8 +93,9 @@ public:
     // "&Corriger les alertes...": what the correction starts from, the days from first to last
     // allowed to change, each share kept within the tolerance and making up for what the
     // earlier years given left each participant short or ahead.
-    RepairRequest repairRequest(QDate first, QDate last, double tolerance,
-                                const QList<FairnessYear>& earlierYears = {}) const;
+    // Nothing, the user told why, when the roster cannot be read.
+    std::optional<RepairRequest> repairRequest(QDate first, QDate last, double tolerance,
+                                               const QList<FairnessYear>& earlierYears = {}) const;
     // Where the correction starts unless told: today in the roster's year, else 1 January.
     QDate repairStart() const;
     // "&Appliquer": the correction as one edit; true when made.

@@ -91,13 +91,15 @@ void RosterSession::editRules()
         Settings().setRules(*rules);
 }
 
-RepairRequest RosterSession::repairRequest(QDate first, QDate last, double tolerance,
-                                           const QList<FairnessYear>& earlierYears) const
+std::optional<RepairRequest>
+RosterSession::repairRequest(QDate first, QDate last, double tolerance,
+                             const QList<FairnessYear>& earlierYears) const
 {
     const Roster& roster = document_->roster();
-    RepairRequest request{
-        FactsOf(roster), roster.participantRows(), roster.rules(), first, last, roster.keptDays(),
-        tolerance};
+    RepairRequest request{{},   roster.participantRows(), roster.rules(), first,
+                          last, roster.keptDays(),        tolerance};
+    if (!document_->read([&] { request.facts = FactsOf(roster); }))
+        return std::nullopt;
     request.weights = Settings().dutyWeights().value_or(DefaultWeights);
     if (earlierYears.isEmpty())
         return request;
@@ -121,7 +123,9 @@ QDate RosterSession::repairStart() const
 
 bool RosterSession::applyRepair(const RepairProposal& proposal)
 {
-    return document_->replaceDuties(
-        proposal.before, proposal.after,
-        QStringLiteral("Corriger les alertes (%1 jours modifiés)").arg(proposal.after.size()));
+    return document_->replaceDuties(proposal.before, proposal.after,
+                                    proposal.after.size() == 1
+                                        ? QStringLiteral("Corriger les alertes (1 jour modifié)")
+                                        : QStringLiteral("Corriger les alertes (%1 jours modifiés)")
+                                              .arg(proposal.after.size()));
 }

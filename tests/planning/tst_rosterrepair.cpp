@@ -160,6 +160,28 @@ private slots:
         QVERIFY(owed.points.at(1).after > plain.points.at(1).after);
     }
 
+    // A holiday Monday continues a weekend only for whoever holds its Sunday: with the Sunday
+    // kept for another, the Saturday's doctor does not get the Monday.
+    void aKeptSundayBetweenSaturdayAndHolidayMonday()
+    {
+        RepairRequest request = Request(1, {});
+        request.facts.days.clear();
+        for (QDate day(2011, 4, 21); day <= QDate(2011, 4, 27); day = day.addDays(1))
+            request.facts.days.append({day, {}, DayTypeOf(day), false});
+        request.facts.days[2].doctor = "A"; // Saturday 23 April
+        request.facts.days[3].doctor = "C"; // Easter Sunday, kept
+        request.facts.days[4].doctor = "A"; // Easter Monday
+        request.first = QDate(2011, 4, 21);
+        request.last = QDate(2011, 4, 27);
+        request.kept = {QDate(2011, 4, 24)};
+
+        QVERIFY(RuleAlerts(request.facts, request.rules) > 0);
+
+        const RepairProposal proposal = Solve(request);
+
+        QCOMPARE(proposal.alertsAfter, QList<RuleAlert>());
+    }
+
     // A day no participant may hold stays empty, and the user is told why.
     void aDayNobodyMayHold()
     {

@@ -534,7 +534,7 @@ private slots:
         QVERIFY(document().assignDay(Third, "A"));
         const QStringList before = working();
         const RepairProposal proposal = ProposeRepair(
-            session_->repairRequest(First, QDate(2011, 3, 31), 100), *MakeMipSolver(), {});
+            *session_->repairRequest(First, QDate(2011, 3, 31), 100), *MakeMipSolver(), {});
         QVERIFY(!proposal.after.isEmpty() &&
                 proposal.alertsAfter.size() < proposal.alertsBefore.size());
         QVERIFY(session_->applyRepair(proposal));
@@ -555,7 +555,7 @@ private slots:
         session_->setCurrentDay(First);
         session_->keepCurrentDay(true);
         QVERIFY(session_->isCurrentDayKept() &&
-                session_->repairRequest(First, First, 2).kept.contains(First));
+                session_->repairRequest(First, First, 2)->kept.contains(First));
     }
 
     // After "Enregistrer sous" the history goes on: undone, the roster differs from the file
