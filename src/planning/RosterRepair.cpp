@@ -238,11 +238,13 @@ private:
     // The days of a weekend and the holidays next to it go to one participant, or to nobody.
     void addBlocks()
     {
+        // Nobody (the empty name) holds both days too, or neither.
+        const QStringList holders = everyone() + QStringList{QString()};
         for (qsizetype i = 1; i < days_.size(); ++i) {
             if (!changeable_.at(i - 1) || !changeable_.at(i) ||
                 days_.at(i - 1).type == DayType::Weekday || days_.at(i).type == DayType::Weekday)
                 continue;
-            for (const QString& doctor : everyone() + QStringList{QString()}) {
+            for (const QString& doctor : holders) {
                 const int before = columns_.at(i - 1).value(doctor, -1);
                 const int after = columns_.at(i).value(doctor, -1);
                 QList<MixedIntegerProgram::Term> terms;
