@@ -11,7 +11,9 @@
 
 #include <chrono>
 #include <cmath>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -88,10 +90,27 @@ void Load(OsiClpSolverInterface& solver, const MixedIntegerProgram& program)
     }
 }
 
+// CBC's command-line driver reads its arguments through global state: one solve at a time in
+// the program, a second one (another roster's correction) waits for its turn, or its stop.
+std::mutex DriverInUse;
+
+bool WaitForDriver(std::unique_lock<std::mutex>& driver, const SolveControl& control)
+{
+    while (!driver.try_lock()) {
+        if (control.stop && control.stop->load())
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
 class CbcMipSolver : public MipSolver {
 public:
     SolveResult solve(const MixedIntegerProgram& program, const SolveControl& control) override
     {
+        std::unique_lock driver(DriverInUse, std::defer_lock);
+        if (!WaitForDriver(driver, control))
+            return {};
         OsiClpSolverInterface solver;
         solver.messageHandler()->setLogLevel(0);
         Load(solver, program);

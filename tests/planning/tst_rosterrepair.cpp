@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <functional>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -180,6 +181,23 @@ private slots:
         const RepairProposal proposal = Solve(request);
 
         QCOMPARE(proposal.alertsAfter, QList<RuleAlert>());
+    }
+
+    // Two rosters corrected at the same time each get their own answer.
+    void twoCorrectionsAtOnce()
+    {
+        const RepairRequest request =
+            Request(8, {"1 A", "2 A", "3 C", "4 B", "5 B", "6 B", "7 C", "8 A"});
+        const RepairRequest other = Request(8, {"1 A", "2 B", "3 A", "4 C", "5 B", "6 B", "7 C"});
+        RepairProposal first, second;
+        std::thread one([&] { first = Solve(request); });
+        std::thread two([&] { second = Solve(other); });
+        one.join();
+        two.join();
+        QCOMPARE(first.after.size(), FewestChanges(request));
+        QCOMPARE(second.after.size(), FewestChanges(other));
+        QCOMPARE(first.alertsAfter, QList<RuleAlert>());
+        QCOMPARE(second.alertsAfter, QList<RuleAlert>());
     }
 
     // A day no participant may hold stays empty, and the user is told why.
