@@ -20,6 +20,13 @@ inline QString PeriodText(QDate first, QDate last)
                          : QStringLiteral("du %1 au %2").arg(DayText(first), DayText(last));
 }
 
+// A correction of the year worked out from a roster that has changed since.
+inline QString OutdatedCorrectionText()
+{
+    return QStringLiteral("Le tour de garde a changé depuis le calcul de la correction.\r\n"
+                          "Calculez-la de nouveau.");
+}
+
 // "du 5 mars", "du 5 mars au 6 mars" for the days of one duty.
 inline QString DaysText(const QList<QDate>& days)
 {

@@ -264,9 +264,7 @@ bool RosterDocument::replaceDuties(const QList<DatedDuty>& before, const QList<D
         }))
         return false;
     if (now != before) {
-        messages_.tell(QStringLiteral("Le tour de garde a changé depuis le calcul de la "
-                                      "correction.\r\nCalculez-la de nouveau."),
-                       MessageIcon::Information);
+        messages_.tell(OutdatedCorrectionText(), MessageIcon::Information);
         return false;
     }
     return push(new ChangeDutiesCommand(*this, text, before, after));

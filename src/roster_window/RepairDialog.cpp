@@ -144,6 +144,7 @@ void RepairDialog::calculate()
     if (!asked)
         return;
     const RepairRequest& request = *asked;
+    request_ = asked;
     stopAsked_ = false;
     proposal_.reset();
     apply_->setEnabled(false);
@@ -264,6 +265,6 @@ void RepairDialog::addEarlierYear()
 
 void RepairDialog::apply()
 {
-    if (proposal_ && session_.applyRepair(*proposal_))
+    if (proposal_ && session_.applyRepair(*request_, *proposal_))
         accept();
 }

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <atomic>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QDoubleSpinBox;
@@ -70,6 +71,8 @@ private:
     std::atomic<bool> stopAsked_ = false;
     // Closed while the search goes on: the window goes once it has ended.
     bool closing_ = false;
+    // The last correction asked for, and the one found.
+    std::optional<RepairRequest> request_;
     std::shared_ptr<RepairProposal> proposal_;
     QElapsedTimer elapsed_;
 };

@@ -36,6 +36,8 @@ struct RosterFacts {
     QStringList participants;
     QList<Absence> absences;
     QHash<QString, Presence> presences = {};
+
+    bool operator==(const RosterFacts&) const = default;
 };
 
 // The facts of an open roster. Throws DatabaseError.

@@ -98,8 +98,10 @@ public:
                                                const QList<FairnessYear>& earlierYears = {}) const;
     // Where the correction starts unless told: today in the roster's year, else 1 January.
     QDate repairStart() const;
-    // "&Appliquer": the correction as one edit; true when made.
-    bool applyRepair(const RepairProposal& proposal);
+    // "&Appliquer": the correction worked out from that request as one edit; true when made.
+    // Refused, the user told why, when anything it was worked out from has changed since:
+    // a day, an absence, a participant, a rule, a day kept.
+    bool applyRepair(const RepairRequest& from, const RepairProposal& proposal);
 
     // "&Enregister": to the roster's file, or one chosen when it has none or the user will not
     // replace a file another program changed. True only when the file was written.

@@ -1,10 +1,12 @@
 // The commands of a roster session on the whole roster: its participants, their absences, the
 // sector and the group's rules.
 
+#include "document/EditTexts.h"
 #include "document/Interaction.h"
 #include "document/RosterDocument.h"
 #include "reports/Fairness.h"
 #include "session/RosterSession.h"
+
 #include "store/Settings.h"
 
 ParticipantsAtDay RosterSession::participantsAtCurrentDay() const
@@ -121,8 +123,16 @@ QDate RosterSession::repairStart() const
     return today.year() == year ? today : QDate(year, 1, 1);
 }
 
-bool RosterSession::applyRepair(const RepairProposal& proposal)
+bool RosterSession::applyRepair(const RepairRequest& from, const RepairProposal& proposal)
 {
+    const std::optional<RepairRequest> now = repairRequest(from.first, from.last, from.tolerance);
+    if (!now)
+        return false;
+    if (now->facts != from.facts || now->participants != from.participants ||
+        now->rules != from.rules || now->kept != from.kept) {
+        ui_.tell(OutdatedCorrectionText(), MessageIcon::Information);
+        return false;
+    }
     return document_->replaceDuties(proposal.before, proposal.after,
                                     proposal.after.size() == 1
                                         ? QStringLiteral("Corriger les alertes (1 jour modifié)")

@@ -11,6 +11,8 @@ struct AdministrativeData {
     QString postalCode;
     QString town;
 
+    bool operator==(const AdministrativeData&) const = default;
+
     // The name printed: the full name, or the participant's name when it has none.
     QString displayedName() const { return civilName.isEmpty() ? doctor : civilName; }
     // The postal code and the town, joined by one blank.

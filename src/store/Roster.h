@@ -22,6 +22,8 @@ struct RosterDay {
     QString doctor;
     DayType type;
     bool unavailable;
+
+    bool operator==(const RosterDay&) const = default;
 };
 
 // One interval of a shared day, in duty hours (0 is 08:00, 24 the next morning's 08:00).
@@ -63,6 +65,8 @@ struct Participant {
     bool weekdays = false; // Semaine
     bool weekends = false; // WE
     Presence presence = {};
+
+    bool operator==(const Participant&) const = default;
 };
 
 // A participant's row as the table holds it, to put him back at his place.

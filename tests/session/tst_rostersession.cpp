@@ -527,17 +527,16 @@ private slots:
         QCOMPARE(Rows(path_), working());
     }
 
-    // A correction is one edit, undone and redone exactly; worked out from a roster changed
-    // since, it is refused.
+    // A correction is one edit, undone and redone exactly.
     void applyingACorrection()
     {
         QVERIFY(document().assignDay(Third, "A"));
         const QStringList before = working();
-        const RepairProposal proposal = ProposeRepair(
-            *session_->repairRequest(First, QDate(2011, 3, 31), 100), *MakeMipSolver(), {});
+        const RepairRequest request = *session_->repairRequest(First, QDate(2011, 3, 31), 100);
+        const RepairProposal proposal = ProposeRepair(request, *MakeMipSolver(), {});
         QVERIFY(!proposal.after.isEmpty() &&
                 proposal.alertsAfter.size() < proposal.alertsBefore.size());
-        QVERIFY(session_->applyRepair(proposal));
+        QVERIFY(session_->applyRepair(request, proposal));
         QCOMPARE(document().undoStack().undoText(),
                  u"Corriger les alertes (%1 jours modifiés)"_s.arg(proposal.after.size()));
         QCOMPARE(session_->alerts().all(), proposal.alertsAfter);
@@ -546,16 +545,50 @@ private slots:
         QCOMPARE(working(), before);
         QVERIFY(document().redo());
         QCOMPARE(working(), after);
-        QVERIFY(document().undo());
-        QVERIFY(document().assignDay(proposal.after.constLast().day, "Dr Autre"));
-        QVERIFY(!session_->applyRepair(proposal));
-        QCOMPARE(ui_->texts(), QStringList{u"Le tour de garde a changé depuis le calcul de la "
-                                           "correction.\r\nCalculez-la de nouveau."_s});
         QCOMPARE(session_->repairStart(), QDate(2011, 1, 1));
         session_->setCurrentDay(First);
         session_->keepCurrentDay(true);
         QVERIFY(session_->isCurrentDayKept() &&
                 session_->repairRequest(First, First, 2)->kept.contains(First));
+    }
+
+    // A correction worked out from a roster that has changed since, anywhere it looks, is
+    // refused and changes nothing.
+    void anOutdatedCorrectionIsRefused_data()
+    {
+        QTest::addColumn<std::function<bool(RosterDocument&, QDate)>>("change");
+        using Change = std::function<bool(RosterDocument&, QDate)>;
+        QTest::newRow("a day it changes") << Change(
+            [](RosterDocument& doc, QDate changed) { return doc.assignDay(changed, "B"); });
+        QTest::newRow("a day next to it") << Change(
+            [](RosterDocument& doc, QDate) { return doc.assignDay(QDate(2011, 3, 31), "B"); });
+        QTest::newRow("an absence") << Change([](RosterDocument& doc, QDate) {
+            return doc.addAbsence({"B", QDate(2011, 3, 20), QDate(2011, 3, 21), {}});
+        });
+        QTest::newRow("a rule") << Change([](RosterDocument& doc, QDate) {
+            RosterRules rules = doc.roster().rules();
+            rules.twoDaysRunning = !rules.twoDaysRunning;
+            return doc.setRules(rules);
+        });
+        QTest::newRow("a day kept")
+            << Change([](RosterDocument& doc, QDate) { return doc.setDayKept(Third, true); });
+    }
+
+    void anOutdatedCorrectionIsRefused()
+    {
+        QFETCH(std::function<bool(RosterDocument&, QDate)>, change);
+        QVERIFY(document().assignDay(Third, "A"));
+        const RepairRequest request = *session_->repairRequest(First, QDate(2011, 3, 30), 100);
+        const RepairProposal proposal = ProposeRepair(request, *MakeMipSolver(), {});
+        QVERIFY(!proposal.after.isEmpty());
+        QVERIFY(change(document(), proposal.after.constFirst().day));
+        const QStringList changed = working();
+
+        QVERIFY(!session_->applyRepair(request, proposal));
+
+        QCOMPARE(ui_->texts(), QStringList{u"Le tour de garde a changé depuis le calcul de la "
+                                           "correction.\r\nCalculez-la de nouveau."_s});
+        QCOMPARE(working(), changed);
     }
 
     // After "Enregistrer sous" the history goes on: undone, the roster differs from the file
