@@ -77,16 +77,27 @@ const char* StatusText(SolveResult::Status status)
     return "";
 }
 
+double LargestGap(const RepairProposal& proposal)
+{
+    double largest = 0;
+    for (const RepairPoints& points : proposal.points)
+        largest = std::max(largest, std::abs(points.after - points.share));
+    return largest;
+}
+
 void Run(const char* what, const RepairRequest& request, double seconds)
 {
     RepairProposal proposal;
     const double ms = Milliseconds([&] {
         proposal = ProposeRepair(request, *MakeMipSolver(), {seconds, nullptr, {}});
     });
-    std::printf("  %-34s %9.0f ms, %s; alerts %lld -> %lld, %lld days changed\n", what, ms,
-                StatusText(proposal.status), static_cast<long long>(proposal.alertsBefore.size()),
+    std::printf("  %-34s %9.0f ms, %s, points %s; alerts %lld -> %lld, %lld days changed, "
+                "largest gap to a share %.1f\n",
+                what, ms, StatusText(proposal.status),
+                proposal.fairestProven ? "proven fairest" : "fairest found",
+                static_cast<long long>(proposal.alertsBefore.size()),
                 static_cast<long long>(proposal.alertsAfter.size()),
-                static_cast<long long>(proposal.after.size()));
+                static_cast<long long>(proposal.after.size()), LargestGap(proposal));
 }
 
 } // namespace

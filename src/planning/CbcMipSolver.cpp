@@ -9,6 +9,7 @@
 #include <CoinPackedMatrix.hpp>
 #include <OsiClpSolverInterface.hpp>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <mutex>
@@ -116,19 +117,35 @@ public:
         Load(solver, program);
         CbcModel model(solver);
         model.setLogLevel(0);
+        giveStart(model, program);
         SearchWatcher watcher(control);
         model.passInEventHandler(&watcher);
         CbcSolverUsefulData data;
         data.noPrinting_ = true;
         CbcMain0(model, data);
-        const std::string seconds = std::to_string(control.secondsAllowed);
-        const char* arguments[] = {"rotalis", "-log",          "0",      "-timeMode", "elapsed",
-                                   "-sec",    seconds.c_str(), "-solve", "-quit"};
+        // Whole seconds: written with a decimal point, they would follow the locale.
+        const std::string seconds =
+            std::to_string(std::max(1, static_cast<int>(std::ceil(control.secondsAllowed))));
+        const char* arguments[] = {"rotalis",   "-log",    "0",    "-slog",         "0",
+                                   "-timeMode", "elapsed", "-sec", seconds.c_str(), "-solve",
+                                   "-quit"};
         CbcMain1(static_cast<int>(std::size(arguments)), arguments, model, nullptr, data);
         return resultOf(model, program);
     }
 
 private:
+    // The starting answer becomes the best found so far.
+    static void giveStart(CbcModel& model, const MixedIntegerProgram& program)
+    {
+        if (program.start.isEmpty())
+            return;
+        double cost = 0;
+        for (qsizetype column = 0; column < program.start.size(); ++column)
+            cost += program.start.at(column) * program.columns.at(column).cost;
+        model.setBestSolution(program.start.constData(), static_cast<int>(program.start.size()),
+                              cost, true);
+    }
+
     static SolveResult resultOf(const CbcModel& model, const MixedIntegerProgram& program)
     {
         SolveResult result;

@@ -28,6 +28,8 @@ struct MixedIntegerProgram {
 
     QList<Column> columns;
     QList<Row> rows;
+    // An answer known to hold, one value per column, for the search to start from; or none.
+    QList<double> start;
 
     // A new 0/1 column of that cost; its index.
     int addBinary(double cost)

@@ -3,6 +3,7 @@
 #include "document/EditTexts.h"
 #include "rules/DutyBlocks.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QLocale>
 
@@ -19,9 +20,9 @@ QString EditNumber(double value)
 
 // What each unit of the objective costs, far enough apart that each goal comes first: a day left
 // empty, a point beyond the tolerance (a hundredth of one weighs as a changed day), a day
-// changed. (The gap to one's share within
-// the tolerance costs nothing: weighing it too keeps the solver from proving its answer best
-// in any time a user would wait.)
+// changed. The gap to one's share within the tolerance is left to a second search among the
+// answers as good as the first: weighed in the same search, it keeps the solver from proving
+// any answer best in a time a user would wait.
 constexpr double EmptyDayCost = 1e7;
 constexpr double BeyondToleranceCost = 1e5;
 constexpr double ChangedDayCost = 1e3;
@@ -52,6 +53,31 @@ public:
     }
 
     const MixedIntegerProgram& program() const { return program_; }
+
+    // The same correction, no worse by the first goals than the answer found, with the largest
+    // gap between a participant's points and his share as small as can be; the found answer
+    // starts the search.
+    MixedIntegerProgram fairerProgram(const SolveResult& found) const
+    {
+        MixedIntegerProgram fairer = program_;
+        QList<MixedIntegerProgram::Term> cost;
+        for (qsizetype column = 0; column < fairer.columns.size(); ++column) {
+            if (fairer.columns.at(column).cost != 0)
+                cost.append({static_cast<int>(column), fairer.columns.at(column).cost});
+            fairer.columns[column].cost = 0;
+        }
+        // Half a unit of slack: a changed day, the cheapest of the first goals, costs a thousand.
+        fairer.addRow(cost, -MixedIntegerProgram::Infinity, found.cost + 0.5);
+        const int largest = fairer.addNonNegative(1);
+        for (const int gap : gaps_)
+            fairer.addRow({{gap, 1}, {largest, -1}}, -MixedIntegerProgram::Infinity, 0);
+        fairer.start = found.values;
+        double most = 0;
+        for (const int gap : gaps_)
+            most = std::max(most, found.values.at(gap));
+        fairer.start.append(most);
+        return fairer;
+    }
 
     // Why what the answer leaves cannot be cleared: days without anyone though some could hold
     // them, alerts on days that may not change, points beyond the tolerance.
@@ -367,6 +393,7 @@ private:
         }
         const double target = share(doctor, weekends) - known;
         const int gap = program_.addNonNegative(0);
+        gaps_.append(gap);
         const int beyond = program_.addNonNegative(BeyondToleranceCost);
         QList<MixedIntegerProgram::Term> over = points, under = points;
         over.append({gap, -1});
@@ -385,6 +412,8 @@ private:
     QList<bool> changeable_;
     // By day: the column of each participant who may hold it, and of nobody (empty name).
     QList<QHash<QString, int>> columns_;
+    // Each member's gap between his points and his share.
+    QList<int> gaps_;
     MixedIntegerProgram program_;
     QStringList problems_;
 };
@@ -401,6 +430,29 @@ QList<RosterDay> WithChanges(QList<RosterDay> days, const QList<DatedDuty>& chan
     return days;
 }
 
+// The best correction by the first goals, then the fairest among those as good. The second
+// search takes no longer than the first did (two seconds at least), within the time allowed:
+// proving the fairest can take far longer than the gain is worth.
+SolveResult SolveInTwoSteps(const RepairModel& model, MipSolver& solver,
+                            const SolveControl& control, bool& fairestProven)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const SolveResult first = solver.solve(model.program(), control);
+    const bool stopped = control.stop && control.stop->load();
+    if (first.values.isEmpty() || stopped)
+        return first;
+    const double firstSeconds = elapsed.elapsed() / 1000.0;
+    SolveControl rest = control;
+    rest.secondsAllowed =
+        std::max(1.0, std::min(control.secondsAllowed - firstSeconds, std::max(2.0, firstSeconds)));
+    const SolveResult fairer = solver.solve(model.fairerProgram(first), rest);
+    if (fairer.values.isEmpty())
+        return first;
+    fairestProven = fairer.status == SolveResult::Status::ProvenBest;
+    return {first.status, fairer.values, first.cost};
+}
+
 } // namespace
 
 RepairProposal ProposeRepair(const RepairRequest& request, MipSolver& solver,
@@ -412,7 +464,7 @@ RepairProposal ProposeRepair(const RepairRequest& request, MipSolver& solver,
     const QDate yearEnd = request.facts.days.constLast().date;
     proposal.alertsBefore = CheckRules(request.facts, request.rules, yearStart, yearEnd);
     proposal.problems = model.problems();
-    const SolveResult result = solver.solve(model.program(), control);
+    const SolveResult result = SolveInTwoSteps(model, solver, control, proposal.fairestProven);
     proposal.status = result.status;
     if (result.values.isEmpty())
         return proposal;

@@ -42,7 +42,10 @@ struct RepairPoints {
 // The correction found: the days it changes, the alerts before and after, the points, and
 // what it could not clear and why.
 struct RepairProposal {
+    // Whether no correction leaves fewer days empty, fewer points beyond the tolerance and
+    // fewer days changed; and, among those, none brings the points nearer the shares.
     SolveResult::Status status = SolveResult::Status::NoAnswer;
+    bool fairestProven = false;
     QList<DatedDuty> before;
     QList<DatedDuty> after;
     QList<RuleAlert> alertsBefore;
@@ -52,7 +55,8 @@ struct RepairProposal {
 };
 
 // The correction with, in this order, the fewest days left without anyone, every participant
-// within the tolerance of his share where that can be, and the fewest days changed; every rule
+// within the tolerance of his share where that can be, the fewest days changed, and the
+// largest gap between a participant's points and his share as small as can be; every rule
 // switched on holds, and absences and times out of the group are never broken.
 RepairProposal ProposeRepair(const RepairRequest& request, MipSolver& solver,
                              const SolveControl& control);

@@ -227,7 +227,10 @@ void RepairDialog::showProposal()
     QString status;
     switch (found.status) {
     case SolveResult::Status::ProvenBest:
-        status = QStringLiteral("La meilleure correction possible.");
+        status = found.fairestProven
+                     ? QStringLiteral("La meilleure correction possible.")
+                     : QStringLiteral("Le moins de jours modifiés possible ; la répartition des "
+                                      "points est la plus juste trouvée dans le temps imparti.");
         break;
     case SolveResult::Status::BestFound:
         status = QStringLiteral("La meilleure correction trouvée dans le temps imparti.");
