@@ -6,6 +6,7 @@
 #include "store/BlankRoster.h"
 #include "store/DatabaseError.h"
 #include "store/RosterDatabase.h"
+#include "store/RotationProperty.h"
 #include "store/Transaction.h"
 
 namespace {
@@ -122,6 +123,11 @@ std::unique_ptr<RosterDatabase> WriteGeneratedRoster(const GeneratedRoster& rost
         Transaction transaction(db);
         WriteDays(db, roster.days);
         WriteParticipants(db, roster.participants);
+        // The year as generated, for a correction to go back to.
+        QStringList holders;
+        for (const GeneratedDay& day : roster.days)
+            holders.append(day.doctor);
+        db.setProperty(RotationProperty::Name, RotationProperty::Text(holders));
         transaction.commit();
     });
 }

@@ -221,8 +221,9 @@ private:
         for (const int column : std::as_const(columns))
             one.append({column, 1});
         program_.addRow(one, 1, 1);
-        // Keeping the day as it is costs nothing; changing it costs a change.
-        const int kept = columns.value(day.doctor, -1);
+        // Keeping the day as it is (or as the reference has it) costs nothing; changing it
+        // costs a change.
+        const int kept = columns.value(request_.reference.value(day.date, day.doctor), -1);
         if (kept >= 0)
             program_.columns[kept].cost -= ChangedDayCost;
     }

@@ -26,6 +26,9 @@ struct RepairRequest {
     // The points each participant is owed (more than 0) or owes from earlier years, in the
     // weekday rotation, then in the weekend one: his share this year makes up for them.
     std::array<QHash<QString, double>, 2> owed{};
+    // The holder each day's change is counted from: the roster's own unless given here (the
+    // year as the wizard generated it, to go back to it).
+    QHash<QDate, QString> reference = {};
 };
 
 // A participant's points in one rotation, before and after the correction, and his share.

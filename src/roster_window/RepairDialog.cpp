@@ -58,6 +58,7 @@ RepairDialog::RepairDialog(RosterSession& session, QWidget* parent)
     , tolerance_(new QDoubleSpinBox(this))
     , earlier_(new QCheckBox(QStringLiteral("Tenir compte des &années précédentes"), this))
     , earlierYears_(new QLabel(this))
+    , fromRotation_(new QCheckBox(QStringLiteral("Repartir de la rotation"), this))
     , calculate_(new QPushButton(QStringLiteral("&Calculer"), this))
     , stop_(new QPushButton(QStringLiteral("A&rrêter"), this))
     , apply_(new QPushButton(QStringLiteral("A&ppliquer"), this))
@@ -84,6 +85,13 @@ RepairDialog::RepairDialog(RosterSession& session, QWidget* parent)
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
     }
+    fromRotation_->setEnabled(session.hasRotation());
+    fromRotation_->setToolTip(
+        session.hasRotation()
+            ? QStringLiteral("Le moins de jours possible s'écartent de l'année générée par "
+                             "l'assistant, plutôt que du tour de garde tel qu'il est.")
+            : QStringLiteral("Ce tour de garde n'a pas été généré par l'assistant : il n'a pas "
+                             "de rotation où revenir."));
     progress_->setRange(0, 0);
     progress_->hide();
     stop_->setEnabled(false);
@@ -100,6 +108,7 @@ RepairDialog::RepairDialog(RosterSession& session, QWidget* parent)
     earlier->addWidget(addYear);
     earlier->addWidget(earlierYears_, 1);
     fields->addRow(earlier);
+    fields->addRow(fromRotation_);
     auto* commands = new QHBoxLayout;
     commands->addWidget(calculate_);
     commands->addWidget(stop_);
@@ -140,7 +149,8 @@ void RepairDialog::calculate()
         return;
     const std::optional<RepairRequest> asked = session_.repairRequest(
         std::min(first_->date(), last_->date()), std::max(first_->date(), last_->date()),
-        tolerance_->value(), earlier_->isChecked() ? ledger_ : QList<FairnessYear>());
+        tolerance_->value(), earlier_->isChecked() ? ledger_ : QList<FairnessYear>(),
+        fromRotation_->isChecked());
     if (!asked)
         return;
     const RepairRequest& request = *asked;

@@ -58,6 +58,7 @@ private:
     QDoubleSpinBox* tolerance_;
     QCheckBox* earlier_;
     QLabel* earlierYears_;
+    QCheckBox* fromRotation_;
     QList<FairnessYear> ledger_;
     QPushButton* calculate_;
     QPushButton* stop_;

@@ -92,10 +92,14 @@ public:
 
     // "&Corriger les alertes...": what the correction starts from, the days from first to last
     // allowed to change, each share kept within the tolerance and making up for what the
-    // earlier years given left each participant short or ahead.
+    // earlier years given left each participant short or ahead; from the rotation, the fewest
+    // days differ from the year as the wizard generated it rather than from the roster.
     // Nothing, the user told why, when the roster cannot be read.
     std::optional<RepairRequest> repairRequest(QDate first, QDate last, double tolerance,
-                                               const QList<FairnessYear>& earlierYears = {}) const;
+                                               const QList<FairnessYear>& earlierYears = {},
+                                               bool fromRotation = false) const;
+    // Whether the roster keeps the year the wizard generated: a blank one does not.
+    bool hasRotation() const;
     // Where the correction starts unless told: today in the roster's year, else 1 January.
     QDate repairStart() const;
     // "&Appliquer": the correction worked out from that request as one edit; true when made.

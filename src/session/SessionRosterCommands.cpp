@@ -93,9 +93,9 @@ void RosterSession::editRules()
         Settings().setRules(*rules);
 }
 
-std::optional<RepairRequest>
-RosterSession::repairRequest(QDate first, QDate last, double tolerance,
-                             const QList<FairnessYear>& earlierYears) const
+std::optional<RepairRequest> RosterSession::repairRequest(QDate first, QDate last, double tolerance,
+                                                          const QList<FairnessYear>& earlierYears,
+                                                          bool fromRotation) const
 {
     const Roster& roster = document_->roster();
     RepairRequest request{{},   roster.participantRows(), roster.rules(), first,
@@ -103,6 +103,11 @@ RosterSession::repairRequest(QDate first, QDate last, double tolerance,
     if (!document_->read([&] { request.facts = FactsOf(roster); }))
         return std::nullopt;
     request.weights = Settings().dutyWeights().value_or(DefaultWeights);
+    if (fromRotation) {
+        const QStringList& rotation = roster.rotation();
+        for (qsizetype i = 0; i < rotation.size(); ++i)
+            request.reference.insert(request.facts.days.at(i).date, rotation.at(i));
+    }
     if (earlierYears.isEmpty())
         return request;
     // Over the earlier years, each rotation member held his share plus his difference.
@@ -114,6 +119,11 @@ RosterSession::repairRequest(QDate first, QDate last, double tolerance,
             request.owed[weekends].insert(line.doctor, -line.pointsDifference);
     }
     return request;
+}
+
+bool RosterSession::hasRotation() const
+{
+    return !document_->roster().rotation().isEmpty();
 }
 
 QDate RosterSession::repairStart() const

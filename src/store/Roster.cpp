@@ -4,6 +4,7 @@
 
 #include "store/DatabaseError.h"
 #include "store/RosterSchema.h"
+#include "store/RotationProperty.h"
 #include "store/Transaction.h"
 
 #include <sqlite3.h>
@@ -64,6 +65,8 @@ void Roster::read()
     SortAbsences(absences_);
     readRules();
     readKeptDays();
+    rotation_ = RotationProperty::Holders(db_->property(RotationProperty::Name).value_or(QString()),
+                                          days_.size());
 }
 
 QStringList Roster::namesOutsideTheList() const
@@ -273,7 +276,12 @@ void Roster::renameParticipant(qsizetype index, const QString& name, const QList
         .execute();
     writeDuties(duties);
     writeAbsences(absences);
+    QStringList rotation = rotation_;
+    std::replace(rotation.begin(), rotation.end(), participants_.at(index), name);
+    if (rotation != rotation_)
+        db_->setProperty(RotationProperty::Name, RotationProperty::Text(rotation));
     transaction.commit();
+    rotation_ = rotation;
     participants_[index] = name;
     rows_[index].data.doctor = name;
     keepDuties(duties);

@@ -192,6 +192,9 @@ public:
     // The days the organiser keeps as they are: a correction of the year never changes them.
     const QSet<QDate>& keptDays() const { return keptDays_; }
     void setKeptDays(const QSet<QDate>& days);
+    // The year as the wizard generated it, a holder per day in date order (empty text for
+    // nobody); none for a roster made blank. Its holders are renamed with the participants.
+    const QStringList& rotation() const { return rotation_; }
 
 private:
     explicit Roster(std::unique_ptr<RosterDatabase> db);
@@ -219,4 +222,5 @@ private:
     QList<Absence> absences_;
     RosterRules rules_;
     QSet<QDate> keptDays_;
+    QStringList rotation_;
 };

@@ -4,6 +4,7 @@
 #include "store/BlankRoster.h"
 #include "store/RosterDatabase.h"
 #include "store/RosterFile.h"
+#include "store/RotationProperty.h"
 #include "store/Statement.h"
 #include "store/WorkFile.h"
 
@@ -535,6 +536,32 @@ private slots:
         expected.dayWithoutDuty = true;
         QCOMPARE(Roster::load(path_)->rules(), expected);
         QCOMPARE(Roster::load(path_)->keptDays(), (QSet<QDate>{Third, QDate(2011, 12, 31)}));
+    }
+
+    // The year as generated follows its participants' names, undone with them; what is not
+    // one name per day is no rotation.
+    void theRotationFollowsRenaming()
+    {
+        QStringList holders(365);
+        holders[0] = "A";
+        holders[1] = "B";
+        RosterDatabase::open(path_)->setProperty("Rotation", RotationProperty::Text(holders));
+        int untitled = 0;
+        document_ = std::make_unique<RosterDocument>(*ui_);
+        QVERIFY(document_->openFile(MakeWorkingCopy(path_), path_, untitled));
+        QCOMPARE(document_->roster().rotation(), holders);
+
+        QVERIFY(document_->renameParticipant("A", "Dr A"));
+        QCOMPARE(document_->roster().rotation().mid(0, 3), (QStringList{"Dr A", "B", ""}));
+        QCOMPARE(Roster::load(document_->workPath())->rotation().first(), u"Dr A"_s);
+        QVERIFY(document_->undo());
+        QCOMPARE(document_->roster().rotation(), holders);
+
+        for (const QString& junk :
+             {u"[\"A\"]"_s, u"{}"_s, RotationProperty::Text(holders).replace("\"B\"", "2")}) {
+            RosterDatabase::open(path_)->setProperty("Rotation", junk);
+            QVERIFY2(Roster::load(path_)->rotation().isEmpty(), qPrintable(junk));
+        }
     }
 
     // A write that fails is told, changes nothing and leaves no step in the history; the

@@ -307,6 +307,7 @@ private slots:
             const bool served = day.type == DayType::Weekday ? weekdays : weekends;
             QVERIFY2(served ? (Seven + Six).contains(day.doctor) : day.doctor.isEmpty(),
                      qPrintable(day.date.toString()));
+            QCOMPARE(roster->rotation().at(i), day.doctor);
         }
         QCOMPARE(roster->days().first().doctor, weekends ? "Isabelle" : ""); // New Year's Day
         QCOMPARE(roster->participantRows().size(), participants);

@@ -230,6 +230,22 @@ private slots:
         QCOMPARE(proposal.alertsAfter, QList<RuleAlert>());
     }
 
+    // From a reference year that keeps every rule (the rotation), the correction takes each day
+    // back to it.
+    void backToTheReference()
+    {
+        RepairRequest request =
+            Request(8, {"1 A", "2 A", "3 C", "4 B", "5 B", "6 B", "7 C", "8 A"});
+        const QStringList reference{"A", "B", "C", "A", "B", "B", "C", "A"};
+        for (qsizetype i = 0; i < reference.size(); ++i)
+            request.reference.insert(request.facts.days.at(i).date, reference.at(i));
+
+        const RepairProposal proposal = Solve(request);
+
+        QCOMPARE(proposal.after, (QList<DatedDuty>{{QDate(2011, 3, 2), {"B", {}}},
+                                                   {QDate(2011, 3, 4), {"A", {}}}}));
+    }
+
     // Two rosters corrected at the same time each get their own answer.
     void twoCorrectionsAtOnce()
     {
