@@ -7,7 +7,11 @@
 #include "store/Calendar.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -100,6 +104,22 @@ void Run(const char* what, const RepairRequest& request, double seconds)
                 static_cast<long long>(proposal.after.size()), LargestGap(proposal));
 }
 
+// "Arrêter" after a while: how long the search takes to see it.
+void RunStopped(const char* what, const RepairRequest& request, int afterMs)
+{
+    std::atomic<bool> stop = false;
+    QElapsedTimer sinceStop;
+    std::thread stopper([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(afterMs));
+        sinceStop.start();
+        stop = true;
+    });
+    const RepairProposal proposal = ProposeRepair(request, *MakeMipSolver(), {60, &stop, {}});
+    stopper.join();
+    std::printf("  %-34s stopped after %d ms, returned %lld ms later, %s\n", what, afterMs,
+                static_cast<long long>(sinceStop.elapsed()), StatusText(proposal.status));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -117,6 +137,10 @@ int main(int argc, char** argv)
     if (smoke)
         return 0;
     Run("40 doctors, whole year:", YearOf(40), 60);
+    for (const int afterMs : {500, 2000, 4000})
+        RunStopped("40 doctors, whole year:", YearOf(40), afterMs);
     Run("80 doctors, whole year:", YearOf(80), 25);
+    for (const int afterMs : {2000, 10000})
+        RunStopped("80 doctors, whole year:", YearOf(80), afterMs);
     return 0;
 }
