@@ -205,7 +205,7 @@ private:
             return;
         QHash<QString, int>& columns = columns_.last();
         const bool weekends = day.type != DayType::Weekday;
-        for (const QString& doctor : members_[weekends]) {
+        for (const QString& doctor : candidates(day, weekends)) {
             if (!isAway(doctor, day.date))
                 columns.insert(doctor, program_.addBinary(0));
         }
@@ -226,6 +226,22 @@ private:
         const int kept = columns.value(request_.reference.value(day.date, day.doctor), -1);
         if (kept >= 0)
             program_.columns[kept].cost -= ChangedDayCost;
+    }
+
+    // Who may hold a day: his rotation's members, and the participant who holds it now or in
+    // the reference though outside it (the eve of a holiday goes with the weekend's rotation):
+    // he may keep it.
+    QStringList candidates(const RosterDay& day, bool weekends)
+    {
+        QStringList candidates = members_[weekends];
+        for (const QString& holder : {day.doctor, request_.reference.value(day.date)}) {
+            if (request_.facts.participants.contains(holder) && !candidates.contains(holder)) {
+                candidates.append(holder);
+                if (!outsiders_.contains(holder))
+                    outsiders_.append(holder);
+            }
+        }
+        return candidates;
     }
 
     Holding holding(qsizetype i, const QString& doctor) const
@@ -255,7 +271,7 @@ private:
     QStringList everyone() const
     {
         QStringList doctors = members_[false];
-        for (const QString& doctor : members_[true]) {
+        for (const QString& doctor : members_[true] + outsiders_) {
             if (!doctors.contains(doctor))
                 doctors.append(doctor);
         }
@@ -408,6 +424,8 @@ private:
     const RepairRequest& request_;
     const QList<RosterDay>& days_;
     QStringList members_[2];
+    // The participants who may keep a day outside their rotation.
+    QStringList outsiders_;
     // Each member's share of his rotation's points this year, by the days he can hold.
     QHash<QString, double> shares_[2];
     QList<bool> changeable_;

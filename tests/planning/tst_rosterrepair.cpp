@@ -230,6 +230,19 @@ private slots:
         QCOMPARE(proposal.alertsAfter, QList<RuleAlert>());
     }
 
+    // A participant holding a day outside his rotation keeps it when nothing asks for a change.
+    void aDayOutsideHisRotationIsKept()
+    {
+        RepairRequest request =
+            Request(8, {"1 A", "2 B", "3 C", "4 A", "5 C", "6 C", "7 B", "8 A"});
+        request.participants[0].weekends = false;
+        request.participants[1].weekends = false;
+        request.participants[2].weekdays = false;
+        QCOMPARE(RuleAlerts(request.facts, request.rules), 0);
+
+        QCOMPARE(Solve(request).after, QList<DatedDuty>());
+    }
+
     // From a reference year that keeps every rule (the rotation), the correction takes each day
     // back to it.
     void backToTheReference()
