@@ -54,30 +54,38 @@ bool RosterDocument::removeAbsence(qsizetype index)
                                      .arg(removed.doctor, PeriodText(removed.first, removed.last)));
 }
 
+std::unique_ptr<Roster> RosterDocument::readOtherRoster(const QString& path,
+                                                        const QString& otherYearAdvice)
+{
+    // Read from a working copy, so that the other roster file is never touched.
+    WorkingCopy working = MakeWorkingCopy(path);
+    if (working.file && RosterDatabase::isFromNewerVersion(working.file->path())) {
+        messages_.tell(NewerVersionMessage, MessageIcon::Critical);
+        return nullptr;
+    }
+    std::unique_ptr<Roster> other = Roster::load(RosterDatabase::open(std::move(working.file)));
+    if (!other) {
+        messages_.tell(NotARosterMessage, MessageIcon::Critical);
+        return nullptr;
+    }
+    if (other->year() != roster_->year()) {
+        messages_.tell(QStringLiteral("Ce tour de garde est celui de l'année %1.\r\n%2")
+                           .arg(other->year())
+                           .arg(otherYearAdvice),
+                       MessageIcon::Information);
+        return nullptr;
+    }
+    return other;
+}
+
 bool RosterDocument::importUnavailableDays(const QString& copyPath, const QString& doctor)
 {
     if (!roster_->participants().contains(doctor))
         return false;
-    // Read from a working copy, so that the other roster file is never touched.
-    WorkingCopy working = MakeWorkingCopy(copyPath);
-    if (working.file && RosterDatabase::isFromNewerVersion(working.file->path())) {
-        messages_.tell(NewerVersionMessage, MessageIcon::Critical);
+    const std::unique_ptr<Roster> copy = readOtherRoster(
+        copyPath, QStringLiteral("Choisissez une copie du tour de garde %1.").arg(roster_->year()));
+    if (!copy)
         return false;
-    }
-    const std::unique_ptr<Roster> copy =
-        Roster::load(RosterDatabase::open(std::move(working.file)));
-    if (!copy) {
-        messages_.tell(NotARosterMessage, MessageIcon::Critical);
-        return false;
-    }
-    if (copy->year() != roster_->year()) {
-        messages_.tell(QStringLiteral("Ce tour de garde est celui de l'année %1.\r\n"
-                                      "Choisissez une copie du tour de garde %2.")
-                           .arg(copy->year())
-                           .arg(roster_->year()),
-                       MessageIcon::Information);
-        return false;
-    }
     const QList<QDate> days = copy->unavailableDays();
     if (days.isEmpty()) {
         messages_.tell(QStringLiteral("Aucun jour n'est marqué indisponible dans cette copie."),

@@ -255,7 +255,7 @@ bool RosterDocument::swapDuties(const QList<QDate>& days, const QList<QDate>& ot
 }
 
 bool RosterDocument::replaceDuties(const QList<DatedDuty>& before, const QList<DatedDuty>& after,
-                                   const QString& text)
+                                   const QString& text, const QString& outdated)
 {
     QList<DatedDuty> now;
     if (before.isEmpty() || !read([&] {
@@ -264,7 +264,7 @@ bool RosterDocument::replaceDuties(const QList<DatedDuty>& before, const QList<D
         }))
         return false;
     if (now != before) {
-        messages_.tell(OutdatedCorrectionText(), MessageIcon::Information);
+        messages_.tell(outdated, MessageIcon::Information);
         return false;
     }
     return push(new ChangeDutiesCommand(*this, text, before, after));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/EditDialogs.h"
+#include "document/EditTexts.h"
 #include "document/RosterCommand.h"
 #include "store/FileStamp.h"
 #include "store/Roster.h"
@@ -102,6 +103,10 @@ public:
     // Puts this absence in place of the one at that place in the roster's list.
     bool changeAbsence(qsizetype index, const Absence& absence);
     bool removeAbsence(qsizetype index);
+    // Another roster file of the same year, read from a working copy of its own that goes with
+    // it: the file itself is never written. Null, the user told why, when it is not a roster
+    // this version reads, or is of another year (the advice follows then).
+    std::unique_ptr<Roster> readOtherRoster(const QString& path, const QString& otherYearAdvice);
     // The days marked unavailable in another roster file of the same year, a participant's own
     // copy, become his absences.
     bool importUnavailableDays(const QString& copyPath, const QString& doctor);
@@ -120,11 +125,11 @@ public:
     // with it: two days, or the days of two duties (a weekend and another), in one edit.
     bool swapDuties(const QList<QDate>& days, const QList<QDate>& others);
 
-    // The duties of several days replaced in one edit named text (a correction of the year);
-    // before holds them as the replacement was worked out from. Refused, the user told why, when
-    // the roster no longer holds them.
+    // The duties of several days replaced in one edit named text (a correction of the year,
+    // days taken from another roster); before holds them as the replacement was worked out
+    // from. Refused, the user told the outdated text, when the roster no longer holds them.
     bool replaceDuties(const QList<DatedDuty>& before, const QList<DatedDuty>& after,
-                       const QString& text);
+                       const QString& text, const QString& outdated = OutdatedCorrectionText());
 
     // The group's rules the roster is checked against.
     bool setRules(const RosterRules& rules);

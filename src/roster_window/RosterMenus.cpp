@@ -169,6 +169,8 @@ void RosterMenus::buildToolsMenu(const WindowCommands& commands)
     add(t, QStringLiteral("verification"), QStringLiteral("Vérifi&cation du tour de garde"),
         commands.verification);
     add(t, QStringLiteral("repair"), QStringLiteral("Corri&ger les alertes..."), commands.repair);
+    add(t, QStringLiteral("compare"), QStringLiteral("Co&mparer avec un autre tour de garde..."),
+        commands.compare);
     add(t, QStringLiteral("statistics"), QStringLiteral("&Statistiques sur le tour de garde"),
         [r] { r->showStatistics(); });
     add(t, QStringLiteral("dutyList"), QStringLiteral("Voir la &liste des gardes d'un médecin"),

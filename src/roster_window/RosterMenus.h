@@ -24,6 +24,7 @@ public:
         std::function<void()> swap;
         std::function<void()> verification;
         std::function<void()> repair;
+        std::function<void()> compare;
     };
 
     RosterMenus(RosterSession& session, RosterReports& reports, RosterGrid& grid,

@@ -1,6 +1,7 @@
 #include "roster_window/RosterWindow.h"
 
 #include "document/RosterDocument.h"
+#include "roster_window/DifferencesWindow.h"
 #include "roster_window/RepairDialog.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterMenus.h"
@@ -25,10 +26,10 @@ RosterWindow::RosterWindow(std::unique_ptr<RosterSession> session, QWidget* pare
     , yearLabel_(new QLabel(this))
     , findLabel_(new QLabel(this))
     , grid_(new RosterGrid(this))
-    , menus_(new RosterMenus(
-          *session_, reports_, *grid_,
-          {[this] { swapCurrentDay(); }, [this] { showVerification(); }, [this] { showRepair(); }},
-          this))
+    , menus_(new RosterMenus(*session_, reports_, *grid_,
+                             {[this] { swapCurrentDay(); }, [this] { showVerification(); },
+                              [this] { showRepair(); }, [this] { compareWithAnotherRoster(); }},
+                             this))
 {
     for (QLabel* label : {sectorLabel_, yearLabel_, findLabel_})
         label->setTextFormat(Qt::PlainText);
@@ -243,6 +244,17 @@ void RosterWindow::showRepair()
     repair_->show();
     repair_->raise();
     repair_->activateWindow();
+}
+
+void RosterWindow::compareWithAnotherRoster()
+{
+    std::optional<OtherRoster> other = session_->chooseRosterToCompare();
+    if (!other)
+        return;
+    auto* differences = new DifferencesWindow(*session_, std::move(*other), this);
+    differences->setAttribute(Qt::WA_DeleteOnClose);
+    connect(differences, &DifferencesWindow::dayChosen, this, &RosterWindow::goToDay);
+    differences->show();
 }
 
 void RosterWindow::goToDay(QDate day)

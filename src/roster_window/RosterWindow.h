@@ -43,6 +43,9 @@ public:
     void showVerification();
     // "Corri&ger les alertes...": the correction's window, over the grid.
     void showRepair();
+    // "Co&mparer avec un autre tour de garde...": the differences with the file chosen, in a
+    // window of their own.
+    void compareWithAnotherRoster();
     // Makes the day's duty the current cell.
     void goToDay(QDate day);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "planning/RosterRepair.h"
+#include "reports/RosterDifferences.h"
 #include "rules/RosterAlerts.h"
 #include "session/ViewMode.h"
 
@@ -10,9 +11,17 @@
 #include <optional>
 
 class Interaction;
+class Roster;
 struct ParticipantsAtDay;
 struct RosterDay;
 class RosterDocument;
+
+// Another roster file of the year, read beside the open one: its name as the user knows it,
+// and the roster read from its own working copy.
+struct OtherRoster {
+    QString name;
+    std::shared_ptr<const Roster> roster;
+};
 
 // One open roster as the user works on it, without a widget: its document and live alerts,
 // the day chosen on the grid, the display mode, and every command that asks the user before it
@@ -106,6 +115,16 @@ public:
     // Refused, the user told why, when anything it was worked out from has changed since:
     // a day, an absence, a participant, a rule, a day kept.
     bool applyRepair(const RepairRequest& from, const RepairProposal& proposal);
+
+    // "Co&mparer avec un autre tour de garde...": the roster file the user chooses, of the
+    // same year, read beside this one; nothing when none was chosen or it cannot be read (the
+    // user told why).
+    std::optional<OtherRoster> chooseRosterToCompare();
+    // What differs from the other roster to this one; nothing, the user told why, when this one
+    // cannot be read.
+    std::optional<RosterDifferences> differencesWith(const OtherRoster& other) const;
+    // "&Reprendre ce jour": these days take the other roster's duties, in one edit.
+    bool takeDays(const OtherRoster& other, const QList<QDate>& days);
 
     // "&Enregister": to the roster's file, or one chosen when it has none or the user will not
     // replace a file another program changed. True only when the file was written.

@@ -2,6 +2,7 @@
 #include "ScriptedInteraction.h"
 #include "TestEnvironment.h"
 #include "document/RosterDocument.h"
+#include "roster_window/DifferencesWindow.h"
 #include "roster_window/GridColours.h"
 #include "roster_window/RepairDialog.h"
 #include "roster_window/RosterGrid.h"
@@ -18,7 +19,9 @@
 #include "store/Statement.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QPalette>
@@ -461,7 +464,7 @@ private slots:
     }
 
     // An exchange of two weekends is rechecked at once, and the verification window shows every
-    // alert of the year as it then stands, the alert chosen still chosen.
+    // alert of the year as it then stands, the alert chosen still chosen; Entrée goes to its day.
     void theVerificationFollowsAnExchange()
     {
         std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
@@ -492,6 +495,14 @@ private slots:
         QCOMPARE(rows(), expected);
         QVERIFY(!rows().contains(fixed));
         QCOMPARE(rows().at(list->indexOfTopLevelItem(list->currentItem())), kept);
+        // Entrée goes to the alert's day and proposes nothing.
+        const QStringList told = ui_.texts();
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(window->session().currentDay(),
+                 alerts.all().at(list->indexOfTopLevelItem(list->currentItem())).day);
+        QCOMPARE(ui_.swapProposals.size(), 1);
+        QCOMPARE(ui_.texts(), told);
     }
 
     // The swap takes its other day from a click on the grid and describes both days as the
@@ -564,6 +575,44 @@ private slots:
             QCOMPARE(Rows(document.roster().database()) == before, !applied);
         }
         QVERIFY(document.undoStack().undoText().startsWith(u"Corriger les alertes ("_s));
+    }
+
+    // The differences with another copy follow the roster's edits; Entrée goes to a day, and
+    // the days chosen are taken from the copy.
+    void comparingWithAnotherCopy()
+    {
+        const QString copy = CreateMarchRoster();
+        std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
+        RosterDocument& document = window->session().document();
+        for (const int day : {3, 7, 9})
+            QVERIFY(document.assignDay(QDate(2011, 3, day), u"B"_s));
+        ui_.filesToOpen = {copy};
+        Entry(*window, "compare")->trigger();
+        auto* differences = window->findChild<DifferencesWindow*>();
+        QVERIFY(differences);
+        QCOMPARE(differences->windowTitle(),
+                 u"Différences avec %1"_s.arg(QFileInfo(copy).completeBaseName()));
+        QCOMPARE(differences->countText(), u"3 jours diffèrent."_s);
+        QTreeWidget* days = differences->days();
+        QCOMPARE(days->topLevelItem(0)->text(0), u"jeu. 3 mars"_s);
+        QCOMPARE(days->topLevelItem(0)->text(1), u"(personne)"_s);
+        QCOMPARE(days->topLevelItem(0)->text(2), u"B"_s);
+
+        days->setCurrentItem(days->topLevelItem(1));
+        days->setFocus();
+        QTest::keyClick(days, Qt::Key_Return);
+        QCOMPARE(window->session().currentDay(), QDate(2011, 3, 7));
+
+        days->topLevelItem(0)->setSelected(true);
+        days->topLevelItem(2)->setSelected(true);
+        days->topLevelItem(1)->setSelected(false);
+        ButtonCalled(*differences, u"Reprendre tous les jours choisis"_s)->click();
+        QCOMPARE(differences->countText(), u"1 jour diffère."_s);
+        QCOMPARE(document.roster().day(QDate(2011, 3, 9))->doctor, QString());
+        QVERIFY(document.undo());
+        QCOMPARE(differences->countText(), u"3 jours diffèrent."_s);
+        QVERIFY(document.setSector(u"Ubaye"_s));
+        QCOMPARE(differences->others()->item(0)->text(), u"Secteur : « Secteur » → « Ubaye »"_s);
     }
 
     // The edit menu names what it undoes and redoes, a name's "&" shown as typed; the caption

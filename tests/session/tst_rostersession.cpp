@@ -591,6 +591,83 @@ private slots:
         QCOMPARE(working(), changed);
     }
 
+    // Another copy of the year, as this roster was saved, then edited here: every difference is
+    // listed from that copy's side to this one's.
+    void differencesWithAnotherCopy()
+    {
+        const QString other = env_->tempPath() + "/Copie.dat";
+        QVERIFY(QFile::copy(path_, other));
+        QVERIFY(document().assignDay(Third, "B"));
+        QVERIFY(document().shareDay(Second, {{"B", 0, 10}, {"A", 10, 24}}));
+        QVERIFY(document().renameParticipant("A", "Dr A"));
+        const Absence away{"B", QDate(2011, 5, 2), QDate(2011, 5, 6), {}};
+        QVERIFY(document().addAbsence(away));
+        QVERIFY(document().setSector("Ubaye"));
+        RosterRules rules = document().roster().rules();
+        rules.weekendsAllowed = 1;
+        QVERIFY(document().setRules(rules));
+        const QString before = working().join('\n');
+        ui_->filesToOpen = {other};
+
+        const std::optional<OtherRoster> copy = session_->chooseRosterToCompare();
+        QVERIFY(copy && copy->name == u"Copie"_s);
+        const RosterDifferences found = *session_->differencesWith(*copy);
+
+        QCOMPARE(found.days,
+                 (QList<DayDifference>{{First, {"A", {}}, {"Dr A", {}}},
+                                       {Second,
+                                        {SharedDutyMarker, {{"B", 0, 12}, {"A", 12, 24}}},
+                                        {SharedDutyMarker, {{"B", 0, 10}, {"Dr A", 10, 24}}}},
+                                       {Third, {"", {}}, {"B", {}}}}));
+        QCOMPARE(DutyText(found.days.at(1).mine), u"B 08:00–18:00, Dr A 18:00–08:00"_s);
+        QCOMPARE(DutyText(found.days.at(2).theirs), u"(personne)"_s);
+        QCOMPARE(found.participantsAdded, QStringList{"Dr A"});
+        QCOMPARE(found.participantsRemoved, QStringList{"A"});
+        const Absence former{"A", QDate(2011, 8, 1), QDate(2011, 8, 10), "Congés"};
+        QCOMPARE(found.absencesAdded,
+                 (QList<Absence>{away, {"Dr A", former.first, former.last, former.reason}}));
+        QCOMPARE(found.absencesRemoved, QList<Absence>{former});
+        QCOMPARE(AbsenceText(former), u"A du 1er août au 10 août (Congés)"_s);
+        QCOMPARE(found.sectorAndRules,
+                 (QStringList{u"Secteur : « Secteur » → « Ubaye »"_s,
+                              u"Règle : de garde plus de 2 week-ends sur 3 consécutifs (signalé) → "
+                              "de garde plus de 1 week-ends sur 3 consécutifs (signalé)"_s}));
+        QCOMPARE(working().join('\n'), before);
+    }
+
+    // Days taken from another copy are one edit, undone whole; a copy of another year is
+    // refused.
+    void takingDaysFromAnotherCopy()
+    {
+        const QString other = env_->tempPath() + "/Copie.dat";
+        QVERIFY(QFile::copy(path_, other));
+        const QByteArray otherBytes = ReadFile(other);
+        QVERIFY(document().assignDay(First, "B"));
+        QVERIFY(document().assignDay(Second, "B"));
+        QVERIFY(document().assignDay(Third, "A"));
+        const QStringList edited = working();
+        ui_->filesToOpen = {other};
+        const std::optional<OtherRoster> copy = session_->chooseRosterToCompare();
+        QVERIFY(copy);
+
+        QVERIFY(session_->takeDays(*copy, {First, Second}));
+
+        QCOMPARE(document().undoStack().undoText(), u"Reprendre 2 jours de Copie"_s);
+        QCOMPARE(session_->differencesWith(*copy)->days,
+                 (QList<DayDifference>{{Third, {"", {}}, {"A", {}}}}));
+        QVERIFY(session_->takeDays(*copy, {Third}));
+        QCOMPARE(document().undoStack().undoText(), u"Reprendre le 3 mars de Copie"_s);
+        QVERIFY(session_->differencesWith(*copy)->days.isEmpty());
+        QVERIFY(document().undo() && document().undo());
+        QCOMPARE(working(), edited);
+        QCOMPARE(ReadFile(other), otherBytes);
+
+        ui_->filesToOpen = {CreateBlankRoster(2012)};
+        QVERIFY(!session_->chooseRosterToCompare());
+        QCOMPARE(ui_->texts(), QStringList{u"Ce tour de garde est celui de l'année 2012.\r\n"
+                                           "Choisissez un tour de garde de 2011."_s});
+    }
+
     // After "Enregistrer sous" the history goes on: undone, the roster differs from the file
     // it was saved to; redone, it is that file again.
     void undoAndRedoAfterSavingAs()

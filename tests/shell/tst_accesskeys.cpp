@@ -87,6 +87,7 @@ QStringList WindowClashes(QWidget& window)
 const QStringList KnownClashes{
     u"&Outils › Alt+A: &Ajouter un participant, Imprimer le tableau mensuel des &astreintes"_s,
     u"Alt+E: Changer la couleur du t&exte, &Enregistrer"_s,
+    u"&Outils › Alt+M: Re&mplacer un participant..., Co&mparer avec un autre tour de garde..."_s,
 };
 
 // Makes a window from the arguments given, after the interaction when it takes one.

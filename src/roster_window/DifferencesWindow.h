@@ -1,0 +1,40 @@
+#pragma once
+
+#include "session/RosterSession.h"
+
+#include <QDate>
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QTreeWidget;
+
+// "Différences avec <file>": every day held differently in another roster file of the year and
+// in this roster, in date order, then the participants, absences, sector and rules that differ,
+// with their counts; kept up to date while the roster is edited. A double click or Entrée goes
+// to the day; "&Reprendre ce jour" and "Reprendre tous les jours choisis" give this roster the
+// other file's duties, which is never written.
+class DifferencesWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    DifferencesWindow(RosterSession& session, OtherRoster other, QWidget* parent);
+
+    QTreeWidget* days() const { return days_; }
+    QListWidget* others() const { return others_; }
+    QString countText() const;
+
+signals:
+    void dayChosen(QDate day);
+
+private:
+    void reload();
+    void take(const QList<QDate>& days);
+    QList<QDate> chosenDays() const;
+
+    RosterSession& session_;
+    const OtherRoster other_;
+    QLabel* count_;
+    QTreeWidget* days_;
+    QListWidget* others_;
+};
