@@ -18,8 +18,9 @@ QString Inert(const QString& text)
     return QLatin1Char('\'') + text;
 }
 
-// A name as written; quoted only when it would break the line's columns.
-QString Field(const QString& name)
+} // namespace
+
+QString CsvField(const QString& name)
 {
     const QString text = Inert(name);
     if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
@@ -28,8 +29,6 @@ QString Field(const QString& name)
     return QLatin1Char('"') + QString(text).replace(QLatin1String("\""), QLatin1String("\"\"")) +
            QLatin1Char('"');
 }
-
-} // namespace
 
 QString CsvText(const Roster& roster, const std::function<void(int dayOfYear)>& progress)
 {
@@ -48,12 +47,12 @@ QString CsvText(const Roster& roster, const std::function<void(int dayOfYear)>& 
         text.append(QStringView(day).mid(8, 2)).append(u'/').append(QStringView(day).mid(5, 2));
         text.append(u'/').append(QStringView(day).left(4)).append(u';');
         if (select.text(1) != SharedDutyMarker)
-            text += Field(select.text(1)) + QStringLiteral(";;");
+            text += CsvField(select.text(1)) + QStringLiteral(";;");
         else if (select.isNull(3))
             // A shared day without any interval is held by nobody.
             text += QStringLiteral(";;");
         else
-            text += Field(select.text(2)) + QLatin1Char(';') + HoursToText(select.real(3)) +
+            text += CsvField(select.text(2)) + QLatin1Char(';') + HoursToText(select.real(3)) +
                     QLatin1Char(';') + HoursToText(select.real(4));
         text += LineEnd;
     }

@@ -12,6 +12,10 @@ class Roster;
 // of the year. Throws DatabaseError.
 QString CsvText(const Roster& roster, const std::function<void(int dayOfYear)>& progress);
 
+// A name as a field: quoted only when it would break the line's columns, and kept from being
+// taken for a formula.
+QString CsvField(const QString& name);
+
 // The text as the file holds it: Windows-1252, or UTF-8 after a byte-order mark when a character
 // has no code in Windows-1252.
 QByteArray EncodeCsv(const QString& text);

@@ -2,6 +2,7 @@
 
 #include "document/Interaction.h"
 #include "reports/CalendarExport.h"
+#include "reports/ChangesNotice.h"
 #include "reports/CsvExport.h"
 #include "reports/WorkbookExport.h"
 #include "store/DatabaseError.h"
@@ -117,6 +118,18 @@ void ExportCsv(Interaction& ui, const Roster& roster, const QString& proposedPat
             }
             return written ? QString() : QStringLiteral("L'exportation au format csv a échoué.");
         });
+}
+
+void ExportChangesNotice(Interaction& ui, const ChangesNotice& notice, const QString& proposedPath)
+{
+    ExportToFile(ui, {proposedPath, QStringLiteral("Fichier csv (*.csv)"), QStringLiteral("csv")},
+                 QStringLiteral("Exportation au format csv en cours..."), 1,
+                 QStringLiteral("Exportation au format csv réussie, sous le fichier:"),
+                 [&notice](const QString& path, WaitingWindow&) {
+                     return WriteFileSafely(path, EncodeCsv(ChangesNoticeCsv(notice)))
+                                ? QString()
+                                : QStringLiteral("L'exportation au format csv a échoué.");
+                 });
 }
 
 void ExportWorkbook(Interaction& ui, const Roster& roster, const QString& yearText,

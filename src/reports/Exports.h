@@ -2,6 +2,7 @@
 
 #include <QString>
 
+struct ChangesNotice;
 class Interaction;
 class Roster;
 
@@ -11,6 +12,8 @@ class Roster;
 
 // "Exporter au format &texte": the semicolon-separated file.
 void ExportCsv(Interaction& ui, const Roster& roster, const QString& proposedPath);
+// The notice of the changes as a semicolon-separated file.
+void ExportChangesNotice(Interaction& ui, const ChangesNotice& notice, const QString& proposedPath);
 // "Exporter au format &Excel": the workbook.
 void ExportWorkbook(Interaction& ui, const Roster& roster, const QString& yearText,
                     const QString& proposedPath);

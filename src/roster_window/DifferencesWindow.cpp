@@ -2,6 +2,10 @@
 
 #include "controls/HelpSection.h"
 #include "document/RosterDocument.h"
+#include "reports/ChangesNoticeLayout.h"
+#include "reports/Exports.h"
+#include "reports/dialogs/PrintButtons.h"
+#include "reports/dialogs/PrintJob.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -71,6 +75,17 @@ DifferencesWindow::DifferencesWindow(RosterSession& session, OtherRoster other, 
     connect(buttons->addButton(QStringLiteral("Reprendre tous les jours choisis"),
                                QDialogButtonBox::ActionRole),
             &QPushButton::clicked, this, [this] { take(chosenDays()); });
+    // The notice of the changes, as the differences then stand.
+    AddPrintButtons(*buttons,
+                    {[this] { noticeCommands().print(); }, [this] { noticeCommands().preview(); },
+                     [this] { noticeCommands().saveAsPdf(); }});
+    connect(buttons->addButton(QStringLiteral("Exporter au format &texte"),
+                               QDialogButtonBox::ActionRole),
+            &QPushButton::clicked, this, [this] {
+                ExportChangesNotice(session_.interaction(), notice(),
+                                    session_.document().proposedSavePath() +
+                                        QStringLiteral(" modifications"));
+            });
     connect(buttons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole),
             &QPushButton::clicked, this, &QDialog::close);
     // Entrée goes to the day chosen in the list, not to a button.
@@ -125,6 +140,22 @@ void DifferencesWindow::reload()
     others_->addItems(found->sectorAndRules);
     count_->setText(found->isEmpty() ? QStringLiteral("Les deux tours de garde sont identiques.")
                                      : DaysCountText(found->days.size()));
+}
+
+ChangesNotice DifferencesWindow::notice() const
+{
+    const std::optional<RosterDifferences> found = session_.differencesWith(other_);
+    const Roster& roster = session_.document().roster();
+    return MakeChangesNotice(roster.year(), roster.sector(), QDate::currentDate(),
+                             found ? found->days : QList<DayDifference>());
+}
+
+PrintCommands DifferencesWindow::noticeCommands() const
+{
+    const ChangesNotice changes = notice();
+    return MakePrintCommands(session_.interaction(), changes.title, [changes](PageCanvas& canvas) {
+        return DrawChangesNotice(canvas, changes);
+    });
 }
 
 QList<QDate> DifferencesWindow::chosenDays() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/ReportViews.h"
+#include "reports/ChangesNotice.h"
 #include "session/RosterSession.h"
 
 #include <QDate>
@@ -13,7 +15,8 @@ class QTreeWidget;
 // in this roster, in date order, then the participants, absences, sector and rules that differ,
 // with their counts; kept up to date while the roster is edited. A double click or Entrée goes
 // to the day; "&Reprendre ce jour" and "Reprendre tous les jours choisis" give this roster the
-// other file's duties, which is never written.
+// other file's duties, which is never written. The changed days print, preview, go to PDF or
+// to a text file as the notice "Modifications du tableau de garde".
 class DifferencesWindow : public QDialog {
     Q_OBJECT
 
@@ -23,6 +26,8 @@ public:
     QTreeWidget* days() const { return days_; }
     QListWidget* others() const { return others_; }
     QString countText() const;
+    // "Modifications du tableau de garde": the changed days as they now differ, made today.
+    ChangesNotice notice() const;
 
 signals:
     void dayChosen(QDate day);
@@ -31,6 +36,7 @@ private:
     void reload();
     void take(const QList<QDate>& days);
     QList<QDate> chosenDays() const;
+    PrintCommands noticeCommands() const;
 
     RosterSession& session_;
     const OtherRoster other_;

@@ -1,7 +1,9 @@
+#include "DialogTesting.h"
 #include "ReportRoster.h"
 #include "ScriptedInteraction.h"
 #include "document/RosterDocument.h"
 #include "reports/OnCallTable.h"
+#include "roster_window/DifferencesWindow.h"
 #include "roster_window/RosterWindow.h"
 #include "session/RosterSession.h"
 #include "store/BlankRoster.h"
@@ -331,6 +333,53 @@ private slots:
         QCOMPARE(ui_->texts(), (QStringList{empty, empty}));
         QVERIFY(ui_->waitings.isEmpty() && ui_->statistics.isEmpty() &&
                 ui_->participantLists.isEmpty());
+    }
+
+    // The notice of the changes since the table sent: its rows, its PDF pages (A4 landscape, the
+    // head again on the second) and its text file.
+    void theNoticeOfChanges()
+    {
+        const QString sent = env_->tempPath() + "/Envoyé.dat";
+        QVERIFY(QFile::copy(window_->session().document().workPath(), sent));
+        RosterDocument& document = window_->session().document();
+        for (QDate day(2011, 1, 1); day < QDate(2011, 2, 10); day = day.addDays(1))
+            QVERIFY(document.assignDay(day, "B"));
+        QVERIFY(
+            document.shareDay(QDate(2011, 2, 10), {{"A", 0, 12}, {"O'Brien; \"Doc\"", 12, 24}}));
+        ui_->filesToOpen = {sent};
+        trigger(*window_, u"Co&mparer avec un autre tour de garde..."_s);
+        auto* differences = window_->findChild<DifferencesWindow*>();
+        QVERIFY(differences);
+
+        const ChangesNotice notice = differences->notice();
+        QCOMPARE(notice.title, u"Modifications du tableau de garde 2011"_s);
+        QCOMPARE(notice.sector, u"Secteur : Secteur"_s);
+        QCOMPARE(notice.rows.size(), 41);
+        QCOMPARE(notice.rows.first(),
+                 (NoticeRow{QDate(2011, 1, 1), u"samedi"_s, u"(personne)"_s, u"B"_s}));
+
+        const QString pdf = env_->tempPath() + "/Modifications.pdf";
+        const QString csv = env_->tempPath() + "/Modifications.csv";
+        ui_->filesToSave = {pdf, csv};
+        ButtonCalled(*differences, u"Enregistrer en &PDF"_s)->click();
+        ButtonCalled(*differences, u"Exporter au format &texte"_s)->click();
+
+        QCOMPARE(PdfPageSizes(pdf), (QStringList{"842 x 595", "842 x 595"}));
+        const QString text = PdfText(pdf);
+        for (const QString& expected :
+             {u"Modifications du tableau de garde 2011"_s, notice.madeOn,
+              u"01/01/2011 samedi (personne) B"_s,
+              u"10/02/2011 jeudi (personne) A 08:00–20:00, O'Brien; \"Doc\" 20:00–08:00"_s})
+            QVERIFY2(text.simplified().contains(expected), qPrintable(expected));
+        QCOMPARE(text.simplified().count(u"Date Jour Avant Après"_s), 2);
+        QFile written(csv);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = written.readAll().split('\n');
+        QCOMPARE(lines.size(), 43);
+        QCOMPARE(lines.at(0), QByteArray("Date;Jour;Avant;Apr\xe8s\r"));
+        QCOMPARE(lines.at(41), QByteArray("10/02/2011;jeudi;(personne);\"A 08:00\x96"
+                                          "20:00, O'Brien; \"\"Doc\"\" 20:00\x96"
+                                          "08:00\"\r"));
     }
 };
 
