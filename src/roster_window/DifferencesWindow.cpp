@@ -118,9 +118,9 @@ void DifferencesWindow::reload()
     const std::optional<RosterDifferences> found = session_.differencesWith(other_);
     if (!found)
         return;
-    const std::optional<QDate> current =
-        days_->currentItem() ? std::optional(days_->currentItem()->data(0, Qt::UserRole).toDate())
-                             : std::nullopt;
+    // The day chosen stays chosen; none is an invalid date.
+    const QDate current =
+        days_->currentItem() ? days_->currentItem()->data(0, Qt::UserRole).toDate() : QDate();
     days_->clear();
     const QLocale french(QLocale::French);
     for (const DayDifference& day : found->days) {
@@ -138,6 +138,7 @@ void DifferencesWindow::reload()
     AddLine(*others_, QStringLiteral("Absences ajoutées"), AbsenceTexts(found->absencesAdded));
     AddLine(*others_, QStringLiteral("Absences retirées"), AbsenceTexts(found->absencesRemoved));
     others_->addItems(found->sectorAndRules);
+    others_->setVisible(others_->count() > 0);
     count_->setText(found->isEmpty() ? QStringLiteral("Les deux tours de garde sont identiques.")
                                      : DaysCountText(found->days.size()));
 }
