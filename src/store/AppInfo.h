@@ -10,7 +10,7 @@ inline QString Title()
 }
 inline QString VersionText()
 {
-    return QStringLiteral("4.4.0");
+    return QStringLiteral("4.5.0");
 }
 // Per-user settings live under this application key.
 inline QString SettingsKey()

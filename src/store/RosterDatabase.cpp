@@ -5,6 +5,7 @@
 #include "store/FileStamp.h"
 #include "store/RegularFile.h"
 #include "store/RosterCipher.h"
+#include "store/RosterJournal.h"
 #include "store/RosterSchema.h"
 #include "store/RosterYear.h"
 #include "store/Settings.h"
@@ -33,11 +34,25 @@ QString Row(const QStringList& values)
     return values.join(QLatin1Char('\n'));
 }
 
+// The journal's table and its indexes, of any definition, are the journal's business: a journal
+// the program cannot read leaves the roster readable. Anything else of its name (a view, a
+// virtual table, a trigger) is another object the schema must not hold.
+bool IsJournalObject(const Statement& object)
+{
+    const QString type = object.text(0);
+    return object.text(2) == QLatin1String(RosterSchema::JournalTable) &&
+           ((type == QLatin1String("table") && object.text(1) == object.text(2) &&
+             object.text(3) == QLatin1String("1")) ||
+            type == QLatin1String("index"));
+}
+
 Definitions ObjectsOf(sqlite3* db)
 {
     Definitions definitions;
     Statement objects(db, RosterSchema::SelectObjects);
     while (objects.step()) {
+        if (IsJournalObject(objects))
+            continue;
         definitions.objects.append(
             Row({objects.text(0), objects.text(1), objects.text(2), objects.text(3)}));
         definitions.statements.append(Row({objects.text(1), objects.text(4)}));
@@ -169,6 +184,7 @@ std::unique_ptr<RosterDatabase> RosterDatabase::create(std::unique_ptr<WorkFile>
     Transaction transaction(*db);
     for (const char* statement : RosterSchema::StatementsOf(Version::Current))
         db->execute(statement);
+    db->execute(RosterSchema::CreateJournal);
     db->setProperty(RosterSchema::VersionProperty, AppInfo::VersionText());
     db->setProperty(RosterSchema::SectorProperty, sector);
     db->setRules(rules);
@@ -256,6 +272,9 @@ void RosterDatabase::checkIsRoster() const
     checkHoldsOneYear();
     if (!property(RosterSchema::SectorProperty))
         throw DatabaseError(SQLITE_NOTFOUND, "the roster has no sector");
+    // A roster of an earlier version starts its journal empty, and says it has one.
+    if (RosterJournal::Ensure(*this))
+        setProperty(RosterSchema::VersionProperty, AppInfo::VersionText());
 }
 
 RosterDatabase::SchemaFound RosterDatabase::checkSchema() const

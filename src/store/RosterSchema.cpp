@@ -134,6 +134,11 @@ std::vector<const char*> RedefineStatements(Version version)
     return statements;
 }
 
+const char* const CreateJournal = R"(CREATE TABLE [Journal] (
+        [Quand] TEXT NOT NULL,
+        [Utilisateur] TEXT NOT NULL,
+        [Modification] TEXT NOT NULL))";
+
 const char* const SelectObjects =
     R"(SELECT type, name, tbl_name, rootpage > 0, sql FROM sqlite_master)";
 

@@ -34,6 +34,11 @@ std::vector<const char*> RedefineStatements(Version version);
 extern const char* const ContentChecks[];
 extern const int ContentCheckCount;
 
+// The journal of changes, apart from the tables a roster needs: a file whose journal another
+// program made the program cannot read still opens.
+extern const char* const CreateJournal;
+inline constexpr char JournalTable[] = "Journal";
+
 // Gives a row when the properties are a table the engine stores as rows.
 extern const char* const SelectPropertiesTable;
 extern const char* const SelectProperty;

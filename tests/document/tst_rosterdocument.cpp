@@ -516,7 +516,7 @@ private slots:
         const std::unique_ptr<Roster> saved = Roster::load(path_);
         QCOMPARE(saved->absences(), QList<Absence>{away});
         QCOMPARE(saved->participantRows().at(1).presence.departure, Third);
-        QCOMPARE(saved->database().property("VersionID"), u"4.4.0"_s);
+        QCOMPARE(saved->database().property("VersionID"), u"4.5.0"_s);
     }
 
     // Rules another program wrote are read as this one writes them, or left at their defaults:

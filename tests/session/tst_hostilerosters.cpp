@@ -234,6 +234,11 @@ private slots:
                  "CREATE VIRTUAL TABLE [Participants] USING fts4([Médecin], [Semaine], [WE], "
                  "[Etat-Civil], [Identification], [Adresse], [CP], [Ville])"});
         refused("another table", {"CREATE TABLE [Notes] ([Texte])"});
+        refused("view in place of the journal",
+                {"DROP TABLE [Journal]", "CREATE VIEW [Journal] AS SELECT 1 AS [Quand]"});
+        refused("trigger on the journal",
+                {"CREATE TRIGGER [Écrit] AFTER INSERT ON [Journal] BEGIN DELETE FROM [Garde]; "
+                 "END"});
         refused("Type declared as text", Reworded("[Type] INTEGER", "[Type] TEXT"));
         refused("Valeur without NOT NULL", Reworded("[Valeur] TEXT NOT NULL", "[Valeur] TEXT"));
         refused("doctor index on Garde",
@@ -288,6 +293,11 @@ private slots:
         opened("written by 4.3.0, without arrivals and departures",
                EarlierTables(Version::Before440) + QStringList{SetVersion.arg("4.3.0")});
         opened("version 4.2.0 with absences", {SetVersion.arg("4.2.0")});
+        opened("written by 4.4.0, without a journal",
+               {"DROP TABLE [Journal]", SetVersion.arg("4.4.0")});
+        opened("a journal of another program's columns",
+               {"DROP TABLE [Journal]", "CREATE TABLE [Journal] ([Texte] BLOB)",
+                "INSERT INTO [Journal] VALUES (x'00')"});
         opened("version 4.1", {SetVersion.arg("4.1")});
         opened("unreadable version", {SetVersion.arg("5.0 bêta")});
     }
@@ -332,7 +342,9 @@ private slots:
                                     "[Identification], [Adresse], [CP], [Ville] "
                                     "FROM [Participants]",
                                     "SELECT * FROM [Propriétés] WHERE [Nom] != 'VersionID'"};
-        const QStringList schema = {"SELECT type, name, tbl_name, sql FROM sqlite_master"};
+        // The journal is compared apart: another program's stays as it is, unread.
+        const QStringList schema = {
+            "SELECT type, name, tbl_name, sql FROM sqlite_master WHERE tbl_name != 'Journal'"};
         const QString work = opened->document().workPath();
         QCOMPARE(rows(work, schema), rows(CreateBlankRoster(2011), schema));
         QCOMPARE(rows(work, tables), rows(path, tables));

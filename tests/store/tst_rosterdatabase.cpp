@@ -69,7 +69,7 @@ private slots:
                 names.append(info.text(1));
             QCOMPARE(names.join(' '), QString(columns));
         }
-        QCOMPARE(db->property("VersionID"), QStringLiteral("4.4.0"));
+        QCOMPARE(db->property("VersionID"), QStringLiteral("4.5.0"));
         QCOMPARE(db->property("Secteur"), QStringLiteral("Vallée de l'Ubaye"));
 
         db->execute(R"(INSERT INTO [Garde] ([Jour], [Type]) VALUES ('2011-03-05', 1))");
