@@ -151,6 +151,7 @@ bool RosterDocument::writeRosterFile(const QString& target)
     fileStamp_ = StampOf(target);
     setCaption(RosterCaption(target));
     unsavedSinceOpened_ = false;
+    journal_.allSaved();
     undoStack_.setClean();
     updateModified();
     recordWorkFile(modified_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/EditDialogs.h"
+#include "document/EditJournal.h"
 #include "document/EditTexts.h"
 #include "document/RosterCommand.h"
 #include "store/FileStamp.h"
@@ -200,6 +201,7 @@ private:
 
     Messages& messages_;
     RosterWriter writer_ = WriteRosterFile;
+    EditJournal journal_;
     std::unique_ptr<Roster> roster_;
     QUndoStack undoStack_;
     QString filePath_;

@@ -22,7 +22,10 @@ bool RosterDocument::edit(const QString& text, std::function<void()> change,
 bool RosterDocument::push(RosterCommand* command)
 {
     editWritten_ = false;
+    const QString text = command->text();
     undoStack_.push(command);
+    if (editWritten_)
+        journal_.edited(roster_->database(), text);
     return editWritten_;
 }
 
@@ -45,10 +48,13 @@ bool RosterDocument::stepHistory(bool back)
     if (!edit || !write(*edit, !back))
         return false;
     writtenAhead_ = true;
-    if (back)
+    if (back) {
+        journal_.undone(roster_->database(), edit->text());
         undoStack_.undo();
-    else
+    } else {
+        journal_.redone(roster_->database(), edit->text());
         undoStack_.redo();
+    }
     return true;
 }
 

@@ -171,6 +171,8 @@ void RosterMenus::buildToolsMenu(const WindowCommands& commands)
     add(t, QStringLiteral("repair"), QStringLiteral("Corri&ger les alertes..."), commands.repair);
     add(t, QStringLiteral("compare"), QStringLiteral("Co&mparer avec un autre tour de garde..."),
         commands.compare);
+    add(t, QStringLiteral("journal"), QStringLiteral("&Journal des modifications"),
+        commands.journal);
     add(t, QStringLiteral("statistics"), QStringLiteral("&Statistiques sur le tour de garde"),
         [r] { r->showStatistics(); });
     add(t, QStringLiteral("dutyList"), QStringLiteral("Voir la &liste des gardes d'un médecin"),

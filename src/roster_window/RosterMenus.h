@@ -25,6 +25,7 @@ public:
         std::function<void()> verification;
         std::function<void()> repair;
         std::function<void()> compare;
+        std::function<void()> journal;
     };
 
     RosterMenus(RosterSession& session, RosterReports& reports, RosterGrid& grid,

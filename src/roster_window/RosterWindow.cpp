@@ -2,6 +2,7 @@
 
 #include "document/RosterDocument.h"
 #include "roster_window/DifferencesWindow.h"
+#include "roster_window/JournalWindow.h"
 #include "roster_window/RepairDialog.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterMenus.h"
@@ -28,7 +29,8 @@ RosterWindow::RosterWindow(std::unique_ptr<RosterSession> session, QWidget* pare
     , grid_(new RosterGrid(this))
     , menus_(new RosterMenus(*session_, reports_, *grid_,
                              {[this] { swapCurrentDay(); }, [this] { showVerification(); },
-                              [this] { showRepair(); }, [this] { compareWithAnotherRoster(); }},
+                              [this] { showRepair(); }, [this] { compareWithAnotherRoster(); },
+                              [this] { showJournal(); }},
                              this))
 {
     for (QLabel* label : {sectorLabel_, yearLabel_, findLabel_})
@@ -255,6 +257,13 @@ void RosterWindow::compareWithAnotherRoster()
     differences->setAttribute(Qt::WA_DeleteOnClose);
     connect(differences, &DifferencesWindow::dayChosen, this, &RosterWindow::goToDay);
     differences->show();
+}
+
+void RosterWindow::showJournal()
+{
+    auto* journal = new JournalWindow(*session_, this);
+    journal->setAttribute(Qt::WA_DeleteOnClose);
+    journal->show();
 }
 
 void RosterWindow::goToDay(QDate day)

@@ -46,6 +46,8 @@ public:
     // "Co&mparer avec un autre tour de garde...": the differences with the file chosen, in a
     // window of their own.
     void compareWithAnotherRoster();
+    // "&Journal des modifications": the roster file's journal, in a window of its own.
+    void showJournal();
     // Makes the day's duty the current cell.
     void goToDay(QDate day);
 

@@ -4,6 +4,7 @@
 #include "reports/RosterDifferences.h"
 #include "rules/RosterAlerts.h"
 #include "session/ViewMode.h"
+#include "store/RosterJournal.h"
 
 #include <QDate>
 #include <QObject>
@@ -125,6 +126,10 @@ public:
     std::optional<RosterDifferences> differencesWith(const OtherRoster& other) const;
     // "&Reprendre ce jour": these days take the other roster's duties, in one edit.
     bool takeDays(const OtherRoster& other, const QList<QDate>& days);
+
+    // "Journal des modifications": the entries of the roster's journal, newest first; nothing
+    // when it cannot be read.
+    std::optional<QList<JournalEntry>> journal() const;
 
     // "&Enregister": to the roster's file, or one chosen when it has none or the user will not
     // replace a file another program changed. True only when the file was written.

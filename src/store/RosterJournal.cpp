@@ -64,17 +64,17 @@ bool Ensure(const RosterDatabase& db)
     return false;
 }
 
-std::optional<QList<std::pair<qint64, JournalEntry>>> Read(const RosterDatabase& db)
+std::optional<QList<JournalEntry>> Read(const RosterDatabase& db)
 {
-    QList<std::pair<qint64, JournalEntry>> entries;
+    QList<JournalEntry> entries;
     try {
         Statement select = db.prepare(
-            R"(SELECT rowid, [Quand], [Utilisateur], [Modification] FROM [Journal] ORDER BY rowid)");
+            R"(SELECT [Quand], [Utilisateur], [Modification] FROM [Journal] ORDER BY rowid)");
         while (select.step()) {
-            const QDateTime when = QDateTime::fromString(select.text(1), Qt::ISODate);
+            const QDateTime when = QDateTime::fromString(select.text(0), Qt::ISODate);
             if (!when.isValid())
                 return std::nullopt;
-            entries.append({select.integer64(0), {when, select.text(2), select.text(3)}});
+            entries.append({when, select.text(1), select.text(2)});
         }
     } catch (const DatabaseError&) {
         return std::nullopt;

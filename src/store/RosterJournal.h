@@ -25,8 +25,8 @@ namespace RosterJournal {
 
 // Makes the journal when the file has none; true when it was made. Throws DatabaseError.
 bool Ensure(const RosterDatabase& db);
-// Every entry, oldest first, each with its row; nothing when the journal cannot be read.
-std::optional<QList<std::pair<qint64, JournalEntry>>> Read(const RosterDatabase& db);
+// Every entry, oldest first; nothing when the journal cannot be read.
+std::optional<QList<JournalEntry>> Read(const RosterDatabase& db);
 // Appends an entry; its row. Throws DatabaseError.
 qint64 Append(const RosterDatabase& db, const JournalEntry& entry);
 // Takes away an entry never saved to the roster file. Throws DatabaseError.

@@ -4,6 +4,7 @@
 #include "store/BlankRoster.h"
 #include "store/RosterDatabase.h"
 #include "store/RosterFile.h"
+#include "store/RosterJournal.h"
 #include "store/RotationProperty.h"
 #include "store/Statement.h"
 #include "store/WorkFile.h"
@@ -483,21 +484,23 @@ private slots:
     }
 
     // A roster written by an earlier version opens, the file itself untouched: its working
-    // copy gains what this version adds (absences, arrivals and departures); saved, the file
-    // holds them and this version's number.
+    // copy gains what this version adds (absences, arrivals and departures, a journal started
+    // empty); saved, the file holds them and this version's number.
     void aRosterOfAnEarlierVersion_data()
     {
-        QTest::addColumn<RosterSchema::Version>("version");
-        QTest::newRow("4.2.0, without absences") << RosterSchema::Version::Before430;
-        QTest::newRow("4.3.0, everyone there all year") << RosterSchema::Version::Before440;
+        QTest::addColumn<QStringList>("statements");
+        QTest::newRow("4.2.0, without absences") << EarlierTables(RosterSchema::Version::Before430);
+        QTest::newRow("4.3.0, everyone there all year")
+            << EarlierTables(RosterSchema::Version::Before440);
+        QTest::newRow("4.4.0, without a journal") << QStringList{"DROP TABLE [Journal]"};
     }
 
     void aRosterOfAnEarlierVersion()
     {
-        QFETCH(RosterSchema::Version, version);
+        QFETCH(QStringList, statements);
         std::unique_ptr<RosterDatabase> db = RosterDatabase::open(path_);
         db->execute("DELETE FROM [Absences]");
-        for (const QString& statement : EarlierTables(version))
+        for (const QString& statement : statements)
             db->execute(statement.toUtf8().constData());
         db.reset();
         const QByteArray bytes = ReadFile(path_);
@@ -517,6 +520,7 @@ private slots:
         QCOMPARE(saved->absences(), QList<Absence>{away});
         QCOMPARE(saved->participantRows().at(1).presence.departure, Third);
         QCOMPARE(saved->database().property("VersionID"), u"4.5.0"_s);
+        QCOMPARE(RosterJournal::Read(saved->database())->size(), 2);
     }
 
     // Rules another program wrote are read as this one writes them, or left at their defaults:
@@ -536,6 +540,42 @@ private slots:
         expected.dayWithoutDuty = true;
         QCOMPARE(Roster::load(path_)->rules(), expected);
         QCOMPARE(Roster::load(path_)->keptDays(), (QSet<QDate>{Third, QDate(2011, 12, 31)}));
+    }
+
+    // The journal the roster file keeps: an entry per edit saved, with its instant and the
+    // login name; an edit undone before any save leaves none, one undone after it was saved
+    // is written as undone; what was saved is never changed.
+    void theJournalOfChanges()
+    {
+        const auto journal = [](const RosterDatabase& db) {
+            QStringList edits;
+            const std::optional<QList<JournalEntry>> entries = RosterJournal::Read(db);
+            for (const JournalEntry& entry : entries.value())
+                edits.append(entry.edit);
+            return edits;
+        };
+        const QDateTime began = QDateTime::currentDateTimeUtc().addSecs(-1);
+        QVERIFY(document_->assignDay(Third, "B"));
+        const QString assigned = document_->undoStack().undoText();
+        QVERIFY(document_->assignDay(QDate(2011, 3, 9), "A"));
+        QVERIFY(document_->undo());
+        QVERIFY(document_->setSector("Ubaye"));
+        const QString named = document_->undoStack().undoText();
+        QCOMPARE(document_->save(), RosterDocument::SaveOutcome::Saved);
+        const std::unique_ptr<Roster> saved = Roster::load(path_);
+        QCOMPARE(journal(saved->database()), (QStringList{assigned, named}));
+        const JournalEntry first = RosterJournal::Read(saved->database())->first();
+        QCOMPARE(first.user, LoginName());
+        QVERIFY(first.when >= began && first.when <= QDateTime::currentDateTimeUtc());
+
+        QVERIFY(document_->undo());
+        QVERIFY(document_->redo());
+        QVERIFY(document_->undo());
+        QVERIFY(document_->undo());
+        QVERIFY(document_->redo());
+        QCOMPARE(document_->save(), RosterDocument::SaveOutcome::Saved);
+        QCOMPARE(journal(Roster::load(path_)->database()),
+                 (QStringList{assigned, named, "Annuler : " + named}));
     }
 
     // The year as generated follows its participants' names, undone with them; what is not

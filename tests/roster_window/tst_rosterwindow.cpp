@@ -4,6 +4,7 @@
 #include "document/RosterDocument.h"
 #include "roster_window/DifferencesWindow.h"
 #include "roster_window/GridColours.h"
+#include "roster_window/JournalWindow.h"
 #include "roster_window/RepairDialog.h"
 #include "roster_window/RosterGrid.h"
 #include "roster_window/RosterWindow.h"
@@ -18,6 +19,7 @@
 #include "store/RosterFile.h"
 #include "store/Statement.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -613,6 +615,46 @@ private slots:
         QCOMPARE(differences->countText(), u"3 jours diffèrent."_s);
         QVERIFY(document.setSector(u"Ubaye"_s));
         QCOMPARE(differences->others()->item(0)->text(), u"Secteur : « Secteur » → « Ubaye »"_s);
+    }
+
+    // The journal lists the edits newest first, follows the history, and filters by participant
+    // and by month; another program's journal is said to be unreadable.
+    void theJournalWindow()
+    {
+        std::unique_ptr<RosterWindow> window = open(CreateMarchRoster());
+        RosterDocument& document = window->session().document();
+        QVERIFY(document.assignDay(QDate(2011, 3, 3), u"B"_s));
+        QVERIFY(document.assignDay(QDate(2011, 3, 9), u"A"_s));
+        const QString last = document.undoStack().undoText();
+        Entry(*window, "journal")->trigger();
+        auto* journal = window->findChild<JournalWindow*>();
+        QTreeWidget* list = journal->list();
+        QCOMPARE(journal->stateText(), u"2 modifications."_s);
+        QCOMPARE(list->topLevelItem(0)->text(2), last);
+        QCOMPARE(list->topLevelItem(0)->text(0),
+                 QDateTime::currentDateTime().toString(u"dd/MM/yyyy HH:mm"_s));
+
+        journal->participant()->setCurrentText(u"B"_s);
+        QCOMPARE(journal->stateText(), u"1 modification."_s);
+        journal->participant()->setCurrentIndex(0);
+        const int otherMonth = QDate::currentDate().month() % 12 + 1;
+        journal->month()->setCurrentIndex(otherMonth);
+        QCOMPARE(journal->stateText(), u"Aucune modification."_s);
+        journal->month()->setCurrentIndex(0);
+        QVERIFY(document.undo());
+        QCOMPARE(journal->stateText(), u"1 modification."_s);
+
+        const QString foreign = CreateMarchRoster();
+        {
+            const std::unique_ptr<RosterDatabase> db = RosterDatabase::open(foreign);
+            db->execute("DROP TABLE [Journal]");
+            db->execute("CREATE TABLE [Journal] ([Texte] BLOB)");
+        }
+        std::unique_ptr<RosterWindow> other = open(foreign);
+        Entry(*other, "journal")->trigger();
+        QCOMPARE(other->findChild<JournalWindow*>()->stateText(),
+                 u"Le journal des modifications de ce fichier ne peut pas être lu."_s);
+        QVERIFY(other->session().document().assignDay(QDate(2011, 3, 3), u"B"_s));
     }
 
     // The edit menu names what it undoes and redoes, a name's "&" shown as typed; the caption

@@ -6,6 +6,7 @@
 #include "session/SessionManager.h"
 #include "shell/MainWindow.h"
 #include "store/Roster.h"
+#include "store/RosterJournal.h"
 #include "store/WorkFile.h"
 
 #include <QFile>
@@ -85,6 +86,15 @@ private slots:
                 QCOMPARE(roster->sector(), u"Ubaye"_s);
                 QCOMPARE(roster->participants(), QStringList{"Zoé"});
                 QCOMPARE(roster->day(QDate(roster->year(), 3, 1))->doctor, u"Zoé"_s);
+                // The journal of the edits made before the crash came back with them.
+                QStringList edits;
+                const std::optional<QList<JournalEntry>> journal =
+                    RosterJournal::Read(roster->database());
+                for (const JournalEntry& entry : journal.value())
+                    edits.append(entry.edit);
+                QCOMPARE(edits,
+                         (QStringList{u"Nommer le secteur Ubaye"_s, u"Ajouter le participant Zoé"_s,
+                                      u"Mettre de garde Zoé le 1er mars"_s}));
                 QCOMPARE(document.filePath(), file ? edited : QString());
                 QCOMPARE(document.caption(), file ? u"Garde"_s : u"Tour 1"_s);
                 window->session().approveClose();

@@ -129,6 +129,8 @@ QStringList EarlierTables(RosterSchema::Version version)
         earlier.at(3)};
     if (version == RosterSchema::Version::Before430)
         statements.append("DROP TABLE [Absences]");
+    // Neither had a journal.
+    statements.append("DROP TABLE [Journal]");
     return statements;
 }
 

@@ -1,5 +1,5 @@
-// The comparison of a roster session with another roster file of its year, and the days taken
-// from it.
+// What changed: the comparison of a roster session with another roster file of its year, the
+// days taken from it, and the journal of the roster's changes.
 
 #include "document/EditTexts.h"
 #include "document/Interaction.h"
@@ -7,6 +7,8 @@
 #include "session/RosterSession.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 std::optional<OtherRoster> RosterSession::chooseRosterToCompare()
 {
@@ -49,4 +51,13 @@ bool RosterSession::takeDays(const OtherRoster& other, const QList<QDate>& days)
                   .arg(DayText(mine.constFirst().day), other.name)
             : QStringLiteral("Reprendre %1 jours de %2").arg(mine.size()).arg(other.name);
     return document_->replaceDuties(mine, theirs, text);
+}
+
+std::optional<QList<JournalEntry>> RosterSession::journal() const
+{
+    std::optional<QList<JournalEntry>> entries =
+        RosterJournal::Read(document_->roster().database());
+    if (entries)
+        std::reverse(entries->begin(), entries->end());
+    return entries;
 }
