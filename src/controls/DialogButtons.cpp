@@ -29,3 +29,11 @@ void AddLabelledRow(QFormLayout& form, const QString& label, QWidget* field)
     name->setBuddy(field);
     form.addRow(name, field);
 }
+
+void LeaveEnterToTheList(QDialogButtonBox& buttons)
+{
+    for (QAbstractButton* button : buttons.buttons()) {
+        if (auto* push = qobject_cast<QPushButton*>(button))
+            push->setAutoDefault(false);
+    }
+}

@@ -16,5 +16,9 @@ QDialogButtonBox* AcceptOrCancel(QDialog& dialog, const QString& action,
 QDialogButtonBox* AcceptOrCancel(QDialog& dialog, QPushButton* action,
                                  const QString& cancel = QStringLiteral("&Annuler"));
 
+// The buttons of a window over a list whose Entrée goes to the row chosen: none of them is
+// pressed by Entrée.
+void LeaveEnterToTheList(QDialogButtonBox& buttons);
+
 // A row of a form whose label's access key goes to its field.
 void AddLabelledRow(QFormLayout& form, const QString& label, QWidget* field);

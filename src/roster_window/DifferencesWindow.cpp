@@ -1,5 +1,6 @@
 #include "roster_window/DifferencesWindow.h"
 
+#include "controls/DialogButtons.h"
 #include "controls/HelpSection.h"
 #include "document/RosterDocument.h"
 #include "reports/ChangesNoticeLayout.h"
@@ -88,9 +89,7 @@ DifferencesWindow::DifferencesWindow(RosterSession& session, OtherRoster other, 
             });
     connect(buttons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole),
             &QPushButton::clicked, this, &QDialog::close);
-    // Entrée goes to the day chosen in the list, not to a button.
-    for (QAbstractButton* button : buttons->buttons())
-        static_cast<QPushButton*>(button)->setAutoDefault(false);
+    LeaveEnterToTheList(*buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(count_);
     layout->addWidget(days_, 3);

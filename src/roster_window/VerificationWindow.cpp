@@ -1,5 +1,6 @@
 #include "roster_window/VerificationWindow.h"
 
+#include "controls/DialogButtons.h"
 #include "controls/HelpSection.h"
 #include "rules/RosterAlerts.h"
 #include "session/AlertCount.h"
@@ -44,9 +45,7 @@ VerificationWindow::VerificationWindow(const RosterAlerts& alerts, QWidget* pare
             &QPushButton::clicked, this, &VerificationWindow::repairAsked);
     connect(buttons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole),
             &QPushButton::clicked, this, &QDialog::close);
-    // Entrée goes to the alert's day, not to a button.
-    for (QAbstractButton* button : buttons->buttons())
-        static_cast<QPushButton*>(button)->setAutoDefault(false);
+    LeaveEnterToTheList(*buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(count_);
     layout->addWidget(list_, 1);
