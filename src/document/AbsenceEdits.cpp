@@ -4,6 +4,7 @@
 #include "document/EditTexts.h"
 #include "document/Messages.h"
 #include "document/RosterDocument.h"
+#include "store/FilePaths.h"
 #include "store/RosterFile.h"
 
 bool RosterDocument::putAbsences(const QList<Absence>& absences, const QString& text)
@@ -68,6 +69,10 @@ std::unique_ptr<Roster> RosterDocument::readOtherRoster(const QString& path,
         messages_.tell(NotARosterMessage, MessageIcon::Critical);
         return nullptr;
     }
+    // Its working copy holds nothing of the user's: should the program end without closing it,
+    // the next start clears it away instead of offering it back.
+    other->database().workFile()->writeRecord(
+        {path, std::nullopt, {}, RosterCaption(path), QDateTime::currentDateTime(), false});
     if (other->year() != roster_->year()) {
         messages_.tell(QStringLiteral("Ce tour de garde est celui de l'année %1.\r\n%2")
                            .arg(other->year())

@@ -33,6 +33,8 @@ void EditJournal::redone(const RosterDatabase& db, const QString& text)
 
 void EditJournal::append(const RosterDatabase& db, const QString& text)
 {
+    if (!RosterJournal::IsOwn(db))
+        return;
     try {
         const qint64 row =
             RosterJournal::Append(db, {QDateTime::currentDateTimeUtc(), LoginName(), text});
@@ -43,7 +45,7 @@ void EditJournal::append(const RosterDatabase& db, const QString& text)
 
 bool EditJournal::takeBack(const RosterDatabase& db, const QString& text)
 {
-    if (unsaved_.isEmpty() || unsaved_.constLast().second != text)
+    if (unsaved_.isEmpty() || unsaved_.constLast().second != text || !RosterJournal::IsOwn(db))
         return false;
     try {
         RosterJournal::Remove(db, unsaved_.constLast().first);

@@ -202,6 +202,8 @@ private:
     Messages& messages_;
     RosterWriter writer_ = WriteRosterFile;
     EditJournal journal_;
+    // An edit is being pushed: its first writing is the edit made.
+    bool pushing_ = false;
     std::unique_ptr<Roster> roster_;
     QUndoStack undoStack_;
     QString filePath_;

@@ -22,10 +22,9 @@ bool RosterDocument::edit(const QString& text, std::function<void()> change,
 bool RosterDocument::push(RosterCommand* command)
 {
     editWritten_ = false;
-    const QString text = command->text();
+    pushing_ = true;
     undoStack_.push(command);
-    if (editWritten_)
-        journal_.edited(roster_->database(), text);
+    pushing_ = false;
     return editWritten_;
 }
 
@@ -79,6 +78,9 @@ bool RosterDocument::write(const RosterCommand& command, bool forward)
         return false;
     }
     editWritten_ = true;
+    // Written before the history moves on: what follows it reads the journal as it now is.
+    if (pushing_)
+        journal_.edited(roster_->database(), command.text());
     return true;
 }
 

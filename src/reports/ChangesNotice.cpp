@@ -1,5 +1,6 @@
 #include "reports/ChangesNotice.h"
 
+#include "document/EditTexts.h"
 #include "reports/CsvExport.h"
 
 #include <QLocale>
@@ -10,7 +11,7 @@ ChangesNotice MakeChangesNotice(int year, const QString& sector, QDate madeOn,
     const QLocale french(QLocale::French);
     ChangesNotice notice{QStringLiteral("Modifications du tableau de garde %1").arg(year),
                          QStringLiteral("Secteur : %1").arg(sector),
-                         QStringLiteral("Établi le %1").arg(french.toString(madeOn, "d MMMM yyyy")),
+                         QStringLiteral("Établi le %1 %2").arg(DayText(madeOn)).arg(madeOn.year()),
                          {}};
     for (const DayDifference& day : days)
         notice.rows.append({day.day, french.dayName(day.day.dayOfWeek()), DutyText(day.theirs),

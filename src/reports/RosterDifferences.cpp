@@ -107,7 +107,8 @@ RosterDifferences CompareRosters(const Roster& theirs, const Roster& mine)
         const DayDuty myDuty{day.doctor, day.doctor == SharedDutyMarker
                                              ? myIntervals.value(day.date)
                                              : QList<SharedInterval>()};
-        if (theirDuty != myDuty)
+        // A day shared by no interval is held by nobody, as a blank one.
+        if (theirDuty != myDuty && DutyText(theirDuty) != DutyText(myDuty))
             found.days.append({day.date, theirDuty, myDuty});
     }
     CompareParticipants(theirs, mine, found);
@@ -118,9 +119,10 @@ RosterDifferences CompareRosters(const Roster& theirs, const Roster& mine)
 
 QString DutyText(const DayDuty& duty)
 {
-    if (duty.doctor == SharedDutyMarker)
+    if (duty.doctor == SharedDutyMarker && !duty.intervals.isEmpty())
         return IntervalsText(duty.intervals);
-    return duty.doctor.isEmpty() ? QStringLiteral("(personne)") : duty.doctor;
+    return duty.doctor.isEmpty() || duty.doctor == SharedDutyMarker ? QStringLiteral("(personne)")
+                                                                    : duty.doctor;
 }
 
 QString AbsenceText(const Absence& absence)

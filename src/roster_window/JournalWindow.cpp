@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -70,15 +71,18 @@ void JournalWindow::reload()
             QStringLiteral("Le journal des modifications de ce fichier ne peut pas être lu."));
         return;
     }
-    const QString doctor =
-        participant_->currentIndex() > 0 ? participant_->currentText() : QString();
+    // The participant's name as a whole: "Dr Martin" is not in "Dr Martine".
+    const QRegularExpression doctor(
+        participant_->currentIndex() > 0
+            ? QStringLiteral("(^|\\W)%1(\\W|$)")
+                  .arg(QRegularExpression::escape(participant_->currentText()))
+            : QString());
     const int month = month_->currentData().toInt();
     const QLocale french(QLocale::French);
     int shown = 0;
     for (const JournalEntry& entry : *entries) {
         const QDateTime when = entry.when.toLocalTime();
-        if ((!doctor.isEmpty() && !entry.edit.contains(doctor)) ||
-            (month > 0 && when.date().month() != month))
+        if (!doctor.match(entry.edit).hasMatch() || (month > 0 && when.date().month() != month))
             continue;
         new QTreeWidgetItem(list_, {french.toString(when, QStringLiteral("dd/MM/yyyy HH:mm")),
                                     entry.user, entry.edit});

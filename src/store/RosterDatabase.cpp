@@ -12,6 +12,8 @@
 #include "store/Transaction.h"
 #include "store/WorkFile.h"
 
+#include <QRegularExpression>
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -34,16 +36,20 @@ QString Row(const QStringList& values)
     return values.join(QLatin1Char('\n'));
 }
 
-// The journal's table and its indexes, of any definition, are the journal's business: a journal
-// the program cannot read leaves the roster readable. Anything else of its name (a view, a
-// virtual table, a trigger) is another object the schema must not hold.
+// The journal's table, of any columns, is the journal's business: a journal the program cannot
+// read leaves the roster readable. The engine builds each object from its statement, whatever
+// the other columns say: only a plain table of that name is let through, by its statement.
+// Anything else (a view, a virtual table, a trigger, an index) is an object the schema must
+// not hold.
 bool IsJournalObject(const Statement& object)
 {
-    const QString type = object.text(0);
-    return object.text(2) == QLatin1String(RosterSchema::JournalTable) &&
-           ((type == QLatin1String("table") && object.text(1) == object.text(2) &&
-             object.text(3) == QLatin1String("1")) ||
-            type == QLatin1String("index"));
+    static const QRegularExpression plainTable(
+        QStringLiteral(R"(^\s*CREATE\s+TABLE\s+(\[Journal\]|"Journal"|`Journal`|Journal)\s*\()"),
+        QRegularExpression::CaseInsensitiveOption);
+    return object.text(0) == QLatin1String("table") &&
+           object.text(1) == QLatin1String(RosterSchema::JournalTable) &&
+           object.text(2) == QLatin1String(RosterSchema::JournalTable) &&
+           object.text(3) == QLatin1String("1") && plainTable.match(object.text(4)).hasMatch();
 }
 
 Definitions ObjectsOf(sqlite3* db)

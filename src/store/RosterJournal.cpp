@@ -9,6 +9,13 @@ namespace RosterJournal {
 
 namespace {
 
+// The statement that made the journal; none without one.
+std::optional<QString> StatementOf(const RosterDatabase& db)
+{
+    Statement found = db.prepare(R"(SELECT sql FROM sqlite_master WHERE name = 'Journal')");
+    return found.step() ? std::optional(found.text(0)) : std::nullopt;
+}
+
 // The journal's columns as the engine reads them, whatever words made it: name, type, NOT NULL
 // and place in the primary key.
 QStringList ColumnsOfJournal(const RosterDatabase& db)
@@ -43,13 +50,7 @@ void Redefine(const RosterDatabase& db)
 
 bool Ensure(const RosterDatabase& db)
 {
-    std::optional<QString> statement;
-    {
-        // Done with before the journal changes: a statement still reading locks the schema.
-        Statement found = db.prepare(R"(SELECT sql FROM sqlite_master WHERE name = 'Journal')");
-        if (found.step())
-            statement = found.text(0);
-    }
+    const std::optional<QString> statement = StatementOf(db);
     if (!statement) {
         db.execute(RosterSchema::CreateJournal);
         return true;
@@ -90,22 +91,23 @@ qint64 Append(const RosterDatabase& db, const JournalEntry& entry)
         .bind(2, entry.user)
         .bind(3, entry.edit)
         .execute();
-    return LastRow(db);
+    Statement row = db.prepare(R"(SELECT last_insert_rowid())");
+    row.step();
+    return row.integer64(0);
+}
+
+bool IsOwn(const RosterDatabase& db)
+{
+    try {
+        return StatementOf(db) == QString::fromUtf8(RosterSchema::CreateJournal);
+    } catch (const DatabaseError&) {
+        return false;
+    }
 }
 
 void Remove(const RosterDatabase& db, qint64 row)
 {
     db.prepare(R"(DELETE FROM [Journal] WHERE rowid = ?1)").bind(1, row).execute();
-}
-
-qint64 LastRow(const RosterDatabase& db)
-{
-    try {
-        Statement last = db.prepare(R"(SELECT max(rowid) FROM [Journal])");
-        return last.step() ? last.integer64(0) : 0;
-    } catch (const DatabaseError&) {
-        return 0;
-    }
 }
 
 } // namespace RosterJournal

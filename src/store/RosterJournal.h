@@ -27,11 +27,12 @@ namespace RosterJournal {
 bool Ensure(const RosterDatabase& db);
 // Every entry, oldest first; nothing when the journal cannot be read.
 std::optional<QList<JournalEntry>> Read(const RosterDatabase& db);
+// Whether the journal is the program's own, the only one it writes to: another program's is
+// left as it is.
+bool IsOwn(const RosterDatabase& db);
 // Appends an entry; its row. Throws DatabaseError.
 qint64 Append(const RosterDatabase& db, const JournalEntry& entry);
 // Takes away an entry never saved to the roster file. Throws DatabaseError.
 void Remove(const RosterDatabase& db, qint64 row);
-// The last entry's row; 0 without any, or when the journal cannot be read.
-qint64 LastRow(const RosterDatabase& db);
 
 } // namespace RosterJournal

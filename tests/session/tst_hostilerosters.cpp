@@ -236,6 +236,17 @@ private slots:
         refused("another table", {"CREATE TABLE [Notes] ([Texte])"});
         refused("view in place of the journal",
                 {"DROP TABLE [Journal]", "CREATE VIEW [Journal] AS SELECT 1 AS [Quand]"});
+        refused("trigger filed as an index of the journal",
+                {"PRAGMA writable_schema = ON",
+                 "INSERT INTO sqlite_master VALUES ('index', 'Caché', 'Journal', 0, 'CREATE "
+                 "TRIGGER [Caché] AFTER UPDATE ON [Garde] BEGIN UPDATE [Garde] SET [Médecin] = "
+                 "''Pirate''; END')"});
+        refused("trigger filed as the journal",
+                {"DROP TABLE [Journal]", "PRAGMA writable_schema = ON",
+                 "INSERT INTO sqlite_master VALUES ('table', 'Journal', 'Journal', 2, 'CREATE "
+                 "TRIGGER [Journal] AFTER UPDATE ON [Garde] BEGIN UPDATE [Garde] SET [Médecin] = "
+                 "''Pirate''; END')"});
+        refused("index on the journal", {"CREATE INDEX [Quand] ON [Journal] ([Quand])"});
         refused("trigger on the journal",
                 {"CREATE TRIGGER [Écrit] AFTER INSERT ON [Journal] BEGIN DELETE FROM [Garde]; "
                  "END"});

@@ -649,6 +649,8 @@ private slots:
         ui_->filesToOpen = {other};
         const std::optional<OtherRoster> copy = session_->chooseRosterToCompare();
         QVERIFY(copy);
+        // Its working copy is never offered back after a crash.
+        QVERIFY(!copy->roster->database().workFile()->record().value().unsaved);
 
         QVERIFY(session_->takeDays(*copy, {First, Second}));
 
