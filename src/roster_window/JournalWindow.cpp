@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -25,8 +26,7 @@ JournalWindow::JournalWindow(RosterSession& session, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Journal des modifications"));
     SetHelpSection(*this, QStringLiteral("journal"));
-    participant_->addItem(QStringLiteral("(Tous les participants)"));
-    participant_->addItems(session.document().roster().participants());
+    fillParticipants();
     month_->addItem(QStringLiteral("(Tous les mois)"));
     const QLocale french(QLocale::French);
     for (int month = 1; month <= 12; ++month)
@@ -51,10 +51,26 @@ JournalWindow::JournalWindow(RosterSession& session, QWidget* parent)
     resize(680, 420);
 
     connect(participant_, &QComboBox::currentIndexChanged, this, &JournalWindow::reload);
+    connect(&session.document(), &RosterDocument::participantsChanged, this, [this] {
+        fillParticipants();
+        reload();
+    });
     connect(month_, &QComboBox::currentIndexChanged, this, &JournalWindow::reload);
     connect(&session.document().undoStack(), &QUndoStack::indexChanged, this,
             &JournalWindow::reload);
     reload();
+}
+
+// The participant chosen stays chosen while he is in the list.
+void JournalWindow::fillParticipants()
+{
+    const QString chosen =
+        participant_->currentIndex() > 0 ? participant_->currentText() : QString();
+    const QSignalBlocker quiet(participant_);
+    participant_->clear();
+    participant_->addItem(QStringLiteral("(Tous les participants)"));
+    participant_->addItems(session_.document().roster().participants());
+    participant_->setCurrentIndex(std::max(0, participant_->findText(chosen)));
 }
 
 QString JournalWindow::stateText() const

@@ -22,6 +22,7 @@ public:
     QString stateText() const;
 
 private:
+    void fillParticipants();
     void reload();
 
     RosterSession& session_;

@@ -645,6 +645,8 @@ private slots:
         journal->month()->setCurrentIndex(0);
         QVERIFY(document.undo());
         QCOMPARE(journal->stateText(), u"1 modification."_s);
+        QVERIFY(document.renameParticipant(u"B"_s, u"Dr B"_s));
+        QVERIFY(journal->participant()->findText(u"Dr B"_s) > 0);
 
         const QString foreign = CreateMarchRoster();
         {
