@@ -97,13 +97,9 @@ DifferencesWindow::DifferencesWindow(RosterSession& session, OtherRoster other, 
     layout->addWidget(buttons);
     resize(720, 480);
 
-    RosterDocument& document = session.document();
-    for (const auto changed : {&RosterDocument::daysChanged, &RosterDocument::participantsChanged,
-                               &RosterDocument::absencesChanged, &RosterDocument::rulesChanged})
-        connect(&document, changed, this, &DifferencesWindow::reload);
-    connect(&document, &RosterDocument::dayChanged, this, &DifferencesWindow::reload);
-    connect(&document, &RosterDocument::dutiesChanged, this, &DifferencesWindow::reload);
-    connect(&document, &RosterDocument::sectorChanged, this, &DifferencesWindow::reload);
+    // Every edit, undone and redone too, moves the history once it is written.
+    connect(&session.document().undoStack(), &QUndoStack::indexChanged, this,
+            &DifferencesWindow::reload);
     reload();
 }
 

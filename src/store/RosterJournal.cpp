@@ -5,6 +5,8 @@
 #include "store/RosterSchema.h"
 #include "store/Transaction.h"
 
+#include <sqlite3.h>
+
 namespace RosterJournal {
 
 namespace {
@@ -91,9 +93,7 @@ qint64 Append(const RosterDatabase& db, const JournalEntry& entry)
         .bind(2, entry.user)
         .bind(3, entry.edit)
         .execute();
-    Statement row = db.prepare(R"(SELECT last_insert_rowid())");
-    row.step();
-    return row.integer64(0);
+    return sqlite3_last_insert_rowid(db.handle());
 }
 
 bool IsOwn(const RosterDatabase& db)
